@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test twice: once in a
+# release build and once in a debug build with AddressSanitizer and
+# UndefinedBehaviorSanitizer. Also checks that the core stays free of Qt.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+scripts/install-deps.sh
+
+if grep -rn '#include <Q' src/core; then
+  echo "src/core must not include Qt headers" >&2
+  exit 1
+fi
+
+scripts/build.sh build/release -DCMAKE_BUILD_TYPE=Release -DSOLVARA_BUILD_BENCHMARKS=ON
+ctest --test-dir build/release --output-on-failure -j"$(nproc)"
+
+scripts/build.sh build/sanitize -DCMAKE_BUILD_TYPE=Debug -DSOLVARA_SANITIZE=ON
+ctest --test-dir build/sanitize --output-on-failure -j"$(nproc)"
