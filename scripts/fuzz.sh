@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs one for a bounded time.
+# Usage: fuzz.sh TARGET [SECONDS]   e.g. fuzz.sh fuzz_formula 300
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+target=$1
+seconds=${2:-60}
+cd "$root"
+scripts/install-deps.sh
+CC=clang CXX=clang++ scripts/build.sh build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DSOLVARA_BUILD_FUZZERS=ON -DSOLVARA_BUILD_TESTS=OFF
+corpus=fuzz/corpus/$target
+artifacts=fuzz/artifacts/$target/
+mkdir -p "$corpus" "$artifacts"
+seeds=fuzz/seeds/$target
+[ -d "$seeds" ] || seeds=
+build/fuzz/fuzz/"$target" -max_total_time="$seconds" -artifact_prefix="$artifacts" \
+  -print_final_stats=1 "$corpus" $seeds
