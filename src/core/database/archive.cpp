@@ -6,7 +6,7 @@
 #include <limits>
 #include <utility>
 
-#include "core/database/utf16_to_windows1252.h"
+#include "core/text/windows1252.h"
 
 namespace solvara {
 
@@ -291,7 +291,7 @@ std::string Archive::readString() {
         text[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
                                         static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
     }
-    return windows1252FromUtf16(text);
+    return utf16ToWindows1252(text);
 }
 
 std::string Archive::readBytes(std::uint64_t size) {

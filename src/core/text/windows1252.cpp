@@ -96,6 +96,20 @@ std::string windows1252ToUtf8(std::string_view text) {
     return out;
 }
 
+std::string utf16ToWindows1252(std::u16string_view text) {
+    const auto isHighSurrogate = [](char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; };
+    const auto isLowSurrogate = [](char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; };
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
+        if (isHighSurrogate(unit) && i + 1 < text.size() && isLowSurrogate(text[i + 1])) ++i;
+        const auto byte = unicodeToWindows1252(unit);
+        out.push_back(byte ? static_cast<char>(*byte) : '?');
+    }
+    return out;
+}
+
 std::string utf8ToWindows1252(std::string_view text) {
     if (!isValidUtf8(text)) return std::string(text);
     std::string out;

@@ -19,6 +19,9 @@ std::optional<unsigned char> unicodeToWindows1252(char32_t codePoint);
 
 std::string windows1252ToUtf8(std::string_view text);
 
+// A surrogate pair or a lone surrogate becomes one '?'.
+std::string utf16ToWindows1252(std::u16string_view text);
+
 // Text that is not valid UTF-8 is taken as Windows-1252 already; a code point
 // the code page cannot show becomes '?'.
 std::string utf8ToWindows1252(std::string_view text);
