@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string_view>
+
+namespace solvara {
+
+// Reads a typed number leniently: leading and trailing blanks, a decimal
+// comma and a dangling exponent ("2.5e", "1e-") are accepted, and a text
+// that is empty, "-", "." or "???" reads as 0. Only plain decimal notation
+// is a number ("inf", "nan" and hexadecimal are not), and so is nothing a
+// double cannot hold. Returns false, leaving `value` alone, for anything
+// else. The decimal point is '.' or ',' whatever the C locale.
+bool parseNumber(std::string_view text, double& value);
+
+}  // namespace solvara
