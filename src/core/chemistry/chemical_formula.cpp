@@ -37,21 +37,29 @@ ChemicalFormula::ChemicalFormula(const ElementTable& table, std::string_view tex
 void ChemicalFormula::setFormula(std::string_view text, Markup markup) {
     source_.assign(withoutTrailingSpace(text));
     classifyDisplay(source_, markup, display_, kinds_);
+    evaluated_ = false;
 }
 
-Composition ChemicalFormula::composition() const {
-    parser_.parse(*table_, source_);
-    return parser_.composition();
+const CompositionParser& ChemicalFormula::evaluation() const {
+    if (!evaluated_ || evaluatedRevision_ != table_->revision()) {
+        parser_.parse(*table_, source_);
+        evaluated_ = true;
+        evaluatedRevision_ = table_->revision();
+    }
+    return parser_;
 }
 
-bool ChemicalFormula::error() const { return !parser_.parse(*table_, source_); }
+Composition ChemicalFormula::composition() const { return evaluation().composition(); }
+
+bool ChemicalFormula::error() const { return !evaluation().valid(); }
 
 double ChemicalFormula::molarMass() const {
-    if (!parser_.parse(*table_, source_)) return 0.0;
-    return table_->molarMass(parser_.composition());
+    const CompositionParser& evaluated = evaluation();
+    return evaluated.valid() ? table_->molarMass(evaluated.composition()) : 0.0;
 }
 
 double ChemicalFormula::molarMassOfList() const {
+    evaluated_ = false;  // the pieces are parsed with the same parser
     double total = 0.0;
     std::string_view rest = source_;
     while (!rest.empty()) {
@@ -85,7 +93,7 @@ std::string ChemicalFormula::canonicalForm() const {
 }
 
 std::string ChemicalFormula::sortedFormula() const {
-    const Composition units = composition();
+    const Composition& units = evaluation().composition();
     std::string sorted;
     const auto append = [&](int position) {
         if (position >= table_->count() || units[position] == 0) return;

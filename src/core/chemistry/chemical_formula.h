@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,13 +54,19 @@ public:
     std::string sortedFormula() const;
 
 private:
+    // The parser holding what source_ evaluates to, parsed again only after setFormula or a
+    // change of the table, so asking for error, composition and molar mass in turn parses once.
+    const CompositionParser& evaluation() const;
+
     const ElementTable* table_;
     std::string source_;
     std::string display_;
     std::vector<CharKind> kinds_;
-    // Scratch space of the const queries, reused between them; a formula object is therefore
-    // not to be queried from two threads at once.
+    // The evaluation cache of the const queries; a formula object is therefore not to be
+    // queried from two threads at once.
     mutable CompositionParser parser_;
+    mutable bool evaluated_ = false;
+    mutable std::uint64_t evaluatedRevision_ = 0;
 };
 
 }  // namespace solvara

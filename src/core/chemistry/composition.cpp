@@ -8,11 +8,6 @@ namespace solvara {
 Composition::Composition(int slotCount, int fillValue)
     : slots_(static_cast<std::size_t>(slotCount), fillValue) {}
 
-int Composition::operator[](int slot) const {
-    if (slot < 0 || slot >= size()) return 0;
-    return slots_[static_cast<std::size_t>(slot)];
-}
-
 void Composition::set(int slot, int value) {
     assert(slot >= 0 && slot < size());
     slots_[static_cast<std::size_t>(slot)] = value;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <span>
 #include <vector>
 
 namespace solvara {
@@ -14,9 +16,12 @@ public:
 
     int size() const { return static_cast<int>(slots_.size()); }
     // A slot beyond the size holds no units (the composition came from a shorter table).
-    int operator[](int slot) const;
+    int operator[](int slot) const {
+        return slot >= 0 && slot < size() ? slots_[static_cast<std::size_t>(slot)] : 0;
+    }
     int charge() const { return (*this)[0]; }
     void set(int slot, int value);
+    std::span<const int> slots() const { return slots_; }
     // Resizes to slotCount slots, all set to fillValue, keeping the storage.
     void reset(int slotCount, int fillValue);
 

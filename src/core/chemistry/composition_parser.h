@@ -20,6 +20,7 @@ public:
     bool parse(const ElementTable& table, std::string_view formula);
     // The result of the last parse: table count + 1 slots.
     const Composition& composition() const { return composition_; }
+    bool valid() const { return !failed_; }
 
 private:
     // The whole text, the inside of a bracket group, or the part after a separator.

@@ -4,6 +4,7 @@
 #include <cassert>
 #include <charconv>
 #include <cstddef>
+#include <span>
 
 #include "core/chemistry/builtin_elements.h"
 
@@ -42,6 +43,7 @@ int ElementTable::add(const Element& element) {
     ++count_;
     indexEntry(position);
     modified_ = true;
+    ++revision_;
     return position;
 }
 
@@ -58,6 +60,7 @@ int ElementTable::modify(int position, const Element& element) {
     entry = element;
     indexEntry(position);
     modified_ = true;
+    ++revision_;
     return position;
 }
 
@@ -81,6 +84,7 @@ SymbolMatch ElementTable::findLongestPrefix(std::string_view text) const {
 }
 
 void ElementTable::rebuildIndex() {
+    ++revision_;
     index_.clear();
     prefixIndex_.clear();
     for (int position = 0; position < count_; ++position) indexEntry(position);
@@ -94,10 +98,11 @@ void ElementTable::indexEntry(int position) {
 
 double ElementTable::molarMass(const Composition& composition) const {
     long double sum = 0.0L;
-    const int slots = std::min(count_, composition.size());
-    for (int slot = 0; slot < slots; ++slot) {
-        const int units = composition[slot];
-        if (units != 0) sum += static_cast<long double>(units) * entries_[at(slot)].molarMass;
+    const std::span<const int> units = composition.slots().first(
+        std::min(at(count_), composition.slots().size()));
+    for (std::size_t slot = 0; slot < units.size(); ++slot) {
+        // Most slots are empty; skipping them leaves the sum unchanged.
+        if (units[slot] != 0) sum += static_cast<long double>(units[slot]) * entries_[slot].molarMass;
     }
     return static_cast<double>(sum);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -46,11 +47,15 @@ public:
     // The whole array, stale entries beyond count() included.
     const std::vector<Element>& entries() const { return entries_; }
     bool modified() const { return modified_; }
+    // Changes with every change of the entries, so results derived from the table can tell
+    // they are stale.
+    std::uint64_t revision() const { return revision_; }
 
 private:
     void indexEntry(int position);
 
     bool modified_ = false;
+    std::uint64_t revision_ = 0;
     int count_ = 0;
     std::vector<Element> entries_;
     std::map<std::string, int, std::less<>> index_;

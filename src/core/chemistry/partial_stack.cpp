@@ -22,7 +22,6 @@ void PartialStack::reset(int slotCount) {
         for (const int slot : slotOfLocal_) localOfSlot_[at(slot)] = -1;
     }
     slotOfLocal_.clear();
-    values_.clear();
     depth_ = 0;
 }
 
@@ -33,7 +32,9 @@ int PartialStack::localOf(int slot) {
     if (local < 0) {
         local = static_cast<int>(slotOfLocal_.size());
         slotOfLocal_.push_back(slot);
-        values_.resize(values_.size() + kCapacity);
+        if (values_.size() < slotOfLocal_.size() * kCapacity) {
+            values_.resize(slotOfLocal_.size() * kCapacity);
+        }
         // A slot named only now held its partial's background value all along.
         for (int level = 0; level < depth_; ++level) value(local, level) = background_[at(level)];
     }

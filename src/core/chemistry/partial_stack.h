@@ -47,7 +47,7 @@ private:
     std::array<int, kCapacity> background_{};
     std::vector<int> slotOfLocal_;  // the named slots, in the order they were met
     std::vector<int> localOfSlot_;  // -1 for a slot not named yet
-    std::vector<int> values_;       // values_[local * kCapacity + level]
+    std::vector<int> values_;       // values_[local * kCapacity + level]; only grows
 };
 
 }  // namespace solvara

@@ -13,10 +13,12 @@ struct SymbolMatch {
     int length = 1;     // characters the symbol covers; 1 when none matches, so a caller moves on
 };
 
-// Finds the longest element-table symbol at the start of a text. Symbols are bucketed by their
-// first byte and each bucket is kept longest first, lowest position first among equally long
-// ones, so the first symbol of the bucket that matches is the answer. A text position thus
-// costs a handful of comparisons instead of a scan of the whole table.
+// Finds the longest element-table symbol at the start of a text; among equally long ones the
+// lowest position. Symbols are bucketed by their first byte. Within a bucket, symbols of two
+// or more characters are ordered by second byte, then longest first, then by position, so
+// only those sharing the text's second byte are compared, in the order that makes the first
+// match the answer; one-character symbols answer only when none of those matches. A text
+// position thus costs a few comparisons, however many moieties the table holds.
 class SymbolPrefixIndex {
 public:
     void insert(std::string_view symbol, int position);
@@ -30,9 +32,9 @@ private:
         int position;
     };
     static bool precedes(const Candidate& a, const Candidate& b);
-    std::vector<Candidate>& bucketOf(std::string_view symbol);
 
-    std::array<std::vector<Candidate>, 256> buckets_;
+    std::array<std::vector<Candidate>, 256> longer_;  // two or more characters
+    std::array<std::vector<int>, 256> single_;        // positions, lowest first
 };
 
 }  // namespace solvara

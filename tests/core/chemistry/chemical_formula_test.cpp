@@ -91,9 +91,14 @@ TEST_F(ChemicalFormulaTest, QueriesReadTheTableAsItIsNow) {
     growing.loadBuiltIn();
     const ChemicalFormula tris(growing, "Tris");
     EXPECT_TRUE(tris.error());
-    growing.add({"Tris", "C4H11NO3", "", 121.14, 2});
+    const int position = growing.add({"Tris", "C4H11NO3", "", 121.14, 2});
     EXPECT_FALSE(tris.error());
     EXPECT_DOUBLE_EQ(tris.molarMass(), 121.14);
+    growing.modify(position, {"Tris", "C4H11NO3", "", 121.1, 1});
+    EXPECT_DOUBLE_EQ(tris.molarMass(), 121.1);
+    growing.remove(position);
+    EXPECT_TRUE(tris.error());
+    EXPECT_EQ(tris.molarMass(), 0.0);
 }
 
 TEST_F(ChemicalFormulaTest, MolarMassOfListWeighsEveryPieceWithItsCount) {
