@@ -20,7 +20,7 @@ enum class Phase { solid = 0, aqueous = 1, gas = 2, none = 3 };
 // marker, canonical spelling and sorted sum formula. Everything derived from symbols is read
 // from the element table at the time of the query, so a query after a table edit sees the edit.
 class ChemicalFormula {
-public:
+  public:
     explicit ChemicalFormula(const ElementTable& table);
     ChemicalFormula(const ElementTable& table, std::string_view text);
     // The formula keeps a reference to its table, which must outlive it.
@@ -53,7 +53,7 @@ public:
     // above 1 ("H_3PO_4" gives "H3O4P"); the charge is left out.
     std::string sortedFormula() const;
 
-private:
+  private:
     // The parser holding what source_ evaluates to, parsed again only after setFormula or a
     // change of the table, so asking for error, composition and molar mass in turn parses once.
     const CompositionParser& evaluation() const;

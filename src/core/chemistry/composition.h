@@ -9,7 +9,7 @@ namespace solvara {
 // How many units of each element-table entry a formula holds. Slot i counts entry i; entry 0
 // is the electron, which is never counted, so slot 0 holds the charge instead.
 class Composition {
-public:
+  public:
     Composition() = default;
     // Every slot, the charge included, set to fillValue.
     Composition(int slotCount, int fillValue);
@@ -27,7 +27,7 @@ public:
 
     bool operator==(const Composition&) const = default;
 
-private:
+  private:
     std::vector<int> slots_;
 };
 

@@ -138,8 +138,7 @@ void CompositionParser::readCharge() {
 
 void CompositionParser::readSymbol(int base) {
     if (stack_.depth() > base) require(stack_.addCombine());
-    const SymbolMatch match =
-        table_->findLongestPrefix(std::string_view(text_).substr(pos_));
+    const SymbolMatch match = table_->findLongestPrefix(std::string_view(text_).substr(pos_));
     if (match.position < 0) {
         failed_ = true;
         return;

@@ -16,13 +16,13 @@ namespace solvara {
 // the composition is all zeros. The buffers are kept from one formula to the next, so a
 // parser is meant to be reused.
 class CompositionParser {
-public:
+  public:
     bool parse(const ElementTable& table, std::string_view formula);
     // The result of the last parse: table count + 1 slots.
     const Composition& composition() const { return composition_; }
     bool valid() const { return !failed_; }
 
-private:
+  private:
     // The whole text, the inside of a bracket group, or the part after a separator.
     enum class Level { whole, group, part };
 

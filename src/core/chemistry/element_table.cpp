@@ -27,7 +27,11 @@ void ElementTable::loadBuiltIn() {
     count_ = 0;
     rebuildIndex();
     for (const auto& row : builtInElements()) {
-        add({std::string(row.symbol), {}, {}, parseMass(row.massText), countDecimals(row.massText)});
+        add({std::string(row.symbol),
+             {},
+             {},
+             parseMass(row.massText),
+             countDecimals(row.massText)});
     }
     modified_ = false;
 }
@@ -53,7 +57,8 @@ int ElementTable::modify(int position, const Element& element) {
         if (other != position && entries_[at(other)].symbol == element.symbol) return -1;
     }
     Element& entry = entries_[at(position)];
-    if (const auto old = index_.find(entry.symbol); old != index_.end() && old->second == position) {
+    if (const auto old = index_.find(entry.symbol);
+        old != index_.end() && old->second == position) {
         index_.erase(old);
     }
     prefixIndex_.erase(entry.symbol, position);
@@ -98,11 +103,12 @@ void ElementTable::indexEntry(int position) {
 
 double ElementTable::molarMass(const Composition& composition) const {
     long double sum = 0.0L;
-    const std::span<const int> units = composition.slots().first(
-        std::min(at(count_), composition.slots().size()));
+    const std::span<const int> units =
+        composition.slots().first(std::min(at(count_), composition.slots().size()));
     for (std::size_t slot = 0; slot < units.size(); ++slot) {
         // Most slots are empty; skipping them leaves the sum unchanged.
-        if (units[slot] != 0) sum += static_cast<long double>(units[slot]) * entries_[slot].molarMass;
+        if (units[slot] != 0)
+            sum += static_cast<long double>(units[slot]) * entries_[slot].molarMass;
     }
     return static_cast<double>(sum);
 }

@@ -17,7 +17,7 @@ namespace solvara {
 // with its molar mass. Formulas refer to entries by position, so positions never change except
 // when a moiety is removed.
 class ElementTable {
-public:
+  public:
     // Position 0 is the electron, 1 to 103 hydrogen to lawrencium; moieties follow.
     static constexpr int kFirstMoiety = 104;
 
@@ -51,7 +51,7 @@ public:
     // they are stale.
     std::uint64_t revision() const { return revision_; }
 
-private:
+  private:
     void indexEntry(int position);
 
     bool modified_ = false;

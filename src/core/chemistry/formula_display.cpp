@@ -79,7 +79,9 @@ std::string_view runOpening(CharKind kind) {
     return "";
 }
 
-bool isBraced(CharKind kind) { return kind == CharKind::subscript || kind == CharKind::superscript; }
+bool isBraced(CharKind kind) {
+    return kind == CharKind::subscript || kind == CharKind::superscript;
+}
 
 // Braces around a single digit 1-9 or sign are dropped; a braced 0 keeps them.
 std::string unbraceSingleCharacters(std::string_view text) {

@@ -123,11 +123,8 @@ std::string toForumCode(const ChemicalFormula& formula) {
 }
 
 std::string toLatex(const ChemicalFormula& formula) {
-    static constexpr ExportStyle kStyle{"\\textrm{",
-                                        {"\\textrm{", "_{", "^{", "\\cdot"},
-                                        {"}", "}", "}", ""},
-                                        false,
-                                        escapeLatex};
+    static constexpr ExportStyle kStyle{
+        "\\textrm{", {"\\textrm{", "_{", "^{", "\\cdot"}, {"}", "}", "}", ""}, false, escapeLatex};
     return exportFormula(formula, kStyle);
 }
 

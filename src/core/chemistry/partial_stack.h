@@ -17,7 +17,7 @@ namespace solvara {
 // Every operation returns false when the formula cannot be evaluated: more partials than
 // kCapacity, or a count that overflows an int.
 class PartialStack {
-public:
+  public:
     static constexpr int kCapacity = 32;
 
     // Empties the stack for a table with slotCount slots (element count + 1).
@@ -36,7 +36,7 @@ public:
     // The bottom partial written out over every slot; all zeros when the stack is empty.
     void writeBottom(Composition& out) const;
 
-private:
+  private:
     int localOf(int slot);
     int& value(int local, int level);
     template <typename Combine>

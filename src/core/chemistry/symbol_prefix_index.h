@@ -20,13 +20,13 @@ struct SymbolMatch {
 // match the answer; one-character symbols answer only when none of those matches. A text
 // position thus costs a few comparisons, however many moieties the table holds.
 class SymbolPrefixIndex {
-public:
+  public:
     void insert(std::string_view symbol, int position);
     void erase(std::string_view symbol, int position);
     void clear();
     SymbolMatch longestPrefix(std::string_view text) const;
 
-private:
+  private:
     struct Candidate {
         std::string symbol;
         int position;

@@ -11,7 +11,7 @@ namespace solvara {
 namespace {
 
 class ChemicalFormulaTest : public ::testing::Test {
-protected:
+  protected:
     std::string compositionOf(std::string_view text) const {
         return test::describe(table, ChemicalFormula(table, text).composition());
     }
@@ -31,11 +31,13 @@ TEST_F(ChemicalFormulaTest, CompositionFollowsTheNotation) {
         {"H2O", "H:2 O:1"},
         {"Fe_2(SO_4)_3", "O:12 S:3 Fe:2"},
         {"CuSO_4&5H_2O", "H:10 O:9 S:1 Cu:1"},
-        {"CuSO4\xB7" "5H2O", "H:10 O:9 S:1 Cu:1"},  // the middle dot separates too
+        {"CuSO4\xB7"
+         "5H2O",
+         "H:10 O:9 S:1 Cu:1"},  // the middle dot separates too
         {"C_{10}H_{16}N_2O_8", "H:16 C:10 N:2 O:8"},
         {"H10", "H:10"},
         {"H_{10}", "H:10"},
-        {"H_1_0", "H:10"},  // subscript marks are dropped before anything else is read
+        {"H_1_0", "H:10"},      // subscript marks are dropped before anything else is read
         {"H_2.7O", "H:2 O:1"},  // counts are truncated
         {"Ca(OH)_2", "H:2 O:2 Ca:1"},
         {"Ca[OH]_2", "H:2 O:2 Ca:1"},
@@ -119,9 +121,8 @@ TEST_F(ChemicalFormulaTest, MolarMassOfListWeighsEveryPieceWithItsCount) {
 
 TEST_F(ChemicalFormulaTest, PhaseIsTheFirstStateMarkerFoundInOrderSolidGasAqueous) {
     const std::vector<std::pair<const char*, Phase>> cases{
-        {"NaCl(s)", Phase::solid},   {"CO_2(g)", Phase::gas},
-        {"NH_3(a)", Phase::aqueous}, {"NaCl", Phase::none},
-        {"X(g)(s)", Phase::solid},   {"NaCl [s)", Phase::none},
+        {"NaCl(s)", Phase::solid}, {"CO_2(g)", Phase::gas},   {"NH_3(a)", Phase::aqueous},
+        {"NaCl", Phase::none},     {"X(g)(s)", Phase::solid}, {"NaCl [s)", Phase::none},
     };
     for (const auto& [formula, phase] : cases) {
         EXPECT_EQ(ChemicalFormula(table, formula).phase(), phase) << formula;

@@ -124,7 +124,8 @@ TEST(ElementTableTest, LongestPrefixPrefersLongerSymbols) {
 
     EXPECT_EQ(withMoieties.findLongestPrefix("Cl^-").position, chlorine);
     EXPECT_EQ(withMoieties.findLongestPrefix("Cl^-").length, 2);
-    EXPECT_EQ(withMoieties.findLongestPrefix("Citrate^{3-}").position, withMoieties.find("Citrate"));
+    EXPECT_EQ(withMoieties.findLongestPrefix("Citrate^{3-}").position,
+              withMoieties.find("Citrate"));
     EXPECT_EQ(withMoieties.findLongestPrefix("Citrate^{3-}").length, 7);
     EXPECT_EQ(withMoieties.findLongestPrefix("HEPES^-").position, withMoieties.find("HEPES"));
     EXPECT_EQ(elementsOnly.findLongestPrefix("HEPES^-").position, 1);

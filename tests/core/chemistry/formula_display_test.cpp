@@ -14,7 +14,8 @@ namespace {
 // Kinds as digits, one per display character: "010" for H, subscript 2, O.
 std::string kindDigits(const ChemicalFormula& formula) {
     std::string digits;
-    for (const CharKind kind : formula.kinds()) digits += static_cast<char>('0' + static_cast<int>(kind));
+    for (const CharKind kind : formula.kinds())
+        digits += static_cast<char>('0' + static_cast<int>(kind));
     return digits;
 }
 
@@ -26,7 +27,7 @@ struct DisplayCase {
 };
 
 class FormulaDisplayTest : public ::testing::Test {
-protected:
+  protected:
     ElementTable table = test::starterTable();
 };
 
@@ -43,14 +44,19 @@ TEST_F(FormulaDisplayTest, ClassifiesPlainMarkupAndAutomaticText) {
         {"Na^+,H2O", Markup::on, "Na+,H2O", "0020000"},  // no automatic subscripts in markup
         {"CuSO_4&5H_2O", Markup::on, "CuSO4.5H2O", "0000130010"},
         {"^{14}C", Markup::on, "14C", "220"},
-        {"H_{2O", Markup::on, "H2O", "011"},    // an unclosed brace keeps its kind to the end
+        {"H_{2O", Markup::on, "H2O", "011"},       // an unclosed brace keeps its kind to the end
         {"H}2O,X", Markup::on, "H2O,X", "00000"},  // a stray closing brace returns to normal
         {"H_&", Markup::on, "H.", "03"},
         // Automatic: digits after the leading count are subscripts.
         {"C8H17N2O4S", Markup::on, "C8H17N2O4S", "0101101010"},
         {"2H2O", Markup::on, "2H2O", "0010"},
         {"?2H2O", Markup::on, "?2H2O", "00010"},
-        {"CuSO4\xB7" "5H2O", Markup::on, "CuSO4\xB7" "5H2O", "0000101010"},
+        {"CuSO4\xB7"
+         "5H2O",
+         Markup::on,
+         "CuSO4\xB7"
+         "5H2O",
+         "0000101010"},
         {"", Markup::on, "", ""},
     };
     for (const auto& [text, markup, display, kinds] : cases) {
@@ -75,7 +81,7 @@ TEST_F(FormulaDisplayTest, CanonicalFormWritesEverySubscriptWithUnderscoreAndFew
         {"2Na^+,HPO_4^{2-}", "2Na^+,HPO_4^{2-}"},
         {"CuSO_4&5H_2O", "CuSO_4&5H_2O"},
         {"CuSO_4&&5H_2O", "CuSO_4&5H_2O"},  // a run of dots is one mark
-        {"H_{0}", "H_{0}"},  // a braced 0 keeps its braces
+        {"H_{0}", "H_{0}"},                 // a braced 0 keeps its braces
         {"CH3COO", "CH_3COO"},
         {"", ""},
     };

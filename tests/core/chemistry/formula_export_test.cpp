@@ -18,7 +18,7 @@ struct ExportCase {
 };
 
 class FormulaExportTest : public ::testing::Test {
-protected:
+  protected:
     ElementTable table = test::starterTable();
 };
 
@@ -28,7 +28,8 @@ TEST_F(FormulaExportTest, WritesRunsOfEachKindInEveryFormat) {
          "2Na{\\super +},HPO{\\sub 4}{\\super 2-}", "2Na[sup]+[/sup],HPO[sub]4[/sub][sup]2-[/sup]",
          "\\textrm{2Na}^{+}\\textrm{,HPO}_{4}^{2-}"},
         // Opening with a superscript: an isotope mark.
-        {"^{14}C", "<sup>14</sup>C", "{\\super 14}C", "[sup]14[/sup]C", "\\textrm{}^{14}\\textrm{C}"},
+        {"^{14}C", "<sup>14</sup>C", "{\\super 14}C", "[sup]14[/sup]C",
+         "\\textrm{}^{14}\\textrm{C}"},
         {"CuSO_4&5H_2O", "CuSO<sub>4</sub>&middot;5H<sub>2</sub>O",
          "CuSO{\\sub 4}{\\super .}5H{\\sub 2}O", "CuSO[sub]4[/sub][sup].[/sup]5H[sub]2[/sub]O",
          "\\textrm{CuSO}_{4}\\cdot\\textrm{5H}_{2}\\textrm{O}"},

@@ -27,7 +27,7 @@ std::string nested(std::string_view text, int depth) {
 }
 
 class MalformedFormulaTest : public ::testing::Test {
-protected:
+  protected:
     void expectRefused(const std::string& text) const {
         const ChemicalFormula formula(table, text);
         const std::string shown = text.substr(0, 40);
@@ -41,9 +41,9 @@ protected:
 };
 
 TEST_F(MalformedFormulaTest, UnknownSymbolsAreRefused) {
-    for (const char* text : {"Xx", " H_2O", "h_2O", "NH_3(aq)", "NH_3(a)", "H_2O.", ".5H_2O",
-                             "2.H_2O", "HEPE", "(Xx)H", "H,Xx", "Na+", "H\x80", "\xFF",
-                             "\xB7\xB7H\xE9"}) {
+    for (const char* text :
+         {"Xx", " H_2O", "h_2O", "NH_3(aq)", "NH_3(a)", "H_2O.", ".5H_2O", "2.H_2O", "HEPE",
+          "(Xx)H", "H,Xx", "Na+", "H\x80", "\xFF", "\xB7\xB7H\xE9"}) {
         expectRefused(text);
     }
 }
@@ -53,8 +53,8 @@ TEST_F(MalformedFormulaTest, ChargeMarksWithoutNumberOrSignAreRefused) {
 }
 
 TEST_F(MalformedFormulaTest, CountsBeyondTheIntRangeAreRefused) {
-    for (const char* text : {"H_99999999999", "H_2147483648", "(H_65536)_65536",
-                             "H_2147483647H", "Na^{99999999999+}", "(H_2)_2,99999999999Cl"}) {
+    for (const char* text : {"H_99999999999", "H_2147483648", "(H_65536)_65536", "H_2147483647H",
+                             "Na^{99999999999+}", "(H_2)_2,99999999999Cl"}) {
         expectRefused(text);
     }
     const ChemicalFormula largest(table, "H_2147483647");
@@ -82,8 +82,9 @@ TEST_F(MalformedFormulaTest, MoreThan32PartialsAreRefused) {
 
 TEST_F(MalformedFormulaTest, UnmatchedBracketsAndBracesAreTolerated) {
     const std::vector<std::pair<std::string, std::string>> cases{
-        {"(((H", "H:1"}, {"H)))", "H:1"}, {"]H_2O[", "H:2 O:1"}, {"{{H}", "H:1"},
-        {"}}H{", "H:1"}, {"H,", "H:1"},   {"(", ""},              {"&", ""},
+        {"(((H", "H:1"}, {"H)))", "H:1"}, {"]H_2O[", "H:2 O:1"},
+        {"{{H}", "H:1"}, {"}}H{", "H:1"}, {"H,", "H:1"},
+        {"(", ""},       {"&", ""},
     };
     for (const auto& [text, composition] : cases) {
         const ChemicalFormula formula(table, text);
@@ -96,8 +97,8 @@ TEST_F(MalformedFormulaTest, UnmatchedBracketsAndBracesAreTolerated) {
 // classification or an unbounded recursion would hang or overflow the stack here.
 TEST_F(MalformedFormulaTest, MegabyteTextsAreHandledInLinearTime) {
     const std::vector<std::string> texts{
-        repeat("(", 1'000'000), repeat("^", 1'000'000),   repeat("_{", 500'000),
-        repeat("H", 1'000'000), repeat("9", 1'000'000),   repeat("NaCl,", 200'000),
+        repeat("(", 1'000'000), repeat("^", 1'000'000),    repeat("_{", 500'000),
+        repeat("H", 1'000'000), repeat("9", 1'000'000),    repeat("NaCl,", 200'000),
         repeat("&", 1'000'000), repeat("\xB7", 1'000'000), repeat("H^+2", 250'000),
     };
     for (const std::string& text : texts) {
