@@ -47,6 +47,7 @@ class ElementTable {
     // The whole array, stale entries beyond count() included.
     const std::vector<Element>& entries() const { return entries_; }
     bool modified() const { return modified_; }
+    void clearModified() { modified_ = false; }
     // Changes with every change of the entries, so results derived from the table can tell
     // they are stale.
     std::uint64_t revision() const { return revision_; }

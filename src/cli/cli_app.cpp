@@ -1,0 +1,34 @@
+#include "cli/cli_app.h"
+
+#include <CLI/CLI.hpp>
+#include <functional>
+
+#include "cli/cli_options.h"
+#include "cli/formula_command.h"
+
+namespace solvara {
+
+int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+    CLI::App app{"Solvara: pH buffer design and solution pH calculations", "solvara-cli"};
+    app.require_subcommand(1);
+    // Common options may follow the command ("formula TEXT --json").
+    app.fallthrough();
+
+    CommonOptions options;
+    app.add_flag("--json", options.json, "Machine-readable output");
+    app.add_option("--digits", options.digits, "Significant digits of text output")
+        ->check(CLI::IsMember({4, 6}));
+
+    std::function<int()> command;
+    addFormulaCommand(app, options, out, command);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int status = app.exit(e, out, err);
+        return status == 0 ? exitSuccess : exitUsageOrFile;
+    }
+    return command();
+}
+
+}  // namespace solvara
