@@ -13,6 +13,11 @@ if grep -rn '#include <Q' src/core; then
   exit 1
 fi
 
+# A decimal-comma locale, so the tests can show that numbers ignore the C locale.
+mkdir -p build/locales
+[ -d build/locales/de_DE.UTF-8 ] || localedef -i de_DE -f UTF-8 build/locales/de_DE.UTF-8
+export LOCPATH=$root/build/locales
+
 scripts/build.sh build/release -DCMAKE_BUILD_TYPE=Release -DSOLVARA_BUILD_BENCHMARKS=ON
 ctest --test-dir build/release --output-on-failure -j"$(nproc)"
 
