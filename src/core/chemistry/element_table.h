@@ -37,6 +37,12 @@ class ElementTable {
     SymbolMatch findLongestPrefix(std::string_view text) const;
     void rebuildIndex();
 
+    // Stores the whole array, stale entries included, then the end marker. Loading replaces
+    // the table once its entries have been read whole, so a stream that ends inside them
+    // leaves the table as it was; a count that does not fit the array is a bad format. Both
+    // directions clear modified().
+    void Serialize(Archive& archive);
+
     // Sum of count times molar mass over the entries, in extended precision. The charge slot
     // meets the electron's mass of 0.
     double molarMass(const Composition& composition) const;
@@ -48,6 +54,8 @@ class ElementTable {
     const std::vector<Element>& entries() const { return entries_; }
     bool modified() const { return modified_; }
     void clearModified() { modified_ = false; }
+    // Whether the last load found the end marker after the entries.
+    bool complete() const { return complete_; }
     // Changes with every change of the entries, so results derived from the table can tell
     // they are stale.
     std::uint64_t revision() const { return revision_; }
@@ -56,6 +64,7 @@ class ElementTable {
     void indexEntry(int position);
 
     bool modified_ = false;
+    bool complete_ = true;
     std::uint64_t revision_ = 0;
     int count_ = 0;
     std::vector<Element> entries_;
