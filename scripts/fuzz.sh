@@ -12,7 +12,6 @@ CC=clang CXX=clang++ scripts/build.sh build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebIn
 corpus=fuzz/corpus/$target
 artifacts=fuzz/artifacts/$target/
 mkdir -p "$corpus" "$artifacts"
-seeds=fuzz/seeds/$target
-[ -d "$seeds" ] || seeds=
-build/fuzz/fuzz/"$target" -max_total_time="$seconds" -artifact_prefix="$artifacts" \
-  -print_final_stats=1 "$corpus" $seeds
+options=(-max_total_time="$seconds" -artifact_prefix="$artifacts" -print_final_stats=1)
+[ -f fuzz/"$target".dict ] && options+=(-dict=fuzz/"$target".dict)
+build/fuzz/fuzz/"$target" "${options[@]}" "$corpus"
