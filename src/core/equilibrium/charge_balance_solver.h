@@ -1,0 +1,84 @@
+#pragma once
+
+#include <cmath>
+
+#include "core/equilibrium/activity_coefficients.h"
+#include "core/equilibrium/ph_calculation_error.h"
+#include "core/equilibrium/water_ion_product.h"
+
+namespace solvara {
+
+// The settings of one Newton solve of the charge balance for [H+].
+struct ChargeBalanceSettings {
+    double temperature = 25.0;  // degC
+    // Positive charge added as if a strong monoprotic base were present (mol/L).
+    double extraCharge = 0.0;
+    // Forced: the ionic strength stays at ionicStrengthValue for the whole
+    // solve. Otherwise it follows the species and ionicStrengthValue is added.
+    bool forceIonicStrength = false;
+    double ionicStrengthValue = 0.0;
+    double startH = 1.0003e-7;  // mol/L
+    double tolerance = 1e-8;    // on the relative change of h
+    double daviesC = -0.3;
+};
+
+// The result of a converged solve: [H+] and the activity coefficients at the
+// final ionic strength (full computation, gamma included).
+struct ChargeBalanceResult {
+    double h;
+    ActivityCoefficients coefficients;
+    // The activity of H+, gamma(1) * h.
+    double hydrogenActivity() const { return coefficients.gamma(1) * h; }
+};
+
+constexpr int kMaxNewtonUpdates = 101;
+
+// Solves F(h) = h - Kw/h + b + sum of the terms = 0 by Newton's method, the
+// ionic strength converging together with h: every pass recomputes the
+// activity coefficients, the terms' constants and Kw at the ionic strength of
+// the previous pass. `ionicStrength` is the working value; after the call it
+// holds the last one computed, also when the solve fails.
+//
+// Terms provides computeConstants(T, I, const ActivityCoefficients&) and
+// addChargeAndStrength(h, charge&, chargeSlope&, ionicStrength&).
+//
+// Throws pHCalculationError after kMaxNewtonUpdates updates without
+// convergence, and as soon as any value stops being a finite number, so a
+// failed solve never passes for a converged one.
+template <class Terms>
+ChargeBalanceResult solveChargeBalance(const ChargeBalanceSettings& settings,
+                                       WaterIonProduct& water, Terms& terms,
+                                       double& ionicStrength) {
+    const double temperature = settings.temperature;
+    double h = settings.startH;
+    ionicStrength = settings.forceIonicStrength ? settings.ionicStrengthValue : 0.0;
+    if (!(h > 0.0) || !std::isfinite(h) || !std::isfinite(ionicStrength)) {
+        throw pHCalculationError();
+    }
+    ActivityCoefficients coefficients;
+    for (int updates = 0;; ++updates) {
+        if (updates == kMaxNewtonUpdates) throw pHCalculationError();
+        const double previousH = h;
+        coefficients.compute(ionicStrength, temperature, settings.daviesC, true);
+        terms.computeConstants(temperature, ionicStrength, coefficients);
+        const double Kw = water.Kw(temperature, ionicStrength);
+
+        double charge = h + settings.extraCharge - Kw / h;
+        double chargeSlope = 0.0;
+        double strength = 0.5 * (h + Kw / h);
+        terms.addChargeAndStrength(h, charge, chargeSlope, strength);
+        if (!settings.forceIonicStrength) ionicStrength = strength + settings.ionicStrengthValue;
+
+        h -= charge / (Kw / (h * h) + 1.0 + chargeSlope);
+        // A step to zero or below would end the solve with a division by
+        // zero; a tenfold decrease keeps h in the physical range instead.
+        if (h <= 0.0) h = 0.1 * previousH;
+        if (!std::isfinite(h) || !std::isfinite(ionicStrength)) throw pHCalculationError();
+        if (!(std::fabs((previousH - h) / previousH) > settings.tolerance)) break;
+    }
+    coefficients.compute(ionicStrength, temperature, settings.daviesC, false);
+    if (!std::isfinite(coefficients.gamma(1))) throw pHCalculationError();
+    return {h, coefficients};
+}
+
+}  // namespace solvara
