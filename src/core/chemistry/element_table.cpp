@@ -91,8 +91,14 @@ SymbolMatch ElementTable::findLongestPrefix(std::string_view text) const {
 void ElementTable::rebuildIndex() {
     ++revision_;
     index_.clear();
-    prefixIndex_.clear();
-    for (int position = 0; position < count_; ++position) indexEntry(position);
+    std::vector<std::string_view> symbols;
+    symbols.reserve(static_cast<std::size_t>(count_));
+    for (int position = 0; position < count_; ++position) {
+        const std::string& symbol = entries_[at(position)].symbol;
+        index_[symbol] = position;
+        symbols.push_back(symbol);
+    }
+    prefixIndex_.assign(symbols);
 }
 
 void ElementTable::indexEntry(int position) {

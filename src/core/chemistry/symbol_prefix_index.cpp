@@ -48,6 +48,20 @@ void SymbolPrefixIndex::clear() {
     for (auto& positions : single_) positions.clear();
 }
 
+void SymbolPrefixIndex::assign(const std::vector<std::string_view>& symbols) {
+    clear();
+    for (std::size_t position = 0; position < symbols.size(); ++position) {
+        const std::string_view symbol = symbols[position];
+        if (symbol.empty()) continue;
+        if (symbol.size() == 1) {
+            single_[byteAt(symbol, 0)].push_back(static_cast<int>(position));
+        } else {
+            longer_[byteAt(symbol, 0)].push_back({std::string(symbol), static_cast<int>(position)});
+        }
+    }
+    for (auto& bucket : longer_) std::sort(bucket.begin(), bucket.end(), precedes);
+}
+
 SymbolMatch SymbolPrefixIndex::longestPrefix(std::string_view text) const {
     if (text.empty()) return {};
     const std::size_t first = byteAt(text, 0);

@@ -24,6 +24,9 @@ class SymbolPrefixIndex {
     void insert(std::string_view symbol, int position);
     void erase(std::string_view symbol, int position);
     void clear();
+    // Replaces the whole index by these symbols, the position of each being its index in the
+    // list; one sort instead of one ordered insertion per symbol keeps a large table fast.
+    void assign(const std::vector<std::string_view>& symbols);
     SymbolMatch longestPrefix(std::string_view text) const;
 
   private:
