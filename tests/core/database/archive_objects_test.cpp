@@ -11,23 +11,14 @@
 namespace solvara {
 namespace {
 
+using testing::errorKindOf;
+
 using testing::hexBytes;
 using testing::Loader;
 using testing::store;
 using testing::TestAcid;
 using testing::TestLinkedAcid;
 using testing::TestTransient;
-
-template <class Read>
-ArchiveErrorKind errorKindOf(Read read) {
-    try {
-        read();
-    } catch (const ArchiveError& error) {
-        return error.kind();
-    }
-    ADD_FAILURE() << "no archive error";
-    return ArchiveErrorKind::generic;
-}
 
 const std::string kAcidClass = hexBytes("FF FF 01 00 06 00") + "BLAcid";
 

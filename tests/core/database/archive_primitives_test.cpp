@@ -15,6 +15,8 @@
 namespace solvara {
 namespace {
 
+using testing::errorKindOf;
+
 using testing::hexBytes;
 using testing::Loader;
 using testing::store;
@@ -230,17 +232,6 @@ TEST(ArchiveRawBlock, ItemsCrossingBufferBoundariesReadBack) {
             ASSERT_EQ(loader.archive.readDouble(), i * 0.25);
         }
     }
-}
-
-template <class Read>
-ArchiveErrorKind errorKindOf(Read read) {
-    try {
-        read();
-    } catch (const ArchiveError& error) {
-        return error.kind();
-    }
-    ADD_FAILURE() << "no archive error";
-    return ArchiveErrorKind::generic;
 }
 
 TEST(ArchiveEndOfFile, MidItemIsReported) {

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <utility>
 
+#include <gtest/gtest.h>
+
 #include "core/database/archive.h"
 #include "core/database/class_registry.h"
 #include "core/database/cobject.h"
@@ -115,5 +117,17 @@ struct Loader {
     std::istream unseekableStream;
     Archive archive;
 };
+
+// The kind of the archive error `read` raises; a test failure when it raises none.
+template <class Read>
+ArchiveErrorKind errorKindOf(Read read) {
+    try {
+        read();
+    } catch (const ArchiveError& error) {
+        return error.kind();
+    }
+    ADD_FAILURE() << "no archive error";
+    return ArchiveErrorKind::generic;
+}
 
 }  // namespace solvara::testing
