@@ -66,6 +66,22 @@ class BLAcid : public CSubstance {
     void addChargeAndStrength(double c, double h, double& charge, double& chargeSlope,
                               double& ionicStrength) const noexcept;
 
+    // Conversions of the constant converter: setting one value of step `step` (1 to `steps`)
+    // recomputes the primary data from it and then the derived values. False, and nothing
+    // changes, when the step does not exist.
+    bool setKa(int step, double value) noexcept;
+    bool setPKa(int step, double value) noexcept;
+    bool setPBa(int step, double value) noexcept;
+    bool setKb(int step, double value) noexcept;
+    bool setPKb(int step, double value) noexcept;
+    // The other overall base constants stay, so two stepwise values change (one for step 1).
+    bool setPBb(int step, double value) noexcept;
+    bool setLogKH(int step, double value) noexcept;
+    bool setLogBH(int step, double value) noexcept;
+    // The temperature coefficients only mirror each other; no pKa changes.
+    bool setDpKadT(int step, double value) noexcept;
+    bool setDpKbdT(int step, double value) noexcept;
+
     int steps = 1;
     std::array<std::string, kMaxSteps + 1> forms;
     std::array<std::int32_t, kMaxSteps + 1> charges{};
