@@ -7,12 +7,6 @@
 
 namespace solvara {
 
-namespace {
-
-std::size_t at(int index) { return static_cast<std::size_t>(index); }
-
-}  // namespace
-
 bool BLAcid::setPKa(int step, double value) noexcept {
     if (!stepExists(step)) return false;
     pKa[at(step - 1)] = value;

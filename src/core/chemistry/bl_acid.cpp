@@ -9,12 +9,6 @@
 
 namespace solvara {
 
-namespace {
-
-std::size_t at(int index) { return static_cast<std::size_t>(index); }
-
-}  // namespace
-
 // A new acid's forms are empty, so its charges are 0 and its displayed formula is the empty
 // form 0: what updateCharges would give, without needing a table.
 BLAcid::BLAcid() { updateDerived(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -104,6 +105,7 @@ class BLAcid : public CSubstance {
     std::string trailingText;  // kept for the file, read by nothing
 
   private:
+    static constexpr std::size_t at(int index) noexcept { return static_cast<std::size_t>(index); }
     // `steps` as an index bound: a record from a file may claim any number.
     int boundedSteps() const noexcept;
     bool stepsValid() const noexcept { return steps >= 1 && steps <= kMaxSteps; }

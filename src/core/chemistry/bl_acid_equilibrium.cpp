@@ -12,13 +12,11 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-std::size_t at(int index) { return static_cast<std::size_t>(index); }
-
 // h^0 to h^n by repeated multiplication.
 BLAcid::FormValues powersOf(double h, int n) noexcept {
     BLAcid::FormValues powers{};
     powers[0] = 1.0;
-    for (int i = 1; i <= n; ++i) powers[at(i)] = powers[at(i - 1)] * h;
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(n); ++i) powers[i] = powers[i - 1] * h;
     return powers;
 }
 

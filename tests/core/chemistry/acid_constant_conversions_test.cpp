@@ -1,22 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <string>
 
+#include "acid_fixtures.h"
 #include "core/chemistry/bl_acid.h"
 
 namespace solvara {
 namespace {
 
-BLAcid acidWithPKa(std::initializer_list<double> values) {
-    BLAcid acid;
-    acid.steps = static_cast<int>(values.size());
-    std::copy(values.begin(), values.end(), acid.pKa.begin());
-    acid.updateDerived();
-    return acid;
-}
+using test::acidWithPKa;
 
 using Setter = bool (BLAcid::*)(int, double) noexcept;
 

@@ -5,34 +5,18 @@
 #include <cmath>
 #include <numbers>
 
+#include "acid_fixtures.h"
 #include "core/chemistry/bl_acid.h"
 #include "core/equilibrium/activity_coefficients.h"
 
 namespace solvara {
 namespace {
 
+using test::acidWithPKa;
+using test::phosphateLikeAcid;
+using test::tenToMinus;
+
 constexpr double kDaviesC = -0.3;
-
-double tenToMinus(double p) { return std::exp(-std::numbers::ln10 * p); }
-
-// Phosphate-like: forms of charge 0 to -3.
-BLAcid triproticAcid() {
-    BLAcid acid;
-    acid.steps = 3;
-    acid.pKa = {2.15, 7.20, 12.35, 0.0};
-    acid.dpKadT = {0.005, -0.0028, -0.026, 0.0};
-    acid.charges = {0, -1, -2, -3, 0};
-    acid.updateDerived();
-    return acid;
-}
-
-BLAcid monoproticAcid(double pKa) {
-    BLAcid acid;
-    acid.pKa[0] = pKa;
-    acid.charges = {0, -1, 0, 0, 0};
-    acid.updateDerived();
-    return acid;
-}
 
 struct Contribution {
     double charge = 0.0;
@@ -47,7 +31,7 @@ Contribution contributionAt(const BLAcid& acid, double c, double h) {
 }
 
 TEST(BLAcidEquilibriumTest, WithoutActivityCorrectionTheConstantsAreProductsOfKa) {
-    BLAcid acid = triproticAcid();
+    BLAcid acid = phosphateLikeAcid();
     const ActivityCoefficients ideal;
     acid.computeConstants(25.0, 0.0, &ideal, kDaviesC);
     EXPECT_EQ(acid.beta[0], tenToMinus(2.15));
@@ -58,7 +42,7 @@ TEST(BLAcidEquilibriumTest, WithoutActivityCorrectionTheConstantsAreProductsOfKa
 }
 
 TEST(BLAcidEquilibriumTest, EachPKaMovesWithItsOwnTemperatureCoefficient) {
-    BLAcid acid = triproticAcid();
+    BLAcid acid = phosphateLikeAcid();
     acid.dpKadT = {-0.01, 0.02, 0.0, 0.0};
     const ActivityCoefficients ideal;
     acid.computeConstants(35.0, 0.0, &ideal, kDaviesC);
@@ -70,7 +54,7 @@ TEST(BLAcidEquilibriumTest, EachPKaMovesWithItsOwnTemperatureCoefficient) {
 
 TEST(BLAcidEquilibriumTest, ActivityCoefficientsTurnThermodynamicIntoConcentrationConstants) {
     // A form 0 of charge +1 makes every log gamma of the formula count.
-    BLAcid acid = triproticAcid();
+    BLAcid acid = phosphateLikeAcid();
     acid.charges = {1, 0, -1, -2, 0};
     const double strength = 0.1;
     const ActivityCoefficients coefficients(strength, 37.0, kDaviesC, false);
@@ -95,7 +79,7 @@ TEST(BLAcidEquilibriumTest, ActivityCoefficientsTurnThermodynamicIntoConcentrati
 }
 
 TEST(BLAcidEquilibriumTest, ConstantsOfStepsBeyondTheAcidAreLeftAlone) {
-    BLAcid acid = monoproticAcid(4.76);
+    BLAcid acid = acidWithPKa({4.76});
     acid.beta = {7.0, 7.0, 7.0, 7.0};
     acid.computeConstants(25.0, 0.05, nullptr, kDaviesC);
     EXPECT_NE(acid.beta[0], 7.0);
@@ -104,7 +88,7 @@ TEST(BLAcidEquilibriumTest, ConstantsOfStepsBeyondTheAcidAreLeftAlone) {
 }
 
 TEST(BLAcidEquilibriumTest, FractionsSumToOneAndFollowTheConstants) {
-    BLAcid acid = triproticAcid();
+    BLAcid acid = phosphateLikeAcid();
     for (const double pH : {-1.0, 0.0, 2.15, 4.5, 7.2, 9.8, 12.35, 14.0}) {
         const double h = tenToMinus(pH);
         BLAcid::FormValues alpha;
@@ -118,7 +102,7 @@ TEST(BLAcidEquilibriumTest, FractionsSumToOneAndFollowTheConstants) {
 }
 
 TEST(BLAcidEquilibriumTest, AMonoproticAcidIsHalfDissociatedAtItsPKa) {
-    BLAcid acid = monoproticAcid(4.76);
+    BLAcid acid = acidWithPKa({4.76});
     BLAcid::FormValues alpha{};
     acid.fractions(tenToMinus(4.76), 25.0, 0.0, kDaviesC, alpha);
     EXPECT_NEAR(alpha[0], 0.5, 1e-15);
@@ -126,7 +110,7 @@ TEST(BLAcidEquilibriumTest, AMonoproticAcidIsHalfDissociatedAtItsPKa) {
 }
 
 TEST(BLAcidEquilibriumTest, MonoproticContributionHasTheClosedForm) {
-    BLAcid acid = monoproticAcid(4.76);
+    BLAcid acid = acidWithPKa({4.76});
     const ActivityCoefficients ideal;
     acid.computeConstants(25.0, 0.0, &ideal, kDaviesC);
     const double b = acid.beta[0];
@@ -143,7 +127,7 @@ TEST(BLAcidEquilibriumTest, MonoproticContributionHasTheClosedForm) {
 }
 
 TEST(BLAcidEquilibriumTest, ChargeSlopeOfAThreeStepAcidIsTheDerivativeOfItsCharge) {
-    BLAcid acid = triproticAcid();
+    BLAcid acid = phosphateLikeAcid();
     acid.charges = {1, 0, -1, -2, 0};  // a charged form 0 exercises every term
     const double c = 0.05;
     acid.computeConstants(31.0, 0.12, nullptr, kDaviesC);
@@ -159,7 +143,7 @@ TEST(BLAcidEquilibriumTest, ChargeSlopeOfAThreeStepAcidIsTheDerivativeOfItsCharg
 }
 
 TEST(BLAcidEquilibriumTest, IonicStrengthIsHalfTheSquaredChargesOfTheFormsPresent) {
-    BLAcid acid = triproticAcid();
+    BLAcid acid = phosphateLikeAcid();
     const double c = 0.05;
     const double h = tenToMinus(7.0);
     BLAcid::FormValues alpha{};
@@ -170,7 +154,7 @@ TEST(BLAcidEquilibriumTest, IonicStrengthIsHalfTheSquaredChargesOfTheFormsPresen
 }
 
 TEST(BLAcidEquilibriumTest, ContributionUsesTheConstantsOfTheLastComputation) {
-    BLAcid acid = monoproticAcid(4.76);
+    BLAcid acid = acidWithPKa({4.76});
     acid.computeConstants(25.0, 0.0, nullptr, kDaviesC);
     const Contribution before = contributionAt(acid, 0.01, 1e-5);
     acid.pKa[0] = 9.0;
@@ -200,7 +184,7 @@ TEST(BLAcidEquilibriumTest, AbsurdInputsGiveNonFiniteResultsInsteadOfCrashing) {
         {"negative steps", 25.0, 0.1, 2.15, INT_MIN},
     };
     for (const auto& absurd : cases) {
-        BLAcid acid = triproticAcid();
+        BLAcid acid = phosphateLikeAcid();
         acid.pKa[0] = absurd.pKa1;
         acid.steps = absurd.steps;
         acid.computeConstants(absurd.temperature, absurd.strength, nullptr, kDaviesC);
@@ -217,7 +201,7 @@ TEST(BLAcidEquilibriumTest, AbsurdInputsGiveNonFiniteResultsInsteadOfCrashing) {
 }
 
 TEST(BLAcidEquilibriumTest, ChargesAtTheEndsOfTheIntRangeStayDefined) {
-    BLAcid acid = monoproticAcid(4.76);
+    BLAcid acid = acidWithPKa({4.76});
     acid.charges = {INT_MAX, INT_MIN, 0, 0, 0};
     acid.computeConstants(25.0, 0.1, nullptr, kDaviesC);
     // Such charges get no correction; only the proton's remains.
