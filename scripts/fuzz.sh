@@ -14,4 +14,7 @@ artifacts=fuzz/artifacts/$target/
 mkdir -p "$corpus" "$artifacts"
 options=(-max_total_time="$seconds" -artifact_prefix="$artifacts" -print_final_stats=1)
 [ -f fuzz/"$target".dict ] && options+=(-dict=fuzz/"$target".dict)
-build/fuzz/fuzz/"$target" "${options[@]}" "$corpus"
+# New inputs go to the first folder; committed seeds are read from the second.
+seeds=()
+[ -d fuzz/seeds/"$target" ] && seeds=(fuzz/seeds/"$target")
+build/fuzz/fuzz/"$target" "${options[@]}" "$corpus" "${seeds[@]}"
