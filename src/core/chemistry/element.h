@@ -10,7 +10,7 @@ namespace solvara {
 // One entry of the element table: a chemical element or a user-defined moiety
 // (an abbreviation such as "Citrate" that formulas use like an element symbol).
 class Element : public CObject {
-public:
+  public:
     Element() = default;
     Element(std::string symbolText, std::string compositionText, std::string commentText,
             double mass, int massDecimals);

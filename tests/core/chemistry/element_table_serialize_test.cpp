@@ -28,7 +28,8 @@ RecordBytes firstFormatElements() {
     bytes.int32(0x10000).int32(103).count(103);
     ElementTable builtIn;
     builtIn.loadBuiltIn();
-    for (int position = 1; position < builtIn.count(); ++position) appendElement(bytes, builtIn[position]);
+    for (int position = 1; position < builtIn.count(); ++position)
+        appendElement(bytes, builtIn[position]);
     return bytes;
 }
 

@@ -10,7 +10,7 @@ namespace solvara::testing {
 // Builds the bytes of a record item by item, from the archive's byte layout rather than from
 // the archive itself, so a fixture shows what a file holds.
 class RecordBytes {
-public:
+  public:
     RecordBytes& int32(std::int32_t value) { return little(static_cast<std::uint32_t>(value), 4); }
     RecordBytes& float64(double value) { return little(std::bit_cast<std::uint64_t>(value), 8); }
     // Counts below 0xFFFF only.
@@ -28,9 +28,10 @@ public:
 
     const std::string& bytes() const { return bytes_; }
 
-private:
+  private:
     RecordBytes& little(std::uint64_t value, int size) {
-        for (int i = 0; i < size; ++i) bytes_.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+        for (int i = 0; i < size; ++i)
+            bytes_.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
         return *this;
     }
 

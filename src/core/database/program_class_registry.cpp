@@ -1,0 +1,21 @@
+#include "core/database/program_class_registry.h"
+
+#include "core/buffer/inert_salt.h"
+#include "core/chemistry/bl_acid.h"
+#include "core/chemistry/element.h"
+#include "core/chemistry/substance.h"
+#include "core/database/cc_data_set.h"
+
+namespace solvara {
+
+ClassRegistry makeProgramClassRegistry() {
+    ClassRegistry registry;
+    registry.add(CCDataSet::staticClassInfo());
+    registry.add(Element::staticClassInfo());
+    registry.add(CSubstance::staticClassInfo());
+    registry.add(BLAcid::staticClassInfo());
+    registry.add(InertSalt::staticClassInfo());
+    return registry;
+}
+
+}  // namespace solvara
