@@ -4,6 +4,7 @@
 #include "core/chemistry/bl_acid.h"
 #include "core/chemistry/element.h"
 #include "core/chemistry/reagent.h"
+#include "core/chemistry/reagent_ph_calculator.h"
 #include "core/chemistry/substance.h"
 #include "core/database/cc_data_set.h"
 
@@ -16,6 +17,7 @@ ClassRegistry makeProgramClassRegistry() {
     registry.add(CSubstance::staticClassInfo());
     registry.add(BLAcid::staticClassInfo());
     registry.add(Reagent::staticClassInfo());
+    registry.add(ReagentpHCalculator::staticClassInfo());
     registry.add(InertSalt::staticClassInfo());
     return registry;
 }
