@@ -6,6 +6,7 @@
 #include "cli/cli_options.h"
 #include "cli/formula_command.h"
 #include "cli/list_command.h"
+#include "cli/ph_command.h"
 
 namespace solvara {
 
@@ -23,6 +24,7 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     std::function<int()> command;
     addFormulaCommand(app, options, out, command);
     addListCommand(app, options, out, command);
+    addPhCommand(app, options, out, err, command);
 
     try {
         app.parse(argc, argv);

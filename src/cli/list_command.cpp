@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "cli/text_table.h"
 #include "core/database/program_model.h"
 #include "core/text/float_numbers_string.h"
 #include "core/text/windows1252.h"
@@ -15,7 +16,7 @@
 namespace solvara {
 namespace {
 
-using Row = std::vector<std::string>;  // Windows-1252 cells
+using Row = TextRow;
 
 std::string utf8(const std::string& text) { return windows1252ToUtf8(text); }
 
@@ -129,28 +130,6 @@ std::vector<Row> saltRows(const InertSaltDatabase& salts, CFloatNumbersString& n
                         std::to_string(salt.ionicStrengthFactor), salt.isDefault ? "yes" : ""});
     }
     return rows;
-}
-
-// Columns padded to their widest cell (one byte is one character in Windows-1252), two
-// blanks apart, converted to UTF-8 line by line.
-void printTable(std::ostream& out, const std::vector<Row>& rows) {
-    std::vector<std::size_t> widths;
-    for (const Row& row : rows) {
-        widths.resize(std::max(widths.size(), row.size()));
-        for (std::size_t column = 0; column < row.size(); ++column) {
-            widths[column] = std::max(widths[column], row[column].size());
-        }
-    }
-    for (const Row& row : rows) {
-        std::string line;
-        for (std::size_t column = 0; column < row.size(); ++column) {
-            if (column > 0) line += "  ";
-            line += row[column];
-            if (column + 1 < row.size()) line.append(widths[column] - row[column].size(), ' ');
-        }
-        line.erase(line.find_last_not_of(' ') + 1);
-        out << utf8(line) << '\n';
-    }
 }
 
 }  // namespace

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "cli_runner.h"
+
+namespace solvara {
+namespace {
+
+using testing::runCliWith;
+
+nlohmann::json phJson(std::vector<std::string> arguments, int expectedStatus = 0) {
+    arguments.insert(arguments.begin(), "ph");
+    arguments.push_back("--json");
+    const auto result = runCliWith(arguments);
+    EXPECT_EQ(result.status, expectedStatus) << result.err;
+    return nlohmann::json::parse(result.out);
+}
+
+TEST(PhCommand, DatabaseReagentByNameGivesPhCapacityAndSpecies) {
+    const auto json = phJson({"--reagent", "acetic acid:0.1"});
+    EXPECT_TRUE(json["valid"].get<bool>());
+    EXPECT_NEAR(json["pH"].get<double>(), 2.88, 0.01);
+    EXPECT_GT(json["bufferCapacity"].get<double>(), 0.0);
+    EXPECT_NEAR(json["pKw"].get<double>(), 13.96, 0.01);
+    ASSERT_EQ(json["reagents"].size(), 1u);
+    EXPECT_EQ(json["reagents"][0]["formula"], "HAcetate");
+    EXPECT_EQ(json["reagents"][0]["effectiveConcentration"], 0.1);
+    ASSERT_EQ(json["species"].size(), 4u);
+    EXPECT_EQ(json["species"][0]["formula"], "H^+");
+    EXPECT_EQ(json["species"][0]["note"], "(pH)");
+    EXPECT_EQ(json["species"][2]["formula"], "Acetate^-");
+    EXPECT_EQ(json["species"][2]["acidId"], 1);
+}
+
+TEST(PhCommand, AnyFormulaIsAnalysedAndModesApply) {
+    const auto forced = phJson({"--reagent", "H^+,Cl^-:0.01", "--ionic-strength", "0.1",
+                                "--temperature", "37"});
+    EXPECT_EQ(forced["ionicStrength"], 0.1);
+    EXPECT_EQ(forced["temperature"], 37.0);
+    EXPECT_GT(forced["pH"].get<double>(), 2.0);
+    EXPECT_LT(forced["pH"].get<double>(), 2.2);
+
+    const auto summed = phJson({"--reagent", "HCl:0.1:10", "--reagent", "NaOH:0.1:30",
+                                "--volume-mode", "sum"});
+    EXPECT_NEAR(summed["reagents"][0]["effectiveConcentration"].get<double>(), 0.025, 1e-15);
+    EXPECT_GT(summed["pH"].get<double>(), 12.0);
+}
+
+TEST(PhCommand, CalculationsThatCannotBeDoneExitWithOne) {
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"--reagent", "HCl:0.1", "--volume-mode", "sum"},
+          std::vector<std::string>{"--reagent", "HCl:0.1:5", "--volume-mode", "final"},
+          std::vector<std::string>{"--reagent", "Xx:0.1"},
+          std::vector<std::string>{"--reagent", "HCl:0"}}) {
+        const auto json = phJson(arguments, 1);
+        EXPECT_FALSE(json["success"].get<bool>());
+        EXPECT_TRUE(json["pH"].is_null());
+        EXPECT_FALSE(json["error"].get<std::string>().empty());
+    }
+}
+
+TEST(PhCommand, MalformedArgumentsAreUsageErrors) {
+    EXPECT_EQ(runCliWith({"ph", "--reagent", "HCl"}).status, 2);
+    EXPECT_EQ(runCliWith({"ph", "--reagent", "HCl:abc"}).status, 2);
+    EXPECT_EQ(runCliWith({"ph", "--reagent", "HCl:0.1", "--ionic-strength", "-1"}).status, 2);
+    EXPECT_EQ(runCliWith({"ph", "--reagent", "HCl:0.1", "--volume-mode", "half"}).status, 2);
+    EXPECT_EQ(runCliWith({"ph"}).status, 2);
+}
+
+TEST(PhCommand, TextOutputShowsThePhLabelAndSpeciesTable) {
+    const auto result = runCliWith({"ph", "--reagent", "NaOH:0.01"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out.rfind("pH = 11.", 0), 0u) << result.out;
+    EXPECT_NE(result.out.find("species"), std::string::npos);
+    EXPECT_NE(result.out.find("(pOH)"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace solvara
