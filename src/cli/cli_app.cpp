@@ -5,6 +5,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/formula_command.h"
+#include "cli/list_command.h"
 
 namespace solvara {
 
@@ -21,6 +22,7 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
 
     std::function<int()> command;
     addFormulaCommand(app, options, out, command);
+    addListCommand(app, options, out, command);
 
     try {
         app.parse(argc, argv);

@@ -18,6 +18,8 @@
 
 namespace solvara {
 
+class ProgramModel;
+
 // The byte stream of every file the program writes. An archive is bound to one
 // stream and has one direction for its whole life: storing writes, loading
 // reads. Numbers are little-endian; items follow each other without padding.
@@ -45,6 +47,12 @@ public:
     bool IsLoading() const noexcept { return in_ != nullptr; }
     bool IsStoring() const noexcept { return out_ != nullptr; }
     const std::string& fileName() const noexcept { return fileName_; }
+
+    // The program whose element table and databases objects created while
+    // loading work with (a reagent analyses its formula against them); none
+    // unless the reader sets it.
+    void setProgramModel(ProgramModel* program) noexcept { programModel_ = program; }
+    ProgramModel* programModel() const noexcept { return programModel_; }
 
     // Storing: writes out the buffer and flushes the stream. Any use after
     // closing is an error; closing twice is harmless.
@@ -142,6 +150,7 @@ private:
     std::istream* in_ = nullptr;
     const ClassRegistry* registry_ = nullptr;
     std::string fileName_;
+    ProgramModel* programModel_ = nullptr;
     bool closed_ = false;
 
     std::array<char, kBufferSize> buffer_{};

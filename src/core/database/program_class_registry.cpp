@@ -3,6 +3,7 @@
 #include "core/buffer/inert_salt.h"
 #include "core/chemistry/bl_acid.h"
 #include "core/chemistry/element.h"
+#include "core/chemistry/reagent.h"
 #include "core/chemistry/substance.h"
 #include "core/database/cc_data_set.h"
 
@@ -14,6 +15,7 @@ ClassRegistry makeProgramClassRegistry() {
     registry.add(Element::staticClassInfo());
     registry.add(CSubstance::staticClassInfo());
     registry.add(BLAcid::staticClassInfo());
+    registry.add(Reagent::staticClassInfo());
     registry.add(InertSalt::staticClassInfo());
     return registry;
 }

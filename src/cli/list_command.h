@@ -1,0 +1,15 @@
+#pragma once
+
+#include <CLI/CLI.hpp>
+#include <functional>
+#include <ostream>
+
+#include "cli/cli_options.h"
+
+namespace solvara {
+
+// "list acids|reagents|salts": the content of one program database.
+void addListCommand(CLI::App& app, const CommonOptions& options, std::ostream& out,
+                    std::function<int()>& command);
+
+}  // namespace solvara

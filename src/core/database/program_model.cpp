@@ -1,0 +1,11 @@
+#include "core/database/program_model.h"
+
+namespace solvara {
+
+ProgramModel::ProgramModel() { ResetProgramDefaults(defaults); }
+
+bool ProgramModel::IsModified() const noexcept {
+    return elements.modified() || acids.isModified() || reagents.isModified() || salts.isModified();
+}
+
+}  // namespace solvara

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <memory>
+
+#include "core/chemistry/element_table.h"
+#include "core/database/acid_chooser.h"
+#include "core/database/bl_acid_database.h"
+#include "core/database/inert_salt_database.h"
+#include "core/database/program_defaults.h"
+#include "core/database/reagent_database.h"
+#include "core/equilibrium/water_ion_product.h"
+
+namespace solvara {
+
+// Everything the program works with for a whole run: the element table, the
+// acid, reagent and inert salt databases, the program defaults and the one
+// water ion product every solve shares. Whoever runs the program (the
+// desktop application, the command line, a test) owns one and passes it by
+// reference. Reagents and databases point into it, so it stays where it was
+// built.
+class ProgramModel {
+  public:
+    // An empty element table, empty databases and the built-in defaults.
+    ProgramModel();
+    ProgramModel(const ProgramModel&) = delete;
+    ProgramModel& operator=(const ProgramModel&) = delete;
+
+    // Some part changed since it was last read, written or filled.
+    bool IsModified() const noexcept;
+
+    ElementTable elements;
+    BLAcidDatabase acids{elements};
+    ReagentDatabase reagents;
+    InertSaltDatabase salts;
+    ProgramDefaults defaults;
+    WaterIonProduct water;
+    // Asked when a reagent formula names a form several acids share; without
+    // one such a form resolves to no acid.
+    AcidChooser* acidChooser = nullptr;
+};
+
+// A program model holding the starter content: the built-in elements with
+// the starter moieties, and the starter acids, reagents and inert salts,
+// none of it modified.
+std::unique_ptr<ProgramModel> makeStarterProgramModel();
+
+}  // namespace solvara

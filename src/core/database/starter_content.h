@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/chemistry/element_table.h"
+#include "core/database/bl_acid_database.h"
+#include "core/database/inert_salt_database.h"
+#include "core/database/program_model.h"
+
+namespace solvara {
+
+// The content a new database starts with, each added in table order (ids 1
+// to n) and left unmodified. The acids need the starter moieties in `table`;
+// the reagents are analysed against the program's acids, so those come first.
+void loadStarterAcids(BLAcidDatabase& acids, const ElementTable& table);
+void loadStarterReagents(ProgramModel& program);
+void loadStarterSalts(InertSaltDatabase& salts, const ElementTable& table);
+
+}  // namespace solvara

@@ -1,0 +1,16 @@
+#include "core/database/program_model.h"
+#include "core/database/starter_content.h"
+#include "core/database/starter_element_table.h"
+
+namespace solvara {
+
+std::unique_ptr<ProgramModel> makeStarterProgramModel() {
+    auto program = std::make_unique<ProgramModel>();
+    program->elements = makeStarterElementTable();
+    loadStarterAcids(program->acids, program->elements);
+    loadStarterReagents(*program);
+    loadStarterSalts(program->salts, program->elements);
+    return program;
+}
+
+}  // namespace solvara
