@@ -47,7 +47,8 @@ DatabaseFileContent readDatabase(std::istream& in, const std::string& fileName) 
         return failure(DatabaseReadFailure::malformed, error.message());
     } catch (const std::exception&) {
         // Whatever else a damaged record provokes is a damaged file too.
-        return failure(DatabaseReadFailure::malformed, ArchiveError(ArchiveErrorKind::badIndex, fileName).message());
+        return failure(DatabaseReadFailure::malformed,
+                       ArchiveError(ArchiveErrorKind::badIndex, fileName).message());
     }
     return content;
 }
@@ -58,7 +59,8 @@ DatabaseFileContent readDatabaseFile(const std::filesystem::path& path) {
     return readDatabase(in, path.string());
 }
 
-void writeDatabase(std::ostream& out, const std::string& fileName, ProgramModel& program, std::string_view digest) {
+void writeDatabase(std::ostream& out, const std::string& fileName, ProgramModel& program,
+                   std::string_view digest) {
     Archive archive(out, fileName);
     archive.writeInt32(kDatabaseFileVersion);
     archive.writeString(digest);
@@ -66,8 +68,10 @@ void writeDatabase(std::ostream& out, const std::string& fileName, ProgramModel&
     archive.Close();
 }
 
-void writeDatabaseFile(const std::filesystem::path& path, ProgramModel& program, std::string_view digest) {
-    replaceFile(path, [&](std::ostream& out) { writeDatabase(out, path.string(), program, digest); });
+void writeDatabaseFile(const std::filesystem::path& path, ProgramModel& program,
+                       std::string_view digest) {
+    replaceFile(path,
+                [&](std::ostream& out) { writeDatabase(out, path.string(), program, digest); });
 }
 
 std::string ReadStoredDigest(const std::filesystem::path& path) {

@@ -43,10 +43,12 @@ DatabaseFileContent readDatabase(std::istream& in, const std::string& fileName);
 
 // Writes the current version with `digest`; every part of `program` clears
 // its modified flag.
-void writeDatabase(std::ostream& out, const std::string& fileName, ProgramModel& program, std::string_view digest);
+void writeDatabase(std::ostream& out, const std::string& fileName, ProgramModel& program,
+                   std::string_view digest);
 // Replaces the file at `path` so that a failure leaves the old file as it
 // was. Throws ArchiveError or std::filesystem::filesystem_error on failure.
-void writeDatabaseFile(const std::filesystem::path& path, ProgramModel& program, std::string_view digest);
+void writeDatabaseFile(const std::filesystem::path& path, ProgramModel& program,
+                       std::string_view digest);
 
 // The digest in the file now at `path` (empty for an unprotected file and for
 // a file of the first version), or kUnreadableDigest when it cannot be read.

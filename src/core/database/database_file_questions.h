@@ -19,7 +19,8 @@ class DatabaseFileQuestions {
 
     // Shows the password dialog; the result of OK (PasswordDialog::Result),
     // none when it was cancelled.
-    virtual std::optional<std::string> askPassword(PasswordDialogMode mode, const std::string& givenDigest) = 0;
+    virtual std::optional<std::string> askPassword(PasswordDialogMode mode,
+                                                   const std::string& givenDigest) = 0;
     virtual bool askYesNo(std::string_view text, MessageIcon icon) = 0;
     virtual Answer askYesNoCancel(std::string_view text, MessageIcon icon) = 0;
     virtual void showMessage(std::string_view text) = 0;

@@ -7,8 +7,11 @@
 
 namespace solvara {
 
-DatabasePathDialog::DatabasePathDialog(std::filesystem::path databasePath, std::filesystem::path defaultPath)
-    : databasePath_(std::move(databasePath)), defaultPath_(std::move(defaultPath)), text_(databasePath_.string()) {}
+DatabasePathDialog::DatabasePathDialog(std::filesystem::path databasePath,
+                                       std::filesystem::path defaultPath)
+    : databasePath_(std::move(databasePath)),
+      defaultPath_(std::move(defaultPath)),
+      text_(databasePath_.string()) {}
 
 DatabasePathDialog::Outcome DatabasePathDialog::Accept(ProgramDatabase& database) const {
     const std::filesystem::path path(text_);
@@ -17,13 +20,16 @@ DatabasePathDialog::Outcome DatabasePathDialog::Accept(ProgramDatabase& database
         if (!database.AskForProtection()) return Outcome::stay;
         return saveAt(database, path);
     }
-    switch (database.questions().askYesNoCancel(database_messages::kOverwriteExisting, MessageIcon::stop)) {
-        case Answer::yes: return overwrite(database, path);
+    switch (database.questions().askYesNoCancel(database_messages::kOverwriteExisting,
+                                                MessageIcon::stop)) {
+        case Answer::yes:
+            return overwrite(database, path);
         case Answer::no:
             if (database.LoadDatabase(path)) return Outcome::storePathAndClose;
             database.questions().showMessage(database_messages::kPathNotChanged);
             return Outcome::closeKeepingSetting;
-        case Answer::cancel: break;
+        case Answer::cancel:
+            break;
     }
     return Outcome::stay;
 }
@@ -35,7 +41,8 @@ DatabasePathDialog::Outcome DatabasePathDialog::overwrite(ProgramDatabase& datab
         if (!database.AskForProtection()) return Outcome::stay;
     } else {
         // Only who knows the file's own password may replace it.
-        std::optional<std::string> digest = database.questions().askPassword(PasswordDialogMode::change, stored);
+        std::optional<std::string> digest =
+            database.questions().askPassword(PasswordDialogMode::change, stored);
         if (!digest) return Outcome::stay;
         database.setPasswordDigest(std::move(*digest));
     }

@@ -11,9 +11,12 @@ PasswordDialog::PasswordDialog(PasswordDialogMode mode, std::string givenDigest)
 
 bool PasswordDialog::IsFieldEnabled(Field field) const noexcept {
     switch (mode_) {
-        case PasswordDialogMode::enter: return field == current;
-        case PasswordDialogMode::set: return field != current;
-        case PasswordDialogMode::change: break;
+        case PasswordDialogMode::enter:
+            return field == current;
+        case PasswordDialogMode::set:
+            return field != current;
+        case PasswordDialogMode::change:
+            break;
     }
     return true;
 }
@@ -25,11 +28,15 @@ void PasswordDialog::SetField(Field field, std::string text) {
 bool PasswordDialog::IsOkEnabled() const {
     const bool newPasswordsAgree = fields_[newPassword] == fields_[repeated];
     switch (mode_) {
-        case PasswordDialogMode::enter: return true;
-        case PasswordDialogMode::set: return newPasswordsAgree;
-        case PasswordDialogMode::change: break;
+        case PasswordDialogMode::enter:
+            return true;
+        case PasswordDialogMode::set:
+            return newPasswordsAgree;
+        case PasswordDialogMode::change:
+            break;
     }
-    return !fields_[current].empty() && passwordDigest(fields_[current]) == givenDigest_ && newPasswordsAgree;
+    return !fields_[current].empty() && passwordDigest(fields_[current]) == givenDigest_ &&
+           newPasswordsAgree;
 }
 
 std::string PasswordDialog::Result() const {

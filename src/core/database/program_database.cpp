@@ -51,7 +51,8 @@ bool ProgramDatabase::LoadDatabase(const std::filesystem::path& path) {
         unreadableFiles_.erase(fileKey(path));
         return true;
     }
-    if (content.failure == DatabaseReadFailure::wrongVersion) questions_->showMessage(database_messages::kWrongVersion);
+    if (content.failure == DatabaseReadFailure::wrongVersion)
+        questions_->showMessage(database_messages::kWrongVersion);
     if (content.failure == DatabaseReadFailure::malformed) questions_->showMessage(content.reason);
     questions_->showMessage(database_messages::kCannotOpen);
     adopt(makeStarterProgramModel());
@@ -59,14 +60,18 @@ bool ProgramDatabase::LoadDatabase(const std::filesystem::path& path) {
     return false;
 }
 
-bool ProgramDatabase::IsDatabaseModified() const { return unsavedChanges_ || program_->IsModified(); }
+bool ProgramDatabase::IsDatabaseModified() const {
+    return unsavedChanges_ || program_->IsModified();
+}
 
 bool ProgramDatabase::passwordAccepted(const std::string& stored) {
     for (;;) {
         // A cancelled dialog gives the empty result, which no stored digest equals.
-        const std::string entered = questions_->askPassword(PasswordDialogMode::enter, {}).value_or(std::string());
+        const std::string entered =
+            questions_->askPassword(PasswordDialogMode::enter, {}).value_or(std::string());
         if (entered == stored) return true;
-        if (!questions_->askYesNo(database_messages::kIncorrectPassword, MessageIcon::exclamation)) return false;
+        if (!questions_->askYesNo(database_messages::kIncorrectPassword, MessageIcon::exclamation))
+            return false;
     }
 }
 
@@ -110,7 +115,8 @@ void ProgramDatabase::ChangeDatabasePassword(const std::filesystem::path& databa
         !questions_->askYesNo(database_messages::kPasswordChangeSaves, MessageIcon::none)) {
         return;
     }
-    const PasswordDialogMode mode = passwordDigest_.empty() ? PasswordDialogMode::set : PasswordDialogMode::change;
+    const PasswordDialogMode mode =
+        passwordDigest_.empty() ? PasswordDialogMode::set : PasswordDialogMode::change;
     std::optional<std::string> digest = questions_->askPassword(mode, passwordDigest_);
     if (!digest) return;
     setPasswordDigest(std::move(*digest));
@@ -120,13 +126,16 @@ void ProgramDatabase::ChangeDatabasePassword(const std::filesystem::path& databa
 bool ProgramDatabase::AskForProtection() {
     switch (questions_->askYesNoCancel(database_messages::kProtect, MessageIcon::stop)) {
         case Answer::yes: {
-            std::optional<std::string> digest = questions_->askPassword(PasswordDialogMode::set, passwordDigest_);
+            std::optional<std::string> digest =
+                questions_->askPassword(PasswordDialogMode::set, passwordDigest_);
             if (!digest) return false;
             setPasswordDigest(std::move(*digest));
             return true;
         }
-        case Answer::no: return true;
-        case Answer::cancel: break;
+        case Answer::no:
+            return true;
+        case Answer::cancel:
+            break;
     }
     return false;
 }

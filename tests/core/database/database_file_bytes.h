@@ -22,7 +22,10 @@ class DatabaseFileBytes {
         if (known != classIndexes_.end()) {
             bytes.count(static_cast<std::uint16_t>(0x8000 | known->second));
         } else {
-            bytes.count(0xFFFF).count(1).count(static_cast<std::uint16_t>(className.size())).raw(className);
+            bytes.count(0xFFFF)
+                .count(1)
+                .count(static_cast<std::uint16_t>(className.size()))
+                .raw(className);
             classIndexes_[std::string(className)] = nextIndex_++;
         }
         ++nextIndex_;
@@ -38,7 +41,8 @@ class DatabaseFileBytes {
         const int first = version == 0x10000 ? 1 : 0;
         const int count = builtIn.count() - first;
         bytes.int32(version).int32(count).count(static_cast<std::uint16_t>(count + stale));
-        for (int position = first; position < builtIn.count(); ++position) element(builtIn[position]);
+        for (int position = first; position < builtIn.count(); ++position)
+            element(builtIn[position]);
         for (int i = 0; i < stale; ++i) element({"Stale", "", "", 1.0, 0});
         if (version == 0x20000) bytes.string("Database EOF");
         return *this;
@@ -58,7 +62,8 @@ class DatabaseFileBytes {
         return *this;
     }
 
-    DatabaseFileBytes& substance(std::string_view name, std::string_view formula, double molarMass) {
+    DatabaseFileBytes& substance(std::string_view name, std::string_view formula,
+                                 double molarMass) {
         bytes.int32(0x10000).string(name).string(formula).string("").float64(molarMass).int32(3);
         return *this;
     }
@@ -83,8 +88,8 @@ class DatabaseFileBytes {
 
     // A reagent in one of its three layouts; its analysis results are
     // deliberately wrong, since loading analyses the formula again.
-    DatabaseFileBytes& reagent(std::int32_t version, std::string_view name, std::string_view formula,
-                               double concentration, std::int32_t id) {
+    DatabaseFileBytes& reagent(std::int32_t version, std::string_view name,
+                               std::string_view formula, double concentration, std::int32_t id) {
         newObject("Reagent");
         bytes.int32(version);
         const bool oldLayout = version == 0x10000 || version == 0x10001;
@@ -103,13 +108,14 @@ class DatabaseFileBytes {
 
     DatabaseFileBytes& dataSet(std::string_view formula, double concentration) {
         bytes.int32(0x10000).int32(0).int32(0);
-        for (const double value : {concentration, concentration, 58.44, 0.1, 5.844, 1.0, 1.0}) bytes.float64(value);
+        for (const double value : {concentration, concentration, 58.44, 0.1, 5.844, 1.0, 1.0})
+            bytes.float64(value);
         bytes.string(formula);
         return *this;
     }
 
-    DatabaseFileBytes& salt(std::int32_t version, std::string_view name, std::string_view formula, std::int32_t id,
-                            bool isDefault, bool wideName = false) {
+    DatabaseFileBytes& salt(std::int32_t version, std::string_view name, std::string_view formula,
+                            std::int32_t id, bool isDefault, bool wideName = false) {
         newObject("InertSalt");
         bytes.int32(version).int32(0x10000);
         if (wideName) {

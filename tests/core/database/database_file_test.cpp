@@ -39,7 +39,8 @@ std::string mixedVersionFile() {
     return file.bytes.bytes();
 }
 
-// A file of the first version: no digest, elements without the electron, an acid of the first layout.
+// A file of the first version: no digest, elements without the electron, an acid of the first
+// layout.
 std::string firstVersionFile() {
     DatabaseFileBytes file;
     file.bytes.int32(0x10000);
@@ -81,8 +82,10 @@ TEST(DatabaseFile, RecordsOfEveryLayoutLoad) {
     ASSERT_NE(hydrochloric, nullptr);
     EXPECT_EQ(hydrochloric->name, "hydrochloric acid");
     EXPECT_TRUE(hydrochloric->analysed);
-    EXPECT_EQ(hydrochloric->acidIds, std::vector<std::int32_t>{5});  // analysed against the file's acids
-    EXPECT_EQ(hydrochloric->concentrationData.formula, "HCl");      // rebuilt: the first layout has none
+    EXPECT_EQ(hydrochloric->acidIds,
+              std::vector<std::int32_t>{5});  // analysed against the file's acids
+    EXPECT_EQ(hydrochloric->concentrationData.formula,
+              "HCl");  // rebuilt: the first layout has none
     EXPECT_EQ(program.reagents.FindById(4)->concentration, 0.5);
     EXPECT_EQ(program.reagents.FindById(7)->name, "sodium hydroxide");
     EXPECT_EQ(program.reagents.nextId(), 7);
@@ -117,7 +120,10 @@ TEST(DatabaseFile, WrittenFileFollowsTheLayoutAndReadsBack) {
     ASSERT_GT(written.size(), header.size());
     EXPECT_EQ(written.substr(0, header.size()), header);
     const std::string acidList = testing::RecordBytes{}.int32(0x10000).int32(5).count(1).bytes() +
-                                 std::string("\xFF\xFF\x01\x00\x06\x00" "BLAcid", 12);
+                                 std::string(
+                                     "\xFF\xFF\x01\x00\x06\x00"
+                                     "BLAcid",
+                                     12);
     EXPECT_EQ(written.substr(header.size(), acidList.size()), acidList);
 
     const DatabaseFileContent again = read(written);
@@ -149,16 +155,19 @@ TEST(DatabaseFile, DamagedFilesFailWithTheirReason) {
     };
     const std::vector<Case> cases{
         {"empty", "", DatabaseReadFailure::malformed, "lab.dat past its end"},
-        {"unknown version", testing::hexBytes("00 00 03 00") + good.substr(4), DatabaseReadFailure::wrongVersion,
-         "lab.dat"},
-        {"truncated", good.substr(0, good.size() - 3), DatabaseReadFailure::malformed, "lab.dat past its end"},
-        {"unknown class", unknownClass, DatabaseReadFailure::malformed, "lab.dat contained an unexpected object"},
+        {"unknown version", testing::hexBytes("00 00 03 00") + good.substr(4),
+         DatabaseReadFailure::wrongVersion, "lab.dat"},
+        {"truncated", good.substr(0, good.size() - 3), DatabaseReadFailure::malformed,
+         "lab.dat past its end"},
+        {"unknown class", unknownClass, DatabaseReadFailure::malformed,
+         "lab.dat contained an unexpected object"},
     };
     for (const Case& c : cases) {
         const DatabaseFileContent content = read(c.bytes);
         EXPECT_EQ(content.program, nullptr) << c.what;
         EXPECT_EQ(content.failure, c.failure) << c.what;
-        EXPECT_NE(content.reason.find(c.reason), std::string::npos) << c.what << ": " << content.reason;
+        EXPECT_NE(content.reason.find(c.reason), std::string::npos)
+            << c.what << ": " << content.reason;
     }
 }
 
@@ -190,7 +199,8 @@ TEST(DatabaseFile, AWriteThatFailsAtTheLastStepLeavesWhatWasThere) {
     std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
     EXPECT_THROW(writeDatabaseFile(path, *program, ""), std::filesystem::filesystem_error);
     EXPECT_EQ(testing::readFile(path / "keep.txt"), "kept");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);  // no temporary left
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}),
+              1);  // no temporary left
 }
 
 }  // namespace

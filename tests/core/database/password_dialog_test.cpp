@@ -56,14 +56,15 @@ TEST(PasswordDialog, ChangeNeedsTheCurrentPasswordAndAgreeingNewOnes) {
         const char* repeated;
         bool okEnabled;
     };
-    for (const Case& c : {Case{"", "", "", false}, Case{"wrong", "", "", false},
-                          Case{"old", "new", "neu", false}, Case{"old", "new", "new", true},
-                          Case{"old", "", "", true}}) {
+    for (const Case& c :
+         {Case{"", "", "", false}, Case{"wrong", "", "", false}, Case{"old", "new", "neu", false},
+          Case{"old", "new", "new", true}, Case{"old", "", "", true}}) {
         PasswordDialog dialog(PasswordDialogMode::change, given);
         dialog.SetField(PasswordDialog::current, c.current);
         dialog.SetField(PasswordDialog::newPassword, c.newPassword);
         dialog.SetField(PasswordDialog::repeated, c.repeated);
-        EXPECT_EQ(dialog.IsOkEnabled(), c.okEnabled) << c.current << '/' << c.newPassword << '/' << c.repeated;
+        EXPECT_EQ(dialog.IsOkEnabled(), c.okEnabled)
+            << c.current << '/' << c.newPassword << '/' << c.repeated;
         EXPECT_EQ(dialog.Result(), passwordDigest(c.newPassword));
     }
 }

@@ -102,8 +102,8 @@ TEST_F(ProgramDatabaseTest, AProtectedFileIsReplacedOnlyWithItsPassword) {
         questions.yesNo = {true, false};
         questions.passwords = {entry};
         database.SaveDatabaseOnRequest(path);
-        EXPECT_EQ(questions.log, (Log{messages::kSaveChanges, "password dialog: enter", messages::kIncorrectPassword,
-                                      messages::kNotSaved}));
+        EXPECT_EQ(questions.log, (Log{messages::kSaveChanges, "password dialog: enter",
+                                      messages::kIncorrectPassword, messages::kNotSaved}));
         EXPECT_EQ(testing::readFile(path), before);
         EXPECT_TRUE(database.IsDatabaseModified());
     }
@@ -112,8 +112,8 @@ TEST_F(ProgramDatabaseTest, AProtectedFileIsReplacedOnlyWithItsPassword) {
     questions.yesNo = {true, true};
     questions.passwords = {entered("wrong"), entered("pw")};
     database.SaveDatabaseOnRequest(path);
-    EXPECT_EQ(questions.log, (Log{messages::kSaveChanges, "password dialog: enter", messages::kIncorrectPassword,
-                                  "password dialog: enter"}));
+    EXPECT_EQ(questions.log, (Log{messages::kSaveChanges, "password dialog: enter",
+                                  messages::kIncorrectPassword, "password dialog: enter"}));
     EXPECT_NE(testing::readFile(path), before);
     EXPECT_FALSE(database.IsDatabaseModified());
 }
@@ -184,14 +184,16 @@ TEST_F(ProgramDatabaseTest, AnUnreadableFileIsKeptBesideTheFirstSaveOverIt) {
     ASSERT_EQ(questions.log.size(), 2u);
     EXPECT_EQ(questions.log[0], path.string() + " contained an unexpected object.");
     EXPECT_EQ(questions.log[1], messages::kCannotOpen);
-    EXPECT_EQ(database.program().acids.Count(), 10);  // the starter content, nothing of the damaged file
+    EXPECT_EQ(database.program().acids.Count(),
+              10);  // the starter content, nothing of the damaged file
 
     questions.log.clear();
     modify(database);
     questions.yesNo = {true};
     database.SaveDatabaseOnRequest(path);
     const std::filesystem::path backup = path.string() + ".unreadable";
-    EXPECT_EQ(questions.log, (Log{messages::kSaveChanges, messages::kUnreadableKept + backup.string()}));
+    EXPECT_EQ(questions.log,
+              (Log{messages::kSaveChanges, messages::kUnreadableKept + backup.string()}));
     EXPECT_EQ(testing::readFile(backup), damaged);
     EXPECT_TRUE(readDatabaseFile(path).program != nullptr);
 
@@ -245,8 +247,8 @@ TEST_F(ProgramDatabaseTest, PathDialogReadsAnExistingFileOrKeepsTheSetting) {
     testing::writeFile(other, "damaged");
     questions.yesNoCancel = {Answer::no};
     EXPECT_EQ(dialog.Accept(database), DatabasePathDialog::Outcome::closeKeepingSetting);
-    EXPECT_EQ(questions.log, (Log{messages::kOverwriteExisting, messages::kWrongVersion, messages::kCannotOpen,
-                                  messages::kPathNotChanged}));
+    EXPECT_EQ(questions.log, (Log{messages::kOverwriteExisting, messages::kWrongVersion,
+                                  messages::kCannotOpen, messages::kPathNotChanged}));
     EXPECT_EQ(database.program().acids.Count(), 10);
 }
 

@@ -36,7 +36,8 @@ class ScriptedQuestions : public DatabaseFileQuestions {
     std::deque<Answer> yesNoCancel;
     std::vector<std::string> log;
 
-    std::optional<std::string> askPassword(PasswordDialogMode mode, const std::string& givenDigest) override {
+    std::optional<std::string> askPassword(PasswordDialogMode mode,
+                                           const std::string& givenDigest) override {
         log.push_back(std::string("password dialog: ") + modeName(mode));
         if (passwords.empty()) {
             ADD_FAILURE() << "unexpected password dialog";
@@ -80,9 +81,12 @@ class ScriptedQuestions : public DatabaseFileQuestions {
   private:
     static const char* modeName(PasswordDialogMode mode) {
         switch (mode) {
-            case PasswordDialogMode::enter: return "enter";
-            case PasswordDialogMode::set: return "set";
-            case PasswordDialogMode::change: break;
+            case PasswordDialogMode::enter:
+                return "enter";
+            case PasswordDialogMode::set:
+                return "set";
+            case PasswordDialogMode::change:
+                break;
         }
         return "change";
     }

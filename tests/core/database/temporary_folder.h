@@ -13,7 +13,8 @@ namespace solvara::testing {
 class TemporaryFolder {
   public:
     TemporaryFolder()
-        : path_(std::filesystem::temp_directory_path() / ("solvara-test-" + std::to_string(std::random_device{}()))) {
+        : path_(std::filesystem::temp_directory_path() /
+                ("solvara-test-" + std::to_string(std::random_device{}()))) {
         std::filesystem::create_directories(path_);
     }
     ~TemporaryFolder() {

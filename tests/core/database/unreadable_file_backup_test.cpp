@@ -25,7 +25,8 @@ TEST(UnreadableFileBackup, MovesTheFileToTheFirstFreeNameBesideIt) {
 
 TEST(UnreadableFileBackup, AFileThatCannotBeMovedIsAnError) {
     testing::TemporaryFolder folder;
-    EXPECT_THROW(moveUnreadableFileAside(folder.path() / "missing.dat"), std::filesystem::filesystem_error);
+    EXPECT_THROW(moveUnreadableFileAside(folder.path() / "missing.dat"),
+                 std::filesystem::filesystem_error);
 }
 
 }  // namespace
