@@ -1,7 +1,6 @@
 #include "cli/database_command.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -14,12 +13,6 @@
 
 namespace solvara {
 namespace {
-
-std::string versionText(std::int32_t version) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(version));
-    return text;
-}
 
 int fail(const CommonOptions& options, std::ostream& out, std::ostream& err,
          const std::string& reason) {
@@ -37,7 +30,7 @@ int check(const CommonOptions& options, const std::string& file, std::ostream& o
     const nlohmann::json result{
         {"success", true},
         {"file", file},
-        {"version", versionText(content.version)},
+        {"version", fileVersionText(content.version)},
         {"protected", !content.passwordDigest.value_or("").empty()},
         {"elements", program.elements.count()},
         {"moieties", moieties},
@@ -50,7 +43,7 @@ int check(const CommonOptions& options, const std::string& file, std::ostream& o
         return exitSuccess;
     }
     out << "file:      " << file << '\n'
-        << "version:   " << versionText(content.version) << '\n'
+        << "version:   " << fileVersionText(content.version) << '\n'
         << "protected: " << (result["protected"].get<bool>() ? "yes" : "no") << '\n'
         << "elements:  " << program.elements.count() << " (" << moieties << " moieties)\n"
         << "acids:     " << program.acids.Count() << '\n'

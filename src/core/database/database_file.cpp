@@ -1,5 +1,6 @@
 #include "core/database/database_file.h"
 
+#include <cstdio>
 #include <exception>
 #include <fstream>
 
@@ -28,6 +29,12 @@ DatabaseFileContent failure(DatabaseReadFailure kind, std::string reason) {
 
 }  // namespace
 
+std::string fileVersionText(std::int32_t version) {
+    char text[11];
+    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(version));
+    return text;
+}
+
 DatabaseFileContent readDatabase(std::istream& in, const std::string& fileName) {
     const ClassRegistry registry = makeProgramClassRegistry();
     DatabaseFileContent content;
@@ -37,7 +44,9 @@ DatabaseFileContent readDatabase(std::istream& in, const std::string& fileName) 
         if (content.version == kDatabaseFileVersion) {
             content.passwordDigest = archive.readString();
         } else if (content.version != kFirstDatabaseFileVersion) {
-            return failure(DatabaseReadFailure::wrongVersion, fileName + ": unknown file version.");
+            return failure(
+                DatabaseReadFailure::wrongVersion,
+                fileName + ": unknown file version " + fileVersionText(content.version) + ".");
         }
         auto program = std::make_unique<ProgramModel>();
         archive.setProgramModel(program.get());

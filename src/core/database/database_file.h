@@ -37,6 +37,9 @@ struct DatabaseFileContent {
     std::string reason;
 };
 
+// "0x00020000": a file version as people write it.
+std::string fileVersionText(std::int32_t version);
+
 DatabaseFileContent readDatabaseFile(const std::filesystem::path& path);
 // `fileName` names the stream in error reports.
 DatabaseFileContent readDatabase(std::istream& in, const std::string& fileName);

@@ -86,6 +86,8 @@ void ProgramDatabase::keepUnreadableFile(const std::filesystem::path& path) {
 }
 
 bool ProgramDatabase::SaveDatabase(const std::filesystem::path& path, bool skipPasswordCheck) {
+    // No per-user folder and no setting: there is nowhere to save.
+    if (path.empty()) return false;
     if (!skipPasswordCheck) {
         const std::string stored = ReadStoredDigest(path);
         if (!stored.empty() && !passwordAccepted(stored)) return false;

@@ -273,6 +273,12 @@ TEST_F(ProgramDatabaseTest, PathDialogOverwritesAProtectedFileOnlyWithItsPasswor
     EXPECT_EQ(database.passwordDigest(), passwordDigest("mine"));
 }
 
+TEST_F(ProgramDatabaseTest, NothingIsSavedWithoutAPath) {
+    modify(database);
+    EXPECT_FALSE(database.SaveDatabase({}, true));
+    EXPECT_TRUE(database.IsDatabaseModified());
+}
+
 TEST_F(ProgramDatabaseTest, PathDialogStaysWhenTheSaveFails) {
     const auto folderPath = folder.path() / "taken";
     std::filesystem::create_directories(folderPath);
