@@ -46,7 +46,8 @@ class Reagent : public CSubstance {
     virtual int acidCount() const;
 
     ProgramModel* program() const noexcept { return program_; }
-    // The acids of a document's own list come before the program's.
+    // The acids of a document's own list come before the program's; none
+    // leaves only the program's.
     void setAcidDatabase(BLAcidDatabase* database) noexcept { acidDatabase_ = database; }
     BLAcidDatabase* acidDatabase() const noexcept;
 

@@ -47,11 +47,11 @@ BLAcid* BLAcidDatabase::FindByFormula(std::string_view formula, AcidChooser* cho
     const auto found = formIndex_.find(formula);
     if (found == formIndex_.end()) return nullptr;
     if (found->second.size() == 1) return &At(found->second.front());
+    if (chooser == nullptr) return nullptr;
     std::vector<int> positions = found->second;
     std::sort(positions.begin(), positions.end(), std::greater<>());
     std::vector<std::int32_t> candidates;
     for (const int position : positions) candidates.push_back(At(position).id);
-    if (chooser == nullptr) return nullptr;
     const std::int32_t chosen = chooser->chooseAcid(*this, candidates);
     if (std::find(candidates.begin(), candidates.end(), chosen) == candidates.end()) return nullptr;
     return FindById(chosen);

@@ -8,7 +8,7 @@ bool ReagentDatabase::Add(Reagent& reagent) {
     const auto id = issueId();
     if (!id) return false;
     reagent.id = *id;
-    append(std::make_unique<Reagent>(reagent));
+    append(std::make_unique<Reagent>(reagent)).setAcidDatabase(nullptr);
     return true;
 }
 
@@ -21,6 +21,7 @@ void ReagentDatabase::Replace(const Reagent& reagent) {
     nameIndex_.eraseIfAt(stored.name, position);
     formulaIndex_.eraseIfAt(stored.formula, position);
     stored = reagent;
+    stored.setAcidDatabase(nullptr);
     nameIndex_.store(stored.name, position);
     formulaIndex_.store(stored.formula, position);
     markModified();

@@ -9,7 +9,9 @@
 
 namespace solvara {
 
-// The reagents of the program, looked up by name, formula and id.
+// The reagents of the program, looked up by name, formula and id. A stored reagent finds its
+// acids in the program's acid database, never in the list of the document it may come from,
+// which would not outlive it.
 class ReagentDatabase : public SubstanceDatabase<Reagent> {
   public:
     ReagentDatabase() = default;

@@ -106,6 +106,29 @@ TEST_F(ReagentTest, AbsurdInputFailsTheCalculationOrGivesANumber) {
     }
 }
 
+TEST_F(ReagentTest, AbsurdAcidConstantsFailTheCalculationOrGiveANumber) {
+    for (const double pKa : {std::numeric_limits<double>::quiet_NaN(), 1e300, -1e300, 400.0}) {
+        SCOPED_TRACE(pKa);
+        BLAcid& acetic = *program->acids.FindById(kAceticAcid);
+        acetic.pKa[0] = pKa;
+        acetic.updateDerived();
+        Reagent reagent = reagentOf(*program, "HAcetate", 0.1);
+        ASSERT_TRUE(reagent.analyze(false));
+        try {
+            EXPECT_TRUE(std::isfinite(reagent.calculatePH(25.0, 0.0)));
+        } catch (const pHCalculationError&) {
+            EXPECT_NE(reagent.analysisLog.find("unable to calculate pH"), std::string::npos);
+        }
+        Reagent forced = reagentOf(*program, "HAcetate/NaOH;pH=5", 0.1);
+        if (forced.analyze(true)) {
+            EXPECT_GE(forced.acidMultipliers[1], 0.0);
+            EXPECT_LE(forced.acidMultipliers[1], 1.0);
+        } else {
+            EXPECT_EQ(forced.analysisLog, "forced pH = 5.00\r\n");
+        }
+    }
+}
+
 TEST_F(ReagentTest, AnAcidThatIsGoneFailsTheCalculation) {
     Reagent reagent = analysed("HAcetate", 0.1);
     program->acids.Remove(kAceticAcid);

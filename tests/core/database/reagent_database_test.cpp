@@ -39,6 +39,17 @@ TEST_F(ReagentDatabaseTest, AddGivesTheNextIdToTheCallerAndTheCopy) {
     EXPECT_TRUE(reagents.isModified());
 }
 
+TEST_F(ReagentDatabaseTest, StoredReagentsLookUpTheProgramsAcids) {
+    BLAcidDatabase documentAcids(program->elements);
+    Reagent fromDocument = reagent("hydrochloric acid", "HCl");
+    fromDocument.setAcidDatabase(&documentAcids);
+    reagents.Add(fromDocument);
+    EXPECT_EQ(reagents.At(0).acidDatabase(), &program->acids);
+    reagents.Replace(fromDocument);
+    EXPECT_EQ(reagents.At(0).acidDatabase(), &program->acids);
+    EXPECT_EQ(fromDocument.acidDatabase(), &documentAcids);
+}
+
 TEST_F(ReagentDatabaseTest, ReplaceExchangesOnlyTheReplacedReagentsKeys) {
     Reagent first = reagent("shared", "HCl");
     Reagent second = reagent("shared", "NaOH");

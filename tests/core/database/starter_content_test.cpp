@@ -38,6 +38,15 @@ TEST_F(StarterContentTest, DatabasesHoldTheRowsInTableOrderUnmodified) {
     EXPECT_EQ(program->salts.FindByName("magnesium chloride, solid")->ionicStrengthFactor, 6);
 }
 
+TEST_F(StarterContentTest, AChangeToAnyDatabaseModifiesTheProgram) {
+    program->salts.Remove(8);
+    EXPECT_TRUE(program->IsModified());
+    program->salts.clearModified();
+    Reagent copy = program->reagents.At(0);
+    program->reagents.Add(copy);
+    EXPECT_TRUE(program->IsModified());
+}
+
 TEST_F(StarterContentTest, AcidsShowTheirNeutralFormAndFindTheirForms) {
     const BLAcid& ammonia = *program->acids.FindByName("ammonia");
     EXPECT_EQ(ammonia.formula, "NH_3");
