@@ -1,14 +1,15 @@
 #include "cli/formula_command.h"
 
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "cli/program_in_use.h"
 #include "core/chemistry/chemical_formula.h"
 #include "core/chemistry/formula_export.h"
-#include "core/database/starter_element_table.h"
 #include "core/text/float_numbers_string.h"
 #include "core/text/windows1252.h"
 
@@ -107,15 +108,17 @@ void printText(std::ostream& out, const nlohmann::json& result,
 
 }  // namespace
 
-void addFormulaCommand(CLI::App& app, const CommonOptions& options, std::ostream& out,
+void addFormulaCommand(CLI::App& app, const CommonOptions& options, std::ostream& out, std::ostream& err,
                        std::function<int()>& command) {
     auto* sub = app.add_subcommand("formula", "Composition, molar mass and exports of a formula");
     auto text = std::make_shared<std::string>();
     sub->add_option("TEXT", *text, "Formula in Solvara's notation, e.g. \"2Na^+,HPO_4^{2-}\"")
         ->required();
-    sub->callback([&options, &out, &command, text] {
-        command = [&options, &out, text] {
-            const ElementTable table = makeStarterElementTable();
+    sub->callback([&options, &out, &err, &command, text] {
+        command = [&options, &out, &err, text]() -> int {
+            const std::optional<ProgramInUse> inUse = openProgramInUse(options, err);
+            if (!inUse) return exitUsageOrFile;
+            const ElementTable& table = inUse->program->elements;
             const ChemicalFormula formula(table, utf8ToWindows1252(*text));
             const nlohmann::json result = formulaJson(formula, table);
             if (options.json) {

@@ -4,10 +4,12 @@
 #include <cstddef>
 #include <memory>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "cli/program_in_use.h"
 #include "cli/text_table.h"
 #include "core/database/program_model.h"
 #include "core/text/float_numbers_string.h"
@@ -134,7 +136,7 @@ std::vector<Row> saltRows(const InertSaltDatabase& salts, CFloatNumbersString& n
 
 }  // namespace
 
-void addListCommand(CLI::App& app, const CommonOptions& options, std::ostream& out,
+void addListCommand(CLI::App& app, const CommonOptions& options, std::ostream& out, std::ostream& err,
                     std::function<int()>& command) {
     auto* sub =
         app.add_subcommand("list", "List the acids, reagents or inert salts of the database");
@@ -142,9 +144,11 @@ void addListCommand(CLI::App& app, const CommonOptions& options, std::ostream& o
     sub->add_option("WHAT", *what, "acids, reagents or salts")
         ->required()
         ->check(CLI::IsMember({"acids", "reagents", "salts"}));
-    sub->callback([&options, &out, &command, what] {
-        command = [&options, &out, what] {
-            const std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    sub->callback([&options, &out, &err, &command, what] {
+        command = [&options, &out, &err, what]() -> int {
+            const std::optional<ProgramInUse> inUse = openProgramInUse(options, err);
+            if (!inUse) return exitUsageOrFile;
+            const ProgramModel* program = inUse->program.get();
             CFloatNumbersString numbers(options.digits);
             if (options.json) {
                 nlohmann::json list;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "cli/program_in_use.h"
 #include "cli/text_table.h"
 #include "core/database/program_model.h"
 #include "core/equilibrium/ph_calculation_error.h"
@@ -194,7 +195,9 @@ std::string rowProblem(const pHSolution& solution) {
 
 int runPh(const PhArguments& arguments, const CommonOptions& options, std::ostream& out,
           std::ostream& err) {
-    const std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    const std::optional<ProgramInUse> inUse = openProgramInUse(options, err);
+    if (!inUse) return exitUsageOrFile;
+    ProgramModel* program = inUse->program.get();
     pHSolution solution(*program);
     if (const auto problem = applyModes(solution, arguments)) {
         err << *problem << '\n';

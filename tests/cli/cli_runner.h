@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -14,13 +15,16 @@ struct CliResult {
     std::string err;
 };
 
-inline CliResult runCliWith(std::vector<std::string> arguments) {
+// Runs with an environment of its own, so no user's database file is found
+// unless a test puts one there.
+inline CliResult runCliWith(std::vector<std::string> arguments, const EnvironmentLookup& environment =
+                                                                    [](const char*) { return std::nullopt; }) {
     arguments.insert(arguments.begin(), "solvara-cli");
     std::vector<const char*> argv;
     for (const std::string& argument : arguments) argv.push_back(argument.c_str());
     std::ostringstream out;
     std::ostringstream err;
-    const int status = runCli(static_cast<int>(argv.size()), argv.data(), out, err);
+    const int status = runCli(static_cast<int>(argv.size()), argv.data(), out, err, environment);
     return {status, out.str(), err.str()};
 }
 

@@ -22,6 +22,10 @@ std::filesystem::path DefaultDatabasePath(const EnvironmentLookup& environment) 
     return folder.empty() ? folder : folder / "Solvaradatabase.dat";
 }
 
+std::filesystem::path DatabasePath(const std::string& setting, const EnvironmentLookup& environment) {
+    return setting.empty() ? DefaultDatabasePath(environment) : std::filesystem::path(setting);
+}
+
 std::filesystem::path defaultsPath(const EnvironmentLookup& environment) {
     const std::filesystem::path folder = applicationDataFolder(environment);
     return folder.empty() ? folder : folder / "config.dat";

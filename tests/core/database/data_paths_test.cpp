@@ -38,5 +38,11 @@ TEST(DataPaths, NoHomeAtAllGivesNoPath) {
     EXPECT_TRUE(defaultsPath(environmentOf({})).empty());
 }
 
+TEST(DataPaths, DatabasePathSettingOverridesTheDefault) {
+    const auto environment = environmentOf({{"HOME", "/h"}});
+    EXPECT_EQ(DatabasePath("", environment), "/h/.local/share/Orvane/Solvara/Solvaradatabase.dat");
+    EXPECT_EQ(DatabasePath("/shared/lab.dat", environment), "/shared/lab.dat");
+}
+
 }  // namespace
 }  // namespace solvara

@@ -21,6 +21,14 @@ class RecordBytes {
         bytes_.append(text);
         return *this;
     }
+    // The wide form other writers produce: FF FE FF, a one-byte length, then UTF-16LE. Texts
+    // below 255 characters of Windows-1252 code points that equal their Unicode ones.
+    RecordBytes& wideString(std::string_view text) {
+        bytes_.append("\xFF\xFE\xFF");
+        bytes_.push_back(static_cast<char>(text.size()));
+        for (const char c : text) little(static_cast<unsigned char>(c), 2);
+        return *this;
+    }
     RecordBytes& raw(std::string_view bytes) {
         bytes_.append(bytes);
         return *this;

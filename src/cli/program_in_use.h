@@ -1,0 +1,24 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "cli/cli_options.h"
+#include "core/database/program_model.h"
+
+namespace solvara {
+
+// The program database a command works with, and the digest of the file it came from.
+struct ProgramInUse {
+    std::unique_ptr<ProgramModel> program;
+    std::string passwordDigest;
+};
+
+// The file named by --database; without it the user's database file when it
+// exists and reads, else the starter content. None, after saying why on
+// `err`, when the file named by --database cannot be read.
+std::optional<ProgramInUse> openProgramInUse(const CommonOptions& options, std::ostream& err);
+
+}  // namespace solvara
