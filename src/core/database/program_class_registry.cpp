@@ -1,6 +1,7 @@
 #include "core/database/program_class_registry.h"
 
 #include "core/buffer/buffer.h"
+#include "core/buffer/buffer_variants.h"
 #include "core/buffer/inert_salt.h"
 #include "core/buffer/standalone_buffer.h"
 #include "core/chemistry/bl_acid.h"
@@ -23,6 +24,7 @@ ClassRegistry makeProgramClassRegistry() {
     registry.add(InertSalt::staticClassInfo());
     registry.add(Buffer::staticClassInfo());
     registry.add(StandaloneBuffer::staticClassInfo());
+    registry.add(BufferVariants::staticClassInfo());
     return registry;
 }
 
