@@ -74,5 +74,14 @@ TEST_F(pHCalculatorDocTest, TheSpeciesCompositionSumsEverySpeciesRow) {
     EXPECT_EQ(used[table.find("Na")], 0);
 }
 
+TEST_F(pHCalculatorDocTest, AnAcidCopyWithADamagedStepCountHasNoSpeciesAndDoesNotCalculate) {
+    CpHCalculatorDoc document(*program_);
+    document.addReagent(row("HAcetate", 0.1, 0.0));
+    document.acids.At(0).steps = 9;  // as a damaged file may hold it
+    document.addReagent(row("", 0.0, 0.0));
+    EXPECT_EQ(document.species.size(), 2u);
+    EXPECT_FALSE(document.recalculate());
+}
+
 }  // namespace
 }  // namespace solvara
