@@ -141,18 +141,21 @@ TEST_F(PrepareBufferTest, FailsWhenTheBufferCannotMakeAnyComposition) {
 }
 
 // With a single carrier the stocks bound the other reagent; stocks that
-// leave it no room make no composition, and none that is not finite.
+// leave it no room make no composition, and none that is not finite. A
+// carrier stock more dilute than the buffer would bound the sodium hydroxide
+// below 0, a "negative" base that reaches acidic pH values.
 TEST_F(PrepareBufferTest, FailsWhenTheStocksLeaveTheOtherReagentNoRoom) {
     struct Case {
         const char* what;
         double acidStock;
         double baseStock;
+        double wantedPH;
     };
     const Case cases[] = {
-        {"no stock of the varied reagent", 1.0, 0.0},
-        {"no stock of the carrier", 0.0, 1.0},
-        {"a carrier stock as dilute as the buffer", 0.1, 1.0},
-        {"a carrier stock more dilute than the buffer", 0.05, 1.0},
+        {"no stock of the varied reagent", 1.0, 0.0, 4.7},
+        {"no stock of the carrier", 0.0, 1.0, 4.7},
+        {"a carrier stock as dilute as the buffer", 0.1, 1.0, 2.88},
+        {"a carrier stock more dilute than the buffer", 0.05, 1.0, 2.0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -161,7 +164,7 @@ TEST_F(PrepareBufferTest, FailsWhenTheStocksLeaveTheOtherReagentNoRoom) {
         Buffer buffer = bufferOf("acetic acid", "sodium hydroxide", "acetic acid");
         double c1 = 0.0;
         double c2 = 0.0;
-        EXPECT_FALSE(PrepareBuffer(buffer, *program, 4.7, 0.1, c1, c2, 25.0, false, 0.0));
+        EXPECT_FALSE(PrepareBuffer(buffer, *program, c.wantedPH, 0.1, c1, c2, 25.0, false, 0.0));
     }
 }
 
