@@ -1,6 +1,9 @@
 #include "core/database/program_class_registry.h"
 
+#include "core/buffer/buffer.h"
+#include "core/buffer/buffer_variants.h"
 #include "core/buffer/inert_salt.h"
+#include "core/buffer/standalone_buffer.h"
 #include "core/chemistry/bl_acid.h"
 #include "core/chemistry/element.h"
 #include "core/chemistry/reagent.h"
@@ -19,6 +22,9 @@ ClassRegistry makeProgramClassRegistry() {
     registry.add(Reagent::staticClassInfo());
     registry.add(ReagentpHCalculator::staticClassInfo());
     registry.add(InertSalt::staticClassInfo());
+    registry.add(Buffer::staticClassInfo());
+    registry.add(StandaloneBuffer::staticClassInfo());
+    registry.add(BufferVariants::staticClassInfo());
     return registry;
 }
 

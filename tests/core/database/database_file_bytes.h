@@ -129,6 +129,39 @@ class DatabaseFileBytes {
         return *this;
     }
 
+    // The buffer database header; groups follow, each as its key and then
+    // bufferGroup.
+    DatabaseFileBytes& bufferDatabase(std::int32_t version, std::int32_t nextId,
+                                      std::uint16_t groupCount) {
+        bytes.int32(version).int32(nextId).count(groupCount);
+        return *this;
+    }
+
+    // A group whose variants follow, each as its key and then variant.
+    DatabaseFileBytes& bufferGroup(std::string_view name, std::uint16_t variantCount) {
+        newObject("BufferVariants");
+        bytes.string(name).count(variantCount);
+        return *this;
+    }
+
+    DatabaseFileBytes& variant(std::string_view name, std::int32_t firstReagentId,
+                               std::int32_t secondReagentId, std::int32_t mainComponentId,
+                               bool isDefault, std::int32_t id, double baseExcess = 0.0) {
+        newObject("Buffer");
+        bytes.int32(0x10000).string(name).int32(mainComponentId).int32(isDefault ? 1 : 0);
+        bytes.float64(baseExcess).int32(firstReagentId).int32(secondReagentId).int32(id);
+        return *this;
+    }
+
+    // A reference to the object that was given `index`.
+    DatabaseFileBytes& sameObject(std::uint16_t index) {
+        bytes.count(index);
+        return *this;
+    }
+
+    // The index the last new object was given.
+    std::uint16_t lastIndex() const { return static_cast<std::uint16_t>(nextIndex_ - 1); }
+
     RecordBytes bytes;
 
   private:

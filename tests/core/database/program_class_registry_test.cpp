@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "archive_test_support.h"
+#include "core/buffer/buffer_variants.h"
 #include "core/buffer/inert_salt.h"
+#include "core/buffer/standalone_buffer.h"
 #include "core/chemistry/bl_acid.h"
 #include "core/chemistry/element.h"
 #include "core/chemistry/reagent.h"
@@ -22,7 +24,9 @@ TEST(ProgramClassRegistryTest, EveryPersistentClassIsFoundByItsNameWithSchemaOne
     const ClassRegistry registry = makeProgramClassRegistry();
     const ClassInfo* expected[] = {&CCDataSet::staticClassInfo(),  &Element::staticClassInfo(),
                                    &CSubstance::staticClassInfo(), &BLAcid::staticClassInfo(),
-                                   &Reagent::staticClassInfo(),    &InertSalt::staticClassInfo()};
+                                   &Reagent::staticClassInfo(),    &InertSalt::staticClassInfo(),
+                                   &Buffer::staticClassInfo(),     &StandaloneBuffer::staticClassInfo(),
+                                   &BufferVariants::staticClassInfo()};
     for (const ClassInfo* info : expected) {
         EXPECT_EQ(registry.find(info->name), info) << info->name;
         EXPECT_EQ(info->schema, 1) << info->name;
