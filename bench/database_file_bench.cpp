@@ -33,9 +33,10 @@ std::string numbered(std::string_view prefix, int number) {
 }
 
 // The starter content plus `acids` one-step acids, as many reagents (each
-// the sodium salt of one of them, so loading analyses it against its acid)
-// and `salts` inert salts.
-std::unique_ptr<ProgramModel> makeLargeProgram(int acids, int salts) {
+// the sodium salt of one of them, so loading analyses it against its acid),
+// `salts` inert salts and `buffers` buffers, ten variants to a group, each
+// a generated salt with sodium hydroxide.
+std::unique_ptr<ProgramModel> makeLargeProgram(int acids, int salts, int buffers) {
     std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
     for (int i = 0; i < acids; ++i) {
         const std::string carbons = numbered("C_{", i + 2) + "}";
@@ -62,6 +63,19 @@ std::unique_ptr<ProgramModel> makeLargeProgram(int acids, int salts) {
         salt.name += numbered(" ", i);
         program->salts.Add(salt);
     }
+    const Reagent& sodiumHydroxide = *program->reagents.FindByName("sodium hydroxide");
+    for (int i = 0; i < buffers; ++i) {
+        const std::string group = numbered("generated buffer ", i / 10);
+        const Reagent& salt = program->reagents.At(program->reagents.Count() - 1 - i % acids);
+        auto buffer = std::make_unique<Buffer>(*program);
+        buffer->name = numbered("variant ", i);
+        buffer->SetFirstReagent(salt);
+        buffer->SetSecondReagent(sodiumHydroxide);
+        buffer->SetMainComponent(salt.acidIds.front());
+        buffer->isDefaultVariant = i % 10 == 0;
+        program->buffers.AddGroup(group);
+        program->buffers.AddVariant(group, std::move(buffer));
+    }
     return program;
 }
 
@@ -81,18 +95,24 @@ BENCHMARK(BM_LoadStarterDatabase)->Unit(benchmark::kMillisecond);
 
 void BM_SaveLargeDatabase(benchmark::State& state) {
     const BenchFile file("solvara-bench-large-save.dat");
-    std::unique_ptr<ProgramModel> program = makeLargeProgram(10000, 100);
+    std::unique_ptr<ProgramModel> program = makeLargeProgram(10000, 100, 1000);
     for (auto _ : state) writeDatabaseFile(file.path(), *program, "");
 }
 BENCHMARK(BM_SaveLargeDatabase)->Unit(benchmark::kMillisecond);
 
 void BM_LoadLargeDatabase(benchmark::State& state) {
     const BenchFile file("solvara-bench-large-load.dat");
-    writeDatabaseFile(file.path(), *makeLargeProgram(10000, 100), "");
+    writeDatabaseFile(file.path(), *makeLargeProgram(10000, 100, 1000), "");
     const DatabaseFileContent check = readDatabaseFile(file.path());
     const ReagentDatabase& reagents = check.program->reagents;
     if (reagents.Count() != 10016 || reagents.At(10015).acidIds.empty()) {
         state.SkipWithError("the generated reagents did not analyse on loading");
+    }
+    const Buffer* lastBuffer =
+        check.program->buffers.FindVariant("generated buffer 99", "variant 999");
+    if (check.program->buffers.VariantCount() != 1015 || lastBuffer == nullptr ||
+        lastBuffer->firstReagentShare != 1.0) {
+        state.SkipWithError("the generated buffers did not load with their shares");
     }
     for (auto _ : state) {
         DatabaseFileContent content = readDatabaseFile(file.path());

@@ -37,6 +37,8 @@ int check(const CommonOptions& options, const std::string& file, std::ostream& o
         {"acids", program.acids.Count()},
         {"reagents", program.reagents.Count()},
         {"salts", program.salts.Count()},
+        {"bufferGroups", program.buffers.groups().size()},
+        {"bufferVariants", program.buffers.VariantCount()},
     };
     if (options.json) {
         out << result.dump(2) << '\n';
@@ -48,7 +50,9 @@ int check(const CommonOptions& options, const std::string& file, std::ostream& o
         << "elements:  " << program.elements.count() << " (" << moieties << " moieties)\n"
         << "acids:     " << program.acids.Count() << '\n'
         << "reagents:  " << program.reagents.Count() << '\n'
-        << "salts:     " << program.salts.Count() << '\n';
+        << "salts:     " << program.salts.Count() << '\n'
+        << "buffers:   " << program.buffers.groups().size() << " groups, "
+        << program.buffers.VariantCount() << " variants\n";
     return exitSuccess;
 }
 

@@ -48,9 +48,12 @@ TEST_F(DatabaseCommand, SaveWritesTheStarterContentAndCheckTellsWhatItHolds) {
     EXPECT_EQ(json["acids"], 10);
     EXPECT_EQ(json["reagents"], 16);
     EXPECT_EQ(json["salts"], 8);
+    EXPECT_EQ(json["bufferGroups"], 8);
+    EXPECT_EQ(json["bufferVariants"], 15);
 
     const auto text = runCliWith({"database", "check", file});
     EXPECT_NE(text.out.find("protected: no"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("buffers:   8 groups, 15 variants"), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("acids:     10"), std::string::npos) << text.out;
 }
 

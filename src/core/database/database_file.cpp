@@ -18,6 +18,7 @@ void serializeDatabases(Archive& archive, ProgramModel& program) {
     program.acids.Serialize(archive);
     program.reagents.Serialize(archive);
     program.salts.Serialize(archive);
+    program.buffers.Serialize(archive);
 }
 
 DatabaseFileContent failure(DatabaseReadFailure kind, std::string reason) {

@@ -5,7 +5,8 @@ namespace solvara {
 ProgramModel::ProgramModel() { ResetProgramDefaults(defaults); }
 
 bool ProgramModel::IsModified() const noexcept {
-    return elements.modified() || acids.isModified() || reagents.isModified() || salts.isModified();
+    return elements.modified() || acids.isModified() || reagents.isModified() ||
+           salts.isModified() || buffers.isModified();
 }
 
 }  // namespace solvara

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "core/buffer/buffer_database.h"
 #include "core/chemistry/element_table.h"
 #include "core/database/acid_chooser.h"
 #include "core/database/bl_acid_database.h"
@@ -13,7 +14,7 @@
 namespace solvara {
 
 // Everything the program works with for a whole run: the element table, the
-// acid, reagent and inert salt databases, the program defaults and the one
+// acid, reagent, inert salt and buffer databases, the program defaults and the one
 // water ion product every solve shares. Whoever runs the program (the
 // desktop application, the command line, a test) owns one and passes it by
 // reference. Reagents and databases point into it, so it stays where it was
@@ -32,6 +33,7 @@ class ProgramModel {
     BLAcidDatabase acids{elements};
     ReagentDatabase reagents;
     InertSaltDatabase salts;
+    BufferDatabase buffers;
     ProgramDefaults defaults;
     WaterIonProduct water;
     // Asked when a reagent formula names a form several acids share; without
@@ -40,8 +42,8 @@ class ProgramModel {
 };
 
 // A program model holding the starter content: the built-in elements with
-// the starter moieties, and the starter acids, reagents and inert salts,
-// none of it modified.
+// the starter moieties, and the starter acids, reagents, inert salts and
+// buffers, none of it modified.
 std::unique_ptr<ProgramModel> makeStarterProgramModel();
 
 }  // namespace solvara

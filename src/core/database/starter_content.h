@@ -13,5 +13,7 @@ namespace solvara {
 void loadStarterAcids(BLAcidDatabase& acids, const ElementTable& table);
 void loadStarterReagents(ProgramModel& program);
 void loadStarterSalts(InertSaltDatabase& salts, const ElementTable& table);
+// The buffers name their reagents and main components, which must be loaded.
+void loadStarterBuffers(ProgramModel& program);
 
 }  // namespace solvara

@@ -10,6 +10,7 @@ std::unique_ptr<ProgramModel> makeStarterProgramModel() {
     loadStarterAcids(program->acids, program->elements);
     loadStarterReagents(*program);
     loadStarterSalts(program->salts, program->elements);
+    loadStarterBuffers(*program);
     return program;
 }
 

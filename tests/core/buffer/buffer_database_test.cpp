@@ -80,9 +80,9 @@ TEST(BufferDatabase, RemoveCountsWhatItRemoved) {
         int removed;
         std::size_t variantsLeft;
     };
-    for (const Case& c : {Case{"acetate", "a/b", 1, 2}, Case{"acetate", "x", 0, 3},
-                          Case{"missing", "a/b", 0, 3}, Case{"acetate", "", 2, 1},
-                          Case{"missing", "", 0, 3}}) {
+    for (const Case& c :
+         {Case{"acetate", "a/b", 1, 2}, Case{"acetate", "x", 0, 3}, Case{"missing", "a/b", 0, 3},
+          Case{"acetate", "", 2, 1}, Case{"missing", "", 0, 3}}) {
         BufferDatabase buffers;
         fill(buffers);
         EXPECT_EQ(buffers.Remove(c.group, c.variant), c.removed) << c.group << " " << c.variant;

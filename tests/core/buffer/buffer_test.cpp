@@ -40,8 +40,8 @@ class BufferTest : public ::testing::Test {
 };
 
 TEST_F(BufferTest, SharesAreTheMainComponentPerReagent) {
-    const Buffer phosphate = bufferOf("sodium dihydrogenphosphate", "disodium hydrogenphosphate",
-                                      "phosphoric acid");
+    const Buffer phosphate =
+        bufferOf("sodium dihydrogenphosphate", "disodium hydrogenphosphate", "phosphoric acid");
     EXPECT_EQ(phosphate.firstReagentShare, 1.0);
     EXPECT_EQ(phosphate.secondReagentShare, 1.0);
     EXPECT_EQ(phosphate.MainComponent()->name, "phosphoric acid");

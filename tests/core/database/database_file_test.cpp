@@ -36,6 +36,11 @@ std::string mixedVersionFile() {
     file.listHeader(2, 2)
         .salt(0x10000, "sodium chloride", "Na^+,Cl^-", 1, true)
         .salt(0x10001, "sodium chloride, wide", "Na^+,Cl^-", 2, false, true);
+    file.bufferDatabase(0x10000, 3, 2).bytes.string("hydrochloric acid buffer");
+    file.bufferGroup("hydrochloric acid buffer", 2).bytes.string("HCl/NaOH");
+    file.variant("HCl/NaOH", 3, 7, 5, true, 1, 0.002).bytes.string("dangling");
+    file.variant("dangling", 99, 7, 5, false, 2).bytes.string("no variants");
+    file.bufferGroup("no variants", 0);
     return file.bytes.bytes();
 }
 
@@ -48,6 +53,7 @@ std::string firstVersionFile() {
     file.listHeader(1, 1).hydrochloricAcid(0x10000, 1);
     file.listHeader(0, 0);
     file.listHeader(0, 0);
+    file.bufferDatabase(0x10000, 0, 0);
     return file.bytes.bytes();
 }
 
@@ -94,6 +100,20 @@ TEST(DatabaseFile, RecordsOfEveryLayoutLoad) {
     EXPECT_EQ(program.salts.DefaultSalt(), &program.salts.At(0));
     EXPECT_EQ(program.salts.At(0).concentrationData.formula, "Na^+,Cl^-");
     EXPECT_EQ(program.salts.At(1).name, "sodium chloride, wide");
+
+    // The buffers come last, so they find the reagents of the file.
+    EXPECT_EQ(program.buffers.groups().size(), 2u);
+    EXPECT_EQ(program.buffers.nextId(), 3);
+    const Buffer* hydrochloricBuffer = program.buffers.DefaultVariant("hydrochloric acid buffer");
+    ASSERT_NE(hydrochloricBuffer, nullptr);
+    EXPECT_EQ(hydrochloricBuffer->FirstReagent(), hydrochloric);
+    EXPECT_EQ(hydrochloricBuffer->MainComponent(), &program.acids.At(0));
+    EXPECT_EQ(hydrochloricBuffer->firstReagentShare, 1.0);
+    EXPECT_EQ(hydrochloricBuffer->secondReagentShare, 0.0);
+    EXPECT_EQ(hydrochloricBuffer->baseExcess, 0.002);
+    const Buffer* dangling = program.buffers.FindVariant("hydrochloric acid buffer", "dangling");
+    EXPECT_EQ(dangling->FirstReagent(), nullptr);
+    EXPECT_EQ(dangling->firstReagentShare, 0.0);
     EXPECT_FALSE(program.IsModified());
 }
 
@@ -131,6 +151,9 @@ TEST(DatabaseFile, WrittenFileFollowsTheLayoutAndReadsBack) {
     EXPECT_EQ(again.passwordDigest, kDigest);
     EXPECT_EQ(again.program->reagents.FindById(4)->name, "sodium chloride");
     EXPECT_EQ(again.program->salts.At(1).name, "sodium chloride, wide");
+    EXPECT_EQ(
+        again.program->buffers.FindVariant("hydrochloric acid buffer", "HCl/NaOH")->baseExcess,
+        0.002);
     EXPECT_EQ(write(*again.program, kDigest), written);
 }
 
@@ -138,6 +161,7 @@ TEST(DatabaseFile, WritingClearsEveryModifiedFlag) {
     std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
     program->acids.Add(program->acids.At(0), true);
     program->elements.add({"Tris", "C4H11NO3", "", 121.14, 2});
+    program->buffers.AddGroup("Tris buffer");
     ASSERT_TRUE(program->IsModified());
     write(*program, "");
     EXPECT_FALSE(program->IsModified());

@@ -77,6 +77,7 @@ TEST_F(ProgramDatabaseTest, AFirstVersionFileKeepsTheDigestInMemoryAndIsReplaced
     testing::DatabaseFileBytes file;
     file.bytes.int32(0x10000);
     file.elementTable(0x10000).listHeader(0, 0).listHeader(0, 0).listHeader(0, 0);
+    file.bufferDatabase(0x10000, 0, 0);
     std::filesystem::create_directories(path.parent_path());
     testing::writeFile(path, file.bytes.bytes());
 

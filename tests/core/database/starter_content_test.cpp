@@ -78,5 +78,53 @@ TEST_F(StarterContentTest, SaltsKeepTheDataSetOfANewSalt) {
     EXPECT_NEAR(solid.molarMass, 138.55, 0.01);
 }
 
+TEST_F(StarterContentTest, BuffersResolveTheirReagentsAndMainComponentsWithIdsInTableOrder) {
+    struct Row {
+        const char* group;
+        const char* variant;
+        bool isDefault;
+        double secondShare;
+    };
+    const Row rows[] = {
+        {"acetate buffer", "acetic acid/sodium acetate", true, 1.0},
+        {"acetate buffer", "acetic acid/sodium hydroxide", false, 0.0},
+        {"ammonia buffer", "ammonia/ammonium chloride", true, 1.0},
+        {"ammonia buffer", "ammonia/hydrochloric acid", false, 0.0},
+        {"ammonia buffer", "ammonium chloride/sodium hydroxide", false, 0.0},
+        {"phosphate buffer 2.2", "phosphoric acid/sodium dihydrogenphosphate", true, 1.0},
+        {"phosphate buffer 2.2", "phosphoric acid/sodium hydroxide", false, 0.0},
+        {"phosphate buffer 7.2", "sodium dihydrogenphosphate/disodium hydrogenphosphate", true,
+         1.0},
+        {"phosphate buffer 7.2", "phosphoric acid/sodium hydroxide", false, 0.0},
+        {"phosphate buffer 12.4", "disodium hydrogenphosphate/trisodium phosphate", true, 1.0},
+        {"phosphate buffer 12.4", "phosphoric acid/sodium hydroxide", false, 0.0},
+        {"citrate buffer", "citric acid/sodium hydroxide", true, 0.0},
+        {"citrate/phosphate", "phoshporic acid/trisodium citrate", false, 0.0},
+        {"citrate/phosphate", "citric acid/trisodium phosphate", false, 0.0},
+        {"HEPES", "HEPES/sodium hydroxide", true, 0.0},
+    };
+    EXPECT_EQ(program->buffers.groups().size(), 8u);
+    EXPECT_EQ(program->buffers.VariantCount(), std::size(rows));
+    EXPECT_EQ(program->buffers.nextId(), 15);
+    int id = 0;
+    for (const Row& row : rows) {
+        const Buffer* buffer = program->buffers.FindVariant(row.group, row.variant);
+        ASSERT_NE(buffer, nullptr) << row.group << ": " << row.variant;
+        EXPECT_EQ(buffer->id, ++id) << row.variant;
+        ASSERT_NE(buffer->FirstReagent(), nullptr) << row.variant;
+        ASSERT_NE(buffer->SecondReagent(), nullptr) << row.variant;
+        ASSERT_NE(buffer->MainComponent(), nullptr) << row.variant;
+        EXPECT_EQ(buffer->isDefaultVariant, row.isDefault) << row.variant;
+        EXPECT_EQ(buffer->firstReagentShare, 1.0) << row.variant;
+        EXPECT_EQ(buffer->secondReagentShare, row.secondShare) << row.variant;
+    }
+    EXPECT_EQ(program->buffers.DefaultVariant("citrate/phosphate"), nullptr);
+}
+
+TEST_F(StarterContentTest, AChangeToTheBuffersModifiesTheProgram) {
+    program->buffers.Remove("HEPES", "");
+    EXPECT_TRUE(program->IsModified());
+}
+
 }  // namespace
 }  // namespace solvara
