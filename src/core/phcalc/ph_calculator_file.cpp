@@ -10,11 +10,9 @@
 
 namespace solvara {
 
-std::unique_ptr<CpHCalculatorDoc> readpHCalculatorFile(const std::filesystem::path& path,
-                                                        ProgramModel& program) {
-    const std::string fileName = path.string();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw DocumentReadError(fileName + ": cannot be opened.");
+std::unique_ptr<CpHCalculatorDoc> readpHCalculatorDocument(std::istream& in,
+                                                            const std::string& fileName,
+                                                            ProgramModel& program) {
     auto document = std::make_unique<CpHCalculatorDoc>(program);
     try {
         const ClassRegistry registry = makeProgramClassRegistry();
@@ -27,8 +25,17 @@ std::unique_ptr<CpHCalculatorDoc> readpHCalculatorFile(const std::filesystem::pa
         // Whatever else a damaged record provokes is a damaged file too.
         throw DocumentReadError(ArchiveError(ArchiveErrorKind::badIndex, fileName).message());
     }
-    document->setTitle(path.filename().string());
+    document->setTitle(fileName);
     document->SetModifiedFlag(false);
+    return document;
+}
+
+std::unique_ptr<CpHCalculatorDoc> readpHCalculatorFile(const std::filesystem::path& path,
+                                                        ProgramModel& program) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw DocumentReadError(path.string() + ": cannot be opened.");
+    auto document = readpHCalculatorDocument(in, path.string(), program);
+    document->setTitle(path.filename().string());
     return document;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <istream>
 #include <memory>
+#include <string>
 
 #include "core/phcalc/ph_calculator_doc.h"
 
@@ -12,6 +14,12 @@ namespace solvara {
 // throws DocumentReadError naming the file and the reason; no document comes out of it.
 std::unique_ptr<CpHCalculatorDoc> readpHCalculatorFile(const std::filesystem::path& path,
                                                         ProgramModel& program);
+
+// The same for a document record in a stream; `fileName` names it in messages and becomes the
+// title.
+std::unique_ptr<CpHCalculatorDoc> readpHCalculatorDocument(std::istream& in,
+                                                            const std::string& fileName,
+                                                            ProgramModel& program);
 
 // Writes the document to `path` through a temporary file renamed over it, so a failed write
 // leaves what was there; then the document takes the file's name as its title and is no longer

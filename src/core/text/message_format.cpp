@@ -21,6 +21,15 @@ std::string fixed(double value, int precision) {
     return std::string(buffer.data(), result.ptr);
 }
 
+// printf's %g: the shorter of fixed and exponent notation, trailing zeros dropped.
+std::string general(double value, int precision) {
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, std::max(precision, 1));
+    if (result.ec != std::errc()) return {};
+    return std::string(buffer.data(), result.ptr);
+}
+
 // The text of one conversion; nothing when the argument does not fit it.
 std::string convert(char conversion, int precision, const MessageArgument* argument) {
     if (argument == nullptr) return {};
@@ -30,6 +39,7 @@ std::string convert(char conversion, int precision, const MessageArgument* argum
     }
     const auto* number = std::get_if<double>(argument);
     if (number == nullptr) return {};
+    if (conversion == 'g') return general(*number, precision);
     return fixed(*number, conversion == 'f' ? precision : 0);
 }
 

@@ -18,7 +18,8 @@ std::string withoutArguments(std::string_view text);
 // printf-style formatting of the placeholders messages use, whatever the C
 // locale: %s (a text), %i and %d (a number, shown without decimals), %f and
 // %lf with an optional precision such as %.4lf (a number, '.' as the decimal
-// point), and %% for "%". Arguments are used in order; a placeholder
+// point), %g and %lg (a number in the shorter of fixed and exponent notation,
+// 6 significant digits unless a precision is given), and %% for "%". Arguments are used in order; a placeholder
 // without a fitting argument shows nothing.
 std::string formatMessage(std::string_view format,
                           std::initializer_list<MessageArgument> arguments);

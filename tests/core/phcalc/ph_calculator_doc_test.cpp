@@ -1,0 +1,66 @@
+#include "core/phcalc/ph_calculator_doc.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "core/database/program_model.h"
+
+namespace solvara {
+namespace {
+
+class pHCalculatorDocTest : public ::testing::Test {
+  protected:
+    pHCalculatorDocTest() : program_(makeStarterProgramModel()) {}
+
+    ReagentpHCalculator row(const char* formula, double concentration, double volume) {
+        ReagentpHCalculator reagent(*program_);
+        reagent.setFormula(formula, program_->elements);
+        reagent.concentration = concentration;
+        reagent.volume = volume;
+        reagent.analyze(true);
+        return reagent;
+    }
+
+    std::unique_ptr<ProgramModel> program_;
+};
+
+TEST_F(pHCalculatorDocTest, ANewDocumentHasOneEmptyRowAndTheDefaultTemperature) {
+    program_->defaults.temperature = 37.0;
+    const CpHCalculatorDoc document(*program_);
+    ASSERT_EQ(document.reagentCount(), 1);
+    EXPECT_TRUE(document.reagents[0]->formula.empty());
+    EXPECT_EQ(document.temperature, 37.0);
+    ASSERT_EQ(document.species.size(), 2u);
+    EXPECT_EQ(document.species[0].formula, "H^+");
+    EXPECT_EQ(document.species[1].formula, "OH^-");
+    EXPECT_FALSE(document.resultsValid);
+    EXPECT_FALSE(document.IsModified());
+}
+
+TEST_F(pHCalculatorDocTest, RowEditsMarkTheDocumentAndKeepItsAcidCopiesCurrent) {
+    CpHCalculatorDoc document(*program_);
+    document.addReagent(row("HAcetate", 0.1, 10.0));
+    EXPECT_TRUE(document.IsModified());
+    ASSERT_EQ(document.acids.Count(), 1);
+    // The row looks its acid up in the document's copy, so edits of the copy count.
+    EXPECT_EQ(document.reagentAt(1).acid(0), &document.acids.At(0));
+
+    document.SetModifiedFlag(false);
+    document.replaceReagent(1, row("HCl", 0.2, 0.0));
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(document.reagentAt(1).volume, 10.0) << "the row keeps its volume";
+    ASSERT_EQ(document.acids.Count(), 1);
+    EXPECT_EQ(document.acids.At(0).name, "hydrochloric acid");
+
+    document.SetModifiedFlag(false);
+    document.removeReagent(1);
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(document.acids.Count(), 0);
+    EXPECT_EQ(document.species.size(), 2u);
+    EXPECT_THROW(document.removeReagent(1), std::out_of_range);
+    EXPECT_THROW(document.reagentAt(-1), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace solvara
