@@ -94,6 +94,41 @@ nlohmann::json saltsJson(const InertSaltDatabase& salts) {
     return list;
 }
 
+// The name of what a buffer refers to; none when the id does not resolve.
+template <class Substance>
+nlohmann::json nameOrNull(const Substance* substance) {
+    return substance == nullptr ? nlohmann::json(nullptr) : nlohmann::json(utf8(substance->name));
+}
+
+template <class Substance>
+std::string nameOrQuestionMark(const Substance* substance) {
+    return substance == nullptr ? "?" : substance->name;
+}
+
+// Groups and their variants in key order.
+nlohmann::json buffersJson(const BufferDatabase& buffers) {
+    nlohmann::json list = nlohmann::json::array();
+    for (const auto& [groupName, group] : buffers.groups()) {
+        nlohmann::json variants = nlohmann::json::array();
+        for (const auto& [variantName, buffer] : group->variants) {
+            variants.push_back({{"id", buffer->id},
+                                {"name", utf8(variantName)},
+                                {"isDefaultVariant", buffer->isDefaultVariant},
+                                {"firstReagentId", buffer->firstReagentId},
+                                {"firstReagent", nameOrNull(buffer->FirstReagent())},
+                                {"secondReagentId", buffer->secondReagentId},
+                                {"secondReagent", nameOrNull(buffer->SecondReagent())},
+                                {"mainComponentId", buffer->mainComponentId},
+                                {"mainComponent", nameOrNull(buffer->MainComponent())},
+                                {"firstReagentShare", buffer->firstReagentShare},
+                                {"secondReagentShare", buffer->secondReagentShare},
+                                {"baseExcess", buffer->baseExcess}});
+        }
+        list.push_back({{"name", utf8(groupName)}, {"variants", variants}});
+    }
+    return list;
+}
+
 std::vector<Row> acidRows(const BLAcidDatabase& acids, CFloatNumbersString& numbers) {
     std::vector<Row> rows{{"id", "name", "formula", "pKa (25 C)", "forms"}};
     for (int position = 0; position < acids.Count(); ++position) {
@@ -134,16 +169,32 @@ std::vector<Row> saltRows(const InertSaltDatabase& salts, CFloatNumbersString& n
     return rows;
 }
 
+// One row per variant; a reagent or acid that does not resolve shows as "?".
+std::vector<Row> bufferRows(const BufferDatabase& buffers) {
+    std::vector<Row> rows{
+        {"id", "group", "variant", "first reagent", "second reagent", "main component", "default"}};
+    for (const auto& [groupName, group] : buffers.groups()) {
+        for (const auto& [variantName, buffer] : group->variants) {
+            rows.push_back({std::to_string(buffer->id), groupName, variantName,
+                            nameOrQuestionMark(buffer->FirstReagent()),
+                            nameOrQuestionMark(buffer->SecondReagent()),
+                            nameOrQuestionMark(buffer->MainComponent()),
+                            buffer->isDefaultVariant ? "yes" : ""});
+        }
+    }
+    return rows;
+}
+
 }  // namespace
 
-void addListCommand(CLI::App& app, const CommonOptions& options, std::ostream& out, std::ostream& err,
-                    std::function<int()>& command) {
-    auto* sub =
-        app.add_subcommand("list", "List the acids, reagents or inert salts of the database");
+void addListCommand(CLI::App& app, const CommonOptions& options, std::ostream& out,
+                    std::ostream& err, std::function<int()>& command) {
+    auto* sub = app.add_subcommand(
+        "list", "List the acids, reagents, inert salts or buffers of the database");
     auto what = std::make_shared<std::string>();
-    sub->add_option("WHAT", *what, "acids, reagents or salts")
+    sub->add_option("WHAT", *what, "acids, reagents, salts or buffers")
         ->required()
-        ->check(CLI::IsMember({"acids", "reagents", "salts"}));
+        ->check(CLI::IsMember({"acids", "reagents", "salts", "buffers"}));
     sub->callback([&options, &out, &err, &command, what] {
         command = [&options, &out, &err, what]() -> int {
             const std::optional<ProgramInUse> inUse = openProgramInUse(options, err);
@@ -155,11 +206,13 @@ void addListCommand(CLI::App& app, const CommonOptions& options, std::ostream& o
                 if (*what == "acids") list = acidsJson(program->acids);
                 if (*what == "reagents") list = reagentsJson(program->reagents);
                 if (*what == "salts") list = saltsJson(program->salts);
+                if (*what == "buffers") list = buffersJson(program->buffers);
                 out << nlohmann::json{{*what, list}}.dump(2) << '\n';
             } else {
                 if (*what == "acids") printTable(out, acidRows(program->acids, numbers));
                 if (*what == "reagents") printTable(out, reagentRows(program->reagents, numbers));
                 if (*what == "salts") printTable(out, saltRows(program->salts, numbers));
+                if (*what == "buffers") printTable(out, bufferRows(program->buffers));
             }
             return exitSuccess;
         };

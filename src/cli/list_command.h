@@ -8,7 +8,7 @@
 
 namespace solvara {
 
-// "list acids|reagents|salts": the content of one program database.
+// "list acids|reagents|salts|buffers": the content of one program database.
 void addListCommand(CLI::App& app, const CommonOptions& options, std::ostream& out, std::ostream& err,
                     std::function<int()>& command);
 

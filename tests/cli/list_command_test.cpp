@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -48,6 +50,31 @@ TEST(ListCommand, TextIsATableWithAHeaderLine) {
     EXPECT_NE(runCliWith({"list", "acids"}).out.find("HHEPES, HEPES^-"), std::string::npos);
     EXPECT_NE(runCliWith({"list", "reagents", "--digits", "6"}).out.find("0.300000 M"),
               std::string::npos);
+}
+
+TEST(ListCommand, BuffersAreListedAsGroupsWithTheirVariants) {
+    const auto result = runCliWith({"list", "buffers", "--json"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const auto groups = nlohmann::json::parse(result.out)["buffers"];
+    ASSERT_EQ(groups.size(), 8u);
+    std::size_t variantCount = 0;
+    for (const auto& group : groups) variantCount += group["variants"].size();
+    EXPECT_EQ(variantCount, 15u);
+    const auto hepes = std::find_if(groups.begin(), groups.end(),
+                                    [](const auto& group) { return group["name"] == "HEPES"; });
+    ASSERT_NE(hepes, groups.end());
+    EXPECT_EQ((*hepes)["variants"],
+              (nlohmann::json::parse(R"([{"id": 15, "name": "HEPES/sodium hydroxide",
+                  "isDefaultVariant": true, "firstReagentId": 16, "firstReagent": "HEPES free acid",
+                  "secondReagentId": 2, "secondReagent": "sodium hydroxide", "mainComponentId": 10,
+                  "mainComponent": "HEPES", "firstReagentShare": 1.0, "secondReagentShare": 0.0,
+                  "baseExcess": 0.0}])")));
+
+    const auto text = runCliWith({"list", "buffers"});
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.out.substr(0, text.out.find("  ")), "id");
+    EXPECT_NE(text.out.find("citrate/phosphate"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("phoshporic acid/trisodium citrate"), std::string::npos);
 }
 
 TEST(ListCommand, UnknownListIsAUsageError) {
