@@ -7,6 +7,7 @@
 #include "cli/database_command.h"
 #include "cli/formula_command.h"
 #include "cli/list_command.h"
+#include "cli/open_command.h"
 #include "cli/ph_command.h"
 
 namespace solvara {
@@ -31,6 +32,7 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     addListCommand(app, options, out, err, command);
     addPhCommand(app, options, out, err, command);
     addDatabaseCommand(app, options, out, err, command);
+    addOpenCommand(app, options, out, err, command);
 
     try {
         app.parse(argc, argv);

@@ -76,5 +76,28 @@ TEST(PhCommand, TextOutputShowsThePhLabelAndSpeciesTable) {
     EXPECT_NE(result.out.find("(pOH)"), std::string::npos);
 }
 
+TEST(PhCommand, CsvAndReportPrintTheExportAndTheDetailsReport) {
+    const auto csv = runCliWith({"ph", "--reagent", "HCl:0.01", "--ionic-strength", "ignore",
+                                 "--csv"});
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    EXPECT_EQ(csv.out.rfind("Results of pH calculation for solution containing:\r\n"
+                            "name/formula,molarity,volume (mL)\r\n"
+                            "HCl (HCl),0.01000,\r\n\r\n"
+                            "at temperature,25,\xB0" "C\r\n"
+                            "ionic strength ignored (forced to be,0.0)\r\n",
+                            0),
+              0u)
+        << csv.out;
+
+    const auto report = runCliWith({"ph", "--reagent", "HCl:0.01", "--report"});
+    ASSERT_EQ(report.status, 0) << report.err;
+    EXPECT_NE(report.out.find("at temperature 25 \xC2\xB0" "C."), std::string::npos)
+        << "UTF-8 for the terminal: " << report.out;
+    EXPECT_NE(report.out.find("Dissociation constants:"), std::string::npos) << report.out;
+
+    EXPECT_EQ(runCliWith({"ph", "--reagent", "HCl:0.01", "--csv", "--json"}).status, 2);
+    EXPECT_EQ(runCliWith({"ph", "--reagent", "HCl:0.01", "--save", "/nonexistent/x.phc"}).status, 2);
+}
+
 }  // namespace
 }  // namespace solvara

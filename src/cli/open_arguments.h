@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace solvara {
+
+// What "open FILE" was asked to do with the document it reads.
+struct OpenArguments {
+    std::string file;
+    std::string save;  // write the document back to this file; empty for no saving
+    bool csv = false;
+    bool report = false;
+};
+
+}  // namespace solvara

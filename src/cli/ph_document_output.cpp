@@ -1,0 +1,192 @@
+#include "cli/ph_document_output.h"
+
+#include <cmath>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/cli_app.h"
+#include "cli/text_table.h"
+#include "core/database/program_model.h"
+#include "core/equilibrium/ph_calculation_error.h"
+#include "core/phcalc/calculation_details_report.h"
+#include "core/phcalc/csv_export.h"
+#include "core/phcalc/ph_calculator_file.h"
+#include "core/report/report_text.h"
+#include "core/text/float_numbers_string.h"
+#include "core/text/windows1252.h"
+
+namespace solvara {
+namespace {
+
+std::string utf8(const std::string& text) { return windows1252ToUtf8(text); }
+
+std::string inQuotes(const std::string& text) {
+    std::string result(1, '"');
+    result += utf8(text);
+    result += '"';
+    return result;
+}
+
+// null for a value that is not a number, so JSON stays valid.
+nlohmann::json number(double value) {
+    return std::isfinite(value) ? nlohmann::json(value) : nlohmann::json(nullptr);
+}
+
+struct PhResult {
+    bool valid = false;
+    std::string error;
+    std::optional<double> capacity;
+    double pKw = 0.0;
+};
+
+// Why the rows cannot be calculated: the analysis log of the first row whose
+// formula did not analyse.
+std::string rowProblem(const pHSolution& solution) {
+    for (const auto& row : solution.reagents) {
+        if (!row->analysed) {
+            return "the formula of " + inQuotes(row->name) + " cannot be used: " +
+                   utf8(row->analysisLog);
+        }
+        if (row->concentration == 0.0) return inQuotes(row->name) + " has no concentration";
+    }
+    return "the pH could not be calculated";
+}
+
+PhResult calculate(CpHCalculatorDoc& document) {
+    PhResult result;
+    result.valid = document.recalculate();
+    if (!result.valid) {
+        result.error = rowProblem(document.solution());
+        return result;
+    }
+    result.pKw = document.program().water.pKw(document.temperature, document.ionicStrength);
+    const double pH = document.pH;
+    const double ionicStrength = document.ionicStrength;
+    try {
+        result.capacity = document.bufferCapacity();
+    } catch (const pHCalculationError&) {
+        // The capacity is shown as not available; the other results stand.
+    }
+    // The capacity's solves must not change what the first solve found.
+    document.pH = pH;
+    document.ionicStrength = ionicStrength;
+    document.resultsValid = true;
+    return result;
+}
+
+nlohmann::json resultJson(const pHSolution& solution, const PhResult& result) {
+    nlohmann::json reagents = nlohmann::json::array();
+    for (const auto& row : solution.reagents) {
+        reagents.push_back({{"name", utf8(row->name)},
+                            {"formula", utf8(row->formula)},
+                            {"concentration", number(row->concentration)},
+                            {"volume", number(row->volume)},
+                            {"effectiveConcentration", number(row->effectiveConcentration)},
+                            {"analysisLog", utf8(row->analysisLog)}});
+    }
+    nlohmann::json species = nlohmann::json::array();
+    for (const SolutionForm& form : solution.species) {
+        species.push_back({{"formula", utf8(form.formula)},
+                           {"acidId", form.acidId},
+                           {"charge", form.charge},
+                           {"concentration", number(form.concentration)},
+                           {"fraction", number(form.fraction)},
+                           {"activityCoefficient", number(form.activityCoefficient)},
+                           {"activity", number(form.activity)},
+                           {"logActivityText", utf8(form.logActivityText)},
+                           {"note", utf8(form.note)}});
+    }
+    nlohmann::json json = {
+        {"success", result.valid},
+        {"valid", result.valid},
+        {"pH", result.valid ? number(solution.pH) : nullptr},
+        {"ionicStrength", number(solution.ionicStrength)},
+        {"temperature", number(solution.temperature)},
+        {"pKw", result.valid ? number(result.pKw) : nullptr},
+        {"bufferCapacity", result.capacity ? number(*result.capacity) : nullptr},
+        {"osmolality", result.valid ? number(solution.osmolality()) : nullptr},
+        {"reagents", reagents},
+        {"species", species},
+    };
+    if (!result.valid) json["error"] = result.error;
+    return json;
+}
+
+void printText(std::ostream& out, const pHSolution& solution, const PhResult& result,
+               int digits) {
+    CFloatNumbersString numbers(digits);
+    const auto show = [&numbers](double value) { return numbers.formatSignificant(value, 0); };
+    out << solution.pHLabel() << '\n';
+    if (result.valid) {
+        out << "ionic strength:  " << show(solution.ionicStrength) << " M\n"
+            << "temperature:     " << show(solution.temperature) << " \xC2\xB0" "C\n"
+            << "pKw:             " << show(result.pKw) << '\n'
+            << "buffer capacity: " << (result.capacity ? show(*result.capacity) : "???")
+            << " M/pH\n"
+            << "osmolality:      " << show(solution.osmolality()) << " osmol/L\n";
+    }
+    out << '\n';
+    std::vector<TextRow> reagents{{"reagent", "formula", "C (M)", "V (mL)", "C in solution (M)"}};
+    for (const auto& row : solution.reagents) {
+        reagents.push_back({row->name, row->formula, show(row->concentration), show(row->volume),
+                            show(row->effectiveConcentration)});
+    }
+    printTable(out, reagents);
+    out << '\n';
+    std::vector<TextRow> species{{"species", "C (M)", "fraction", "gamma", "activity", "-log a", ""}};
+    for (const SolutionForm& form : solution.species) {
+        species.push_back({form.formula, show(form.concentration), show(form.fraction),
+                           show(form.activityCoefficient), show(form.activity),
+                           form.logActivityText, form.note});
+    }
+    printTable(out, species);
+}
+
+}  // namespace
+
+std::optional<PhOutput> choosePhOutput(bool json, bool csv, bool report) {
+    if (json + csv + report > 1) return std::nullopt;
+    if (json) return PhOutput::json;
+    if (csv) return PhOutput::csv;
+    if (report) return PhOutput::report;
+    return PhOutput::text;
+}
+
+int printPhResults(CpHCalculatorDoc& document, PhOutput output, int digits, std::ostream& out,
+                   std::ostream& err) {
+    const PhResult result = calculate(document);
+    switch (output) {
+        case PhOutput::json:
+            out << resultJson(document.solution(), result).dump(2) << '\n';
+            break;
+        case PhOutput::csv:
+            if (result.valid) out << pHResultsCsv(document);
+            break;
+        case PhOutput::report:
+            out << utf8(reportAsText(calculationDetailsReport(document)));
+            break;
+        case PhOutput::text:
+            printText(out, document.solution(), result, digits);
+            break;
+    }
+    if (!result.valid) {
+        err << result.error << '\n';
+        return exitCalculationFailed;
+    }
+    return exitSuccess;
+}
+
+bool savePhDocument(CpHCalculatorDoc& document, const std::filesystem::path& path,
+                    std::ostream& err) {
+    try {
+        writepHCalculatorFile(document, path);
+        return true;
+    } catch (const std::exception& error) {
+        err << path.string() << ": cannot be written (" << error.what() << ").\n";
+        return false;
+    }
+}
+
+}  // namespace solvara
