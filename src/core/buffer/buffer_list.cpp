@@ -1,0 +1,40 @@
+#include "core/buffer/buffer_list.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/buffer/buffer_database.h"
+
+namespace solvara {
+namespace {
+
+// A capacity that is not a number would leave the order undefined; it sorts as no capacity.
+double sortedCapacity(const BufferListRow& row) {
+    return std::isfinite(row.capacity) ? row.capacity : 0.0;
+}
+
+}  // namespace
+
+std::vector<BufferHelper> DefaultBufferEntries(const BufferDatabase& database) {
+    std::vector<BufferHelper> entries;
+    for (const auto& [groupName, group] : database.groups()) {
+        for (const auto& [variantName, variant] : group->variants) {
+            if (variant->isDefaultVariant) entries.push_back({groupName, variantName});
+        }
+    }
+    return entries;
+}
+
+void SortBufferList(std::vector<BufferListRow>& rows) {
+    std::stable_sort(rows.begin(), rows.end(), [](const BufferListRow& a, const BufferListRow& b) {
+        const double capacityA = sortedCapacity(a);
+        const double capacityB = sortedCapacity(b);
+        const bool hasA = capacityA != 0.0;
+        const bool hasB = capacityB != 0.0;
+        if (hasA != hasB) return hasA;
+        if (hasA) return capacityA > capacityB;
+        return a.entry.variantName > b.entry.variantName;
+    });
+}
+
+}  // namespace solvara
