@@ -1,0 +1,87 @@
+#include "core/buffer/buffer_mixture_ph.h"
+
+#include <cmath>
+
+#include "core/buffer/buffer.h"
+#include "core/chemistry/reagent.h"
+#include "core/database/program_model.h"
+#include "core/equilibrium/charge_balance_solver.h"
+
+namespace solvara {
+
+namespace {
+
+constexpr double kDefaultStartH = 1e-7;  // mol/L
+constexpr double kRelativeTolerance = 1e-8;
+// Strong base added to read the capacity off the pH change (mol/L).
+constexpr double kCapacityProbe = 5e-7;
+
+// The two reagents at their concentrations, for solveChargeBalance. Keeps
+// the reagents' part of the ionic strength of every pass apart from the
+// water's.
+struct ReagentPair {
+    const Reagent& first;
+    const Reagent& second;
+    double c1;
+    double c2;
+    double& reagentIonicStrength;
+
+    void computeConstants(double temperature, double ionicStrength,
+                          const ActivityCoefficients& coefficients) const {
+        first.computeConstants(temperature, ionicStrength, coefficients);
+        second.computeConstants(temperature, ionicStrength, coefficients);
+    }
+    void addChargeAndStrength(double h, double& charge, double& chargeSlope,
+                              double& ionicStrength) const {
+        double reagents = 0.0;
+        first.addChargeAndStrength(c1, h, charge, chargeSlope, reagents);
+        second.addChargeAndStrength(c2, h, charge, chargeSlope, reagents);
+        reagentIonicStrength = reagents;
+        ionicStrength += reagents;
+    }
+};
+
+}  // namespace
+
+double HydrogenActivity(Buffer& buffer, ProgramModel& program, double c1, double c2,
+                        double temperature, double addedBase, bool forceIonicStrength,
+                        double ionicStrengthValue, double startH) {
+    const Reagent* first = buffer.FirstReagent();
+    const Reagent* second = buffer.SecondReagent();
+    if (first == nullptr || second == nullptr) throw pHCalculationError();
+
+    ChargeBalanceSettings settings;
+    settings.temperature = temperature;
+    settings.extraCharge = addedBase;
+    settings.forceIonicStrength = forceIonicStrength;
+    settings.ionicStrengthValue = ionicStrengthValue;
+    settings.startH = startH != 0.0 ? startH : kDefaultStartH;
+    settings.tolerance = kRelativeTolerance;
+    settings.daviesC = program.defaults.daviesC;
+    ReagentPair pair{*first, *second, c1, c2, buffer.reagentIonicStrength};
+    double ionicStrength = 0.0;
+    return solveChargeBalance(settings, program.water, pair, ionicStrength).hydrogenActivity();
+}
+
+double MixturePH(Buffer& buffer, ProgramModel& program, double c1, double c2, double temperature,
+                 double addedBase, bool forceIonicStrength, double ionicStrengthValue,
+                 double startH) {
+    return -std::log10(HydrogenActivity(buffer, program, c1, c2, temperature, addedBase,
+                                        forceIonicStrength, ionicStrengthValue, startH));
+}
+
+double BufferCapacity(Buffer& buffer, ProgramModel& program, double c1, double c2,
+                      double temperature, double addedBase, double saltIonicStrength) {
+    try {
+        const double probed = MixturePH(buffer, program, c1, c2, temperature,
+                                        addedBase + kCapacityProbe, false, saltIonicStrength, 0.0);
+        const double plain = MixturePH(buffer, program, c1, c2, temperature, addedBase, false,
+                                       saltIonicStrength, 0.0);
+        const double capacity = kCapacityProbe / (probed - plain);
+        return std::isfinite(capacity) ? capacity : 0.0;
+    } catch (const pHCalculationError&) {
+        return 0.0;
+    }
+}
+
+}  // namespace solvara
