@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/buffer/buffer.h"
+#include "core/buffer/prepared_mixture_ph.h"
 #include "core/database/archive.h"
 #include "core/database/program_model.h"
 
@@ -34,34 +35,57 @@ void addComposition(Composition& sum, const Composition& part) {
 
 CSolvaraDoc::CSolvaraDoc(ProgramModel& program) : buffer(program), program_(&program) {
     const ProgramDefaults& defaults = program.defaults;
-    forceIonicStrength = defaults.forceIonicStrength;
-    lowForcingWarning = defaults.forceIonicStrength;
+    inputs.forceIonicStrength = defaults.forceIonicStrength;
+    results.lowForcingWarning = defaults.forceIonicStrength;
     concentrationUnit = defaults.concentrationUnit;
     volumeUnit = defaults.volumeUnit;
     concentrationShown = defaults.concentration;
     volumeShown = defaults.volume;
     ConcentrationFromShown();
     VolumeFromShown();
-    pH = defaults.pH;
-    temperature = defaults.temperature;
-    ionicStrength = defaults.ionicStrength;
-    preparationTemperature = defaults.preparationTemperature;
+    inputs.pH = defaults.pH;
+    inputs.temperature = defaults.temperature;
+    inputs.ionicStrength = defaults.ionicStrength;
+    inputs.preparationTemperature = defaults.preparationTemperature;
 }
 
 void CSolvaraDoc::ConcentrationFromShown() {
-    concentration = concentrationShown / shownFactor(concentrationUnit, kMillimolar);
+    inputs.concentration = concentrationShown / shownFactor(concentrationUnit, kMillimolar);
 }
 
-void CSolvaraDoc::VolumeFromShown() { volume = volumeShown / shownFactor(volumeUnit, kMillilitres); }
+void CSolvaraDoc::VolumeFromShown() {
+    inputs.volume = volumeShown / shownFactor(volumeUnit, kMillilitres); }
 
 void CSolvaraDoc::ConcentrationToShown() {
-    concentrationShown = concentration * shownFactor(concentrationUnit, kMillimolar);
+    concentrationShown = inputs.concentration * shownFactor(concentrationUnit, kMillimolar);
 }
 
-void CSolvaraDoc::VolumeToShown() { volumeShown = volume * shownFactor(volumeUnit, kMillilitres); }
+void CSolvaraDoc::VolumeToShown() {
+    volumeShown = inputs.volume * shownFactor(volumeUnit, kMillilitres); }
+
+void CSolvaraDoc::PickBuffer(const Buffer& variant) {
+    buffer = variant;
+    Recalculate();
+    setTitle(buffer.name);
+    SetModifiedFlag(false);
+}
+
+int CSolvaraDoc::Recalculate() {
+    const PreparationOutcome outcome =
+        recalculatePreparation(buffer, salt, inputs, results, *program_);
+    if (outcome == PreparationOutcome::noConcentration) return 0;
+    SetModifiedFlag();
+    return outcome == PreparationOutcome::calculated ? 1 : 0;
+}
+
+std::optional<double> CSolvaraDoc::PHAtPreparationTemperature(double temperature) {
+    inputs.preparationTemperature = temperature;
+    results.pHAtPreparation = PreparedPHAt(buffer, *program_, results, temperature);
+    return results.pHAtPreparation;
+}
 
 void CSolvaraDoc::SetForceIonicStrength(bool force) {
-    forceIonicStrength = force;
+    inputs.forceIonicStrength = force;
     const InertSalt* defaultSalt = program_->salts.DefaultSalt();
     if (force && salt.name.empty()) {
         salt = defaultSalt != nullptr ? *defaultSalt : InertSalt();
@@ -75,7 +99,7 @@ bool CSolvaraDoc::HasBothReagents() const {
 }
 
 bool CSolvaraDoc::CanMakepHCalculator() const {
-    return isUsableAmount(firstReagentAmount) && isUsableAmount(secondReagentAmount);
+    return isUsableAmount(results.firstReagentAmount) && isUsableAmount(results.secondReagentAmount);
 }
 
 Composition CSolvaraDoc::ElementUsage() const {
@@ -92,15 +116,15 @@ void CSolvaraDoc::Serialize(Archive& archive) {
     std::int32_t version = kRecordVersion;
     archive.io(version);
     buffer.Serialize(archive);
-    archive.ioBool(forceIonicStrength);
-    archive.io(ionicStrength);
+    archive.ioBool(inputs.forceIonicStrength);
+    archive.io(inputs.ionicStrength);
     salt.Serialize(archive);
-    archive.io(saltIonicStrength);
-    archive.io(concentration);
-    archive.io(volume);
-    archive.io(pH);
-    archive.io(temperature);
-    archive.io(preparationTemperature);
+    archive.io(results.saltIonicStrength);
+    archive.io(inputs.concentration);
+    archive.io(inputs.volume);
+    archive.io(inputs.pH);
+    archive.io(inputs.temperature);
+    archive.io(inputs.preparationTemperature);
     archive.io(concentrationUnit);
     archive.io(volumeUnit);
     if (archive.IsLoading()) {

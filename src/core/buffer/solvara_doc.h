@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include "core/buffer/buffer_preparation_results.h"
 #include "core/buffer/inert_salt.h"
 #include "core/buffer/standalone_buffer.h"
 #include "core/chemistry/composition.h"
@@ -31,9 +33,21 @@ class CSolvaraDoc : public COrvaneDocument {
     void ConcentrationToShown();
     void VolumeToShown();
 
+    // Takes over a buffer of the buffer database with copies of its reagents and acids,
+    // recalculates, and takes the buffer's name as the title; a fresh pick is not a change.
+    void PickBuffer(const Buffer& variant);
     // Forcing on brings in the program's default salt when the document has none; forcing off
     // drops the salt again when it is that default salt.
     void SetForceIonicStrength(bool force);
+
+    // The preparation for the current parameters, its salt and its amounts (the amounts are 0
+    // also when it is not recalculated). 0 when the concentration is 0 or the buffer lacks a
+    // reagent or a stock; then nothing else is calculated. Every recalculation past the
+    // concentration check marks the document modified.
+    int Recalculate();
+    // The pH of the prepared composition at another preparation temperature, which becomes the
+    // document's; none when there is no composition or its pH cannot be calculated.
+    std::optional<double> PHAtPreparationTemperature(double temperature);
 
     // Both reagents are there: the document can be saved.
     bool HasBothReagents() const;
@@ -50,31 +64,16 @@ class CSolvaraDoc : public COrvaneDocument {
     ProgramModel& program() const noexcept { return *program_; }
 
     StandaloneBuffer buffer;
-    bool forceIonicStrength = false;
-    bool lowForcingWarning = false;
     InertSalt salt;
-    double concentration = 0.0;  // mol/L of the main component
-    double volume = 0.0;         // L
+    // pH, concentration (mol/L of the main component), volume (L), working and preparation
+    // temperatures and the forced or the buffer's own ionic strength.
+    BufferPreparationInputs inputs;
+    // What the last recalculation found; the salt's ionic strength is kept in files too.
+    BufferPreparationResults results;
     double concentrationShown = 0.0;
     double volumeShown = 0.0;
-    double firstReagentConcentration = 0.0;  // mol/L in the final solution
-    double secondReagentConcentration = 0.0;
-    double saltConcentration = 0.0;
-    double pH = 0.0;
-    double temperature = 0.0;  // degC, working
-    double capacity = 0.0;
-    // The forced value when forcing is on, else the buffer's own as last computed.
-    double ionicStrength = 0.0;
-    double saltIonicStrength = 0.0;  // the salt's share
-    double preparationTemperature = 0.0;
-    double pHAtPreparation = kNoPhAtPreparation;
-    double firstReagentAmount = 0.0;  // mL of stock or g of solid
-    double secondReagentAmount = 0.0;
-    double saltAmount = 0.0;
     std::int32_t concentrationUnit = 0;  // 1: mM shown, else M
     std::int32_t volumeUnit = 0;         // 1: mL shown, else L
-
-    static constexpr double kNoPhAtPreparation = -101.0;
 
   private:
     ProgramModel* program_;

@@ -24,6 +24,8 @@ std::unique_ptr<CSolvaraDoc> readBufferDocument(std::istream& in, const std::str
         // Whatever else a damaged record provokes is a damaged file too.
         throw DocumentReadError(ArchiveError(ArchiveErrorKind::badIndex, fileName).message());
     }
+    document->Recalculate();
+    document->SetModifiedFlag(false);
     return document;
 }
 

@@ -9,8 +9,8 @@
 
 namespace solvara {
 
-// Reads a ".buf" record from `in` into a new document, unmodified and without results (a
-// recalculation shows them). A record that ends early or is malformed throws DocumentReadError
+// Reads a ".buf" record from `in` into a new document, recalculated (files hold no results) and
+// unmodified. A record that ends early or is malformed throws DocumentReadError
 // naming `fileName` and the reason; no document comes out of it.
 std::unique_ptr<CSolvaraDoc> readBufferDocument(std::istream& in, const std::string& fileName,
                                                 ProgramModel& program);

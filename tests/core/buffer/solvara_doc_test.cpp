@@ -25,16 +25,16 @@ TEST_F(SolvaraDocTest, StartsFromTheProgramDefaults) {
     defaults.forceIonicStrength = true;
     defaults.ionicStrength = 0.15;
     const CSolvaraDoc document(*program_);
-    EXPECT_EQ(document.pH, 4.5);
-    EXPECT_DOUBLE_EQ(document.concentration, 0.05);
+    EXPECT_EQ(document.inputs.pH, 4.5);
+    EXPECT_DOUBLE_EQ(document.inputs.concentration, 0.05);
     EXPECT_EQ(document.concentrationShown, 50.0);
-    EXPECT_EQ(document.volume, 2.0);
-    EXPECT_EQ(document.temperature, 37.0);
-    EXPECT_EQ(document.preparationTemperature, 20.0);
-    EXPECT_TRUE(document.forceIonicStrength);
-    EXPECT_TRUE(document.lowForcingWarning);
-    EXPECT_EQ(document.ionicStrength, 0.15);
-    EXPECT_EQ(document.pHAtPreparation, -101.0);
+    EXPECT_EQ(document.inputs.volume, 2.0);
+    EXPECT_EQ(document.inputs.temperature, 37.0);
+    EXPECT_EQ(document.inputs.preparationTemperature, 20.0);
+    EXPECT_TRUE(document.inputs.forceIonicStrength);
+    EXPECT_TRUE(document.results.lowForcingWarning);
+    EXPECT_EQ(document.inputs.ionicStrength, 0.15);
+    EXPECT_FALSE(document.results.pHAtPreparation);
     EXPECT_FALSE(document.HasBothReagents());
     EXPECT_FALSE(document.CanMakepHCalculator());
     EXPECT_FALSE(document.IsModified());
@@ -42,17 +42,17 @@ TEST_F(SolvaraDocTest, StartsFromTheProgramDefaults) {
 
 TEST_F(SolvaraDocTest, UnitChangesKeepTheStoredValue) {
     CSolvaraDoc document(*program_);
-    document.concentration = 0.025;
+    document.inputs.concentration = 0.025;
     document.concentrationUnit = 1;
     document.ConcentrationToShown();
     EXPECT_DOUBLE_EQ(document.concentrationShown, 25.0);
-    document.volume = 0.75;
+    document.inputs.volume = 0.75;
     document.volumeUnit = 1;
     document.VolumeToShown();
     EXPECT_DOUBLE_EQ(document.volumeShown, 750.0);
     document.volumeShown = 100.0;
     document.VolumeFromShown();
-    EXPECT_DOUBLE_EQ(document.volume, 0.1);
+    EXPECT_DOUBLE_EQ(document.inputs.volume, 0.1);
     document.volumeUnit = 0;
     document.VolumeToShown();
     EXPECT_DOUBLE_EQ(document.volumeShown, 0.1);
@@ -78,8 +78,8 @@ TEST_F(SolvaraDocTest, UsabilityOfTheAmounts) {
     const double amounts[][2] = {{1.0, 2.0}, {0.0, 2.0}, {1.0, INFINITY}, {NAN, 2.0}, {-1.0, 2.0}};
     const bool usable[] = {true, false, false, false, true};
     for (std::size_t i = 0; i < std::size(usable); ++i) {
-        document.firstReagentAmount = amounts[i][0];
-        document.secondReagentAmount = amounts[i][1];
+        document.results.firstReagentAmount = amounts[i][0];
+        document.results.secondReagentAmount = amounts[i][1];
         EXPECT_EQ(document.CanMakepHCalculator(), usable[i]) << i;
     }
 }
@@ -94,6 +94,52 @@ TEST_F(SolvaraDocTest, ElementUsageAddsTheReagentsAndTheSalt) {
     EXPECT_EQ(usage[table.find("Na")], 3);
     EXPECT_EQ(usage[table.find("Cl")], 1);
     EXPECT_EQ(usage[table.find("Acetate")], 1);
+}
+
+TEST_F(SolvaraDocTest, PickingABufferPreparesItAndIsNoChange) {
+    CSolvaraDoc document(*program_);
+    document.inputs.pH = 7.0;
+    const Buffer& phosphate = *program_->buffers.FindVariant(
+        "phosphate buffer 7.2", "sodium dihydrogenphosphate/disodium hydrogenphosphate");
+    document.PickBuffer(phosphate);
+    EXPECT_EQ(document.title(), phosphate.name);
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_TRUE(document.HasBothReagents());
+    ASSERT_TRUE(document.results.prepared);
+    EXPECT_NEAR(document.results.firstReagentConcentration +
+                    document.results.secondReagentConcentration,
+                0.025, 1e-12);
+    EXPECT_TRUE(document.CanMakepHCalculator());
+    // The copies stay with the document when the database changes.
+    program_->reagents.FindByName("sodium dihydrogenphosphate")->concentration = 2.0;
+    EXPECT_EQ(document.buffer.FirstReagent()->concentration, 0.5);
+
+    // A preparation temperature of its own moves the pH of the same composition.
+    const std::optional<double> cold = document.PHAtPreparationTemperature(5.0);
+    ASSERT_TRUE(cold);
+    EXPECT_EQ(document.inputs.preparationTemperature, 5.0);
+    EXPECT_NE(*cold, 7.0);
+}
+
+TEST_F(SolvaraDocTest, RecalculationNeedsAConcentrationAndBothReagents) {
+    CSolvaraDoc document(*program_);
+    document.inputs.concentration = 0.0;
+    document.results.firstReagentAmount = 5.0;
+    EXPECT_EQ(document.Recalculate(), 0);
+    EXPECT_EQ(document.results.firstReagentAmount, 0.0);
+    EXPECT_FALSE(document.IsModified());
+
+    document.inputs.concentration = 0.025;
+    EXPECT_EQ(document.Recalculate(), 0);  // no reagents
+    EXPECT_TRUE(document.IsModified());
+
+    // A pH the buffer cannot reach: calculated, nothing to mix.
+    document.PickBuffer(*program_->buffers.FindVariant("acetate buffer", "acetic acid/sodium acetate"));
+    document.inputs.pH = 9.0;
+    EXPECT_EQ(document.Recalculate(), 1);
+    EXPECT_FALSE(document.results.prepared);
+    EXPECT_FALSE(document.CanMakepHCalculator());
+    EXPECT_FALSE(document.results.pHAtPreparation);
 }
 
 }  // namespace
