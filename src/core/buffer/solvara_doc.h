@@ -53,6 +53,9 @@ class CSolvaraDoc : public COrvaneDocument {
     bool HasBothReagents() const;
     // Both amounts are finite and non-zero: a pH calculation can be made from the buffer.
     bool CanMakepHCalculator() const;
+    // A wanted pH of 12 or more, or 2 or less: such a solution can be buffered with just a strong
+    // acid or base, which the user is told once on asking for a recipe.
+    bool IsHighOrLowPh() const { return inputs.pH >= 12.0 || inputs.pH <= 2.0; }
     // The element and moiety counts of the two reagents and the salt together.
     Composition ElementUsage() const;
 

@@ -84,6 +84,15 @@ TEST_F(SolvaraDocTest, UsabilityOfTheAmounts) {
     }
 }
 
+TEST_F(SolvaraDocTest, HighAndLowPhBounds) {
+    CSolvaraDoc document(*program_);
+    for (const auto& [pH, extreme] : {std::pair{1.5, true}, {2.0, true}, {2.01, false},
+                                      {11.99, false}, {12.0, true}}) {
+        document.inputs.pH = pH;
+        EXPECT_EQ(document.IsHighOrLowPh(), extreme) << pH;
+    }
+}
+
 TEST_F(SolvaraDocTest, ElementUsageAddsTheReagentsAndTheSalt) {
     CSolvaraDoc document(*program_);
     document.buffer.SetFirstReagent(*program_->reagents.FindByName("sodium acetate"));
