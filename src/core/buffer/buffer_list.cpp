@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/buffer/buffer.h"
 #include "core/buffer/buffer_database.h"
+#include "core/buffer/listed_buffer_capacity.h"
+#include "core/text/float_numbers_string.h"
 
 namespace solvara {
 namespace {
@@ -35,6 +38,23 @@ void SortBufferList(std::vector<BufferListRow>& rows) {
         if (hasA) return capacityA > capacityB;
         return a.entry.variantName > b.entry.variantName;
     });
+}
+
+std::vector<BufferListRow> ListCapacities(ProgramModel& program,
+                                          const BufferPreparationInputs& inputs) {
+    constexpr int kListDigits = 4;
+    CFloatNumbersString numbers(kListDigits);
+    std::vector<BufferListRow> rows;
+    for (const ListedCapacity& listed : DefaultBufferCapacities(program, inputs)) {
+        BufferListRow row{{listed.groupName, listed.buffer->name}, 0.0, "- - -"};
+        if (listed.capacity) {
+            row.capacity = *listed.capacity;
+            row.capacityText = numbers.formatSignificant(row.capacity, kListDigits);
+        }
+        rows.push_back(std::move(row));
+    }
+    SortBufferList(rows);
+    return rows;
 }
 
 }  // namespace solvara
