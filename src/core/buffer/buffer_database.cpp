@@ -25,12 +25,12 @@ BufferVariants& BufferDatabase::AddGroup(const std::string& groupName) {
 
 Buffer* BufferDatabase::AddVariant(std::string_view groupName, std::unique_ptr<Buffer> buffer) {
     BufferVariants* group = FindGroup(groupName);
-    if (buffer == nullptr || group == nullptr ||
+    if (buffer == nullptr || group == nullptr || group->variants.contains(buffer->name) ||
         nextId_ == std::numeric_limits<std::int32_t>::max())
         return nullptr;
     buffer->id = ++nextId_;
     Buffer& stored = *buffer;
-    group->variants.insert_or_assign(buffer->name, std::move(buffer));
+    group->variants.emplace(buffer->name, std::move(buffer));
     isModified_ = true;
     return &stored;
 }
@@ -57,9 +57,10 @@ bool BufferDatabase::Replace(std::string_view groupName, std::string_view oldVar
                              std::unique_ptr<Buffer> buffer) {
     BufferVariants* group = FindGroup(groupName);
     if (buffer == nullptr || group == nullptr) return false;
-    if (const auto old = group->variants.find(oldVariantName); old != group->variants.end())
-        group->variants.erase(old);
-    group->variants.insert_or_assign(buffer->name, std::move(buffer));
+    BufferVariants::VariantMap& variants = group->variants;
+    if (buffer->name != oldVariantName && variants.contains(buffer->name)) return false;
+    if (const auto old = variants.find(oldVariantName); old != variants.end()) variants.erase(old);
+    variants.emplace(buffer->name, std::move(buffer));
     isModified_ = true;
     return true;
 }

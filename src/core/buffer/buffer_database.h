@@ -29,8 +29,8 @@ class BufferDatabase {
     // already holds the name, which is kept as it is.
     BufferVariants& AddGroup(const std::string& groupName);
     // Gives the buffer the next id and stores it in the group under its
-    // name, replacing a variant of that name. None, and the buffer is
-    // dropped, when the group does not exist or no id is left.
+    // name. None, and the buffer is dropped, when the group does not exist,
+    // already holds a variant of that name, or no id is left.
     Buffer* AddVariant(std::string_view groupName, std::unique_ptr<Buffer> buffer);
     // A variant name removes that variant and returns 1, or 0 when the group
     // or the variant does not exist. An empty variant name removes the whole
@@ -38,7 +38,7 @@ class BufferDatabase {
     int Remove(std::string_view groupName, std::string_view variantName);
     // Drops the old variant and stores the new buffer, id as given, under
     // its own name. False, and the buffer is dropped, when the group does
-    // not exist.
+    // not exist or another of its variants has the new name.
     bool Replace(std::string_view groupName, std::string_view oldVariantName,
                  std::unique_ptr<Buffer> buffer);
     // Moves the group to the new name. False when the old name holds no

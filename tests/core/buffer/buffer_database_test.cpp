@@ -62,6 +62,8 @@ TEST_F(BufferDatabaseTest, VariantsGetIdsInTheOrderTheyAreAdded) {
     EXPECT_EQ(buffers.VariantCount(), 3u);
 
     EXPECT_EQ(buffers.AddVariant("missing", variant("x", 1, 2)), nullptr);
+    EXPECT_EQ(buffers.AddVariant("acetate", variant("a/b", 5, 5)), nullptr);
+    EXPECT_EQ(buffers.FindVariant("acetate", "a/b")->firstReagentId, 1);
     EXPECT_EQ(buffers.nextId(), 3);
     EXPECT_FALSE(buffers.isModified());
 }
@@ -100,6 +102,11 @@ TEST_F(BufferDatabaseTest, ReplaceStoresTheNewBufferUnderItsOwnNameWithItsOwnId)
     EXPECT_EQ(buffers.nextId(), 3);
     EXPECT_TRUE(buffers.isModified());
     EXPECT_FALSE(buffers.Replace("missing", "a/d", variant("a/d", 1, 7)));
+
+    // A new name that another variant holds would lose that variant.
+    EXPECT_FALSE(buffers.Replace("acetate", "a/d", variant("a/c", 9, 9)));
+    EXPECT_EQ(buffers.FindVariant("acetate", "a/c")->firstReagentId, 1);
+    EXPECT_NE(buffers.FindVariant("acetate", "a/d"), nullptr);
 }
 
 TEST_F(BufferDatabaseTest, RenamingAGroupNeverOverwritesAnother) {
