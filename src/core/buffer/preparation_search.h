@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <unordered_map>
+#include <utility>
 
 #include "core/buffer/mixing_line.h"
 
