@@ -83,6 +83,9 @@ class BLAcid : public CSubstance {
     bool setDpKadT(int step, double value) noexcept;
     bool setDpKbdT(int step, double value) noexcept;
 
+    // A record from a file may claim any number of steps; only these have forms and constants.
+    bool stepsValid() const noexcept { return steps >= 1 && steps <= kMaxSteps; }
+
     int steps = 1;
     std::array<std::string, kMaxSteps + 1> forms;
     std::array<std::int32_t, kMaxSteps + 1> charges{};
@@ -108,7 +111,6 @@ class BLAcid : public CSubstance {
     static constexpr std::size_t at(int index) noexcept { return static_cast<std::size_t>(index); }
     // `steps` as an index bound: a record from a file may claim any number.
     int boundedSteps() const noexcept;
-    bool stepsValid() const noexcept { return steps >= 1 && steps <= kMaxSteps; }
     bool stepExists(int step) const noexcept { return step >= 1 && step <= boundedSteps(); }
     void storeConstants(double solutionTemperature,
                         const ActivityCoefficients& coefficients) noexcept;

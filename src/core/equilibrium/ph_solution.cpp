@@ -147,7 +147,8 @@ void pHSolution::rebuildSpecies() {
     for (const auto& row : reagents) {
         for (int i = 0; i < row->acidCount(); ++i) {
             const BLAcid* acid = row->acid(i);
-            if (acid == nullptr) continue;
+            // A damaged record's step count would index past the forms.
+            if (acid == nullptr || !acid->stepsValid()) continue;
             for (int k = acid->steps; k >= 0; --k) {
                 const auto form = static_cast<std::size_t>(k);
                 addSpeciesRow(acid->forms[form], acid->id, acid->charges[form], false);
@@ -221,7 +222,7 @@ void pHSolution::addAcidShares(double h, double solutionTemperature,
         const double c = (*row)->effectiveConcentration;
         for (int i = (*row)->acidCount() - 1; i >= 0; --i) {
             const BLAcid* acid = (*row)->acid(i);
-            if (acid == nullptr) continue;
+            if (acid == nullptr || !acid->stepsValid()) continue;
             const double m = (*row)->acidMultipliers[static_cast<std::size_t>(i)];
             for (int k = acid->steps; k >= 0; --k) {
                 const auto form = static_cast<std::size_t>(k);
@@ -240,6 +241,7 @@ void pHSolution::addAcidShares(double h, double solutionTemperature,
     }
     for (int a = acids.Count() - 1; a >= 0; --a) {
         BLAcid& acid = acids.At(a);
+        if (!acid.stepsValid()) continue;
         BLAcid::FormValues alpha{};
         acid.fractions(h, solutionTemperature, solutionIonicStrength, program_.defaults.daviesC,
                        alpha);

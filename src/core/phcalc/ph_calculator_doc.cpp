@@ -1,9 +1,13 @@
 #include "core/phcalc/ph_calculator_doc.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <memory>
 
+#include "core/chemistry/chemical_formula.h"
 #include "core/database/archive.h"
+#include "core/database/program_model.h"
 
 namespace solvara {
 
@@ -40,6 +44,28 @@ void CpHCalculatorDoc::replaceReagent(int index, const Reagent& reagent) {
 void CpHCalculatorDoc::removeReagent(int index) {
     pHSolution::removeReagent(index);
     SetModifiedFlag();
+}
+
+Composition CpHCalculatorDoc::speciesComposition() const {
+    const ElementTable& table = program_->elements;
+    std::vector<long long> sums(static_cast<std::size_t>(table.count() + 1), 0);
+    ChemicalFormula formula(table);
+    for (auto row = species.rbegin(); row != species.rend(); ++row) {
+        formula.setFormula(row->formula);
+        const Composition units = formula.composition();
+        for (std::size_t slot = 0; slot < sums.size(); ++slot) {
+            sums[slot] += units[static_cast<int>(slot)];
+        }
+    }
+    // Formulas from a damaged file may claim absurd counts; the sums must not wrap.
+    Composition total(static_cast<int>(sums.size()), 0);
+    for (std::size_t slot = 0; slot < sums.size(); ++slot) {
+        total.set(static_cast<int>(slot),
+                  static_cast<int>(std::clamp<long long>(sums[slot],
+                                                         std::numeric_limits<int>::min(),
+                                                         std::numeric_limits<int>::max())));
+    }
+    return total;
 }
 
 void CpHCalculatorDoc::Serialize(Archive& archive) {

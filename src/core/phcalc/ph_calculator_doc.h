@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/chemistry/composition.h"
 #include "core/chemistry/reagent_ph_calculator.h"
 #include "core/document/orvane_document.h"
 #include "core/equilibrium/ph_solution.h"
@@ -56,6 +57,10 @@ class CpHCalculatorDoc : public COrvaneDocument, private pHSolution {
     using pHSolution::bufferCapacity;
     using pHSolution::osmolality;
     using pHSolution::pHLabel;
+
+    // The summed composition of the formulas of every species row: the elements and moieties
+    // this document uses. One slot per element table entry and the charge in slot 0.
+    Composition speciesComposition() const;
 
     // The whole solution, for code that works on any solution (text and JSON output).
     pHSolution& solution() noexcept { return *this; }

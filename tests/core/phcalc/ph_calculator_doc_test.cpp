@@ -62,5 +62,26 @@ TEST_F(pHCalculatorDocTest, RowEditsMarkTheDocumentAndKeepItsAcidCopiesCurrent) 
     EXPECT_THROW(document.reagentAt(-1), std::out_of_range);
 }
 
+TEST_F(pHCalculatorDocTest, TheSpeciesCompositionSumsEverySpeciesRow) {
+    CpHCalculatorDoc document(*program_);
+    document.addReagent(row("HAcetate", 0.1, 0.0));  // H^+, OH^-, HAcetate, Acetate^-
+    const ElementTable& table = program_->elements;
+    const Composition used = document.speciesComposition();
+    EXPECT_EQ(used[table.find("H")], 1 + 1 + 1);
+    EXPECT_EQ(used[table.find("O")], 1);
+    EXPECT_EQ(used[table.find("Acetate")], 2);
+    EXPECT_EQ(used.charge(), 1 - 1 - 1);
+    EXPECT_EQ(used[table.find("Na")], 0);
+}
+
+TEST_F(pHCalculatorDocTest, AnAcidCopyWithADamagedStepCountHasNoSpeciesAndDoesNotCalculate) {
+    CpHCalculatorDoc document(*program_);
+    document.addReagent(row("HAcetate", 0.1, 0.0));
+    document.acids.At(0).steps = 9;  // as a damaged file may hold it
+    document.addReagent(row("", 0.0, 0.0));
+    EXPECT_EQ(document.species.size(), 2u);
+    EXPECT_FALSE(document.recalculate());
+}
+
 }  // namespace
 }  // namespace solvara
