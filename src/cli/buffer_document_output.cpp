@@ -9,6 +9,7 @@
 #include "core/buffer/buffer_database.h"
 #include "core/buffer/buffer_list.h"
 #include "core/buffer/capacity_curve.h"
+#include "core/buffer/design_view_texts.h"
 #include "core/buffer/prepared_mixture_ph.h"
 #include "core/buffer/solvara_doc_file.h"
 #include "core/database/program_model.h"
@@ -127,19 +128,10 @@ nlohmann::json resultJson(CSolvaraDoc& document, const std::optional<BufferOrigi
     };
 }
 
-// As the design view shows an amount: two decimals from 1 up, four digits below, "???" when it
-// is not a number.
-std::string amountText(const std::optional<double>& amount) {
-    if (!amount || !std::isfinite(*amount)) return "???";
-    if (*amount >= 1.0) return formatMessage("%.2lf", {*amount});
-    constexpr int kAmountDigits = 4;
-    return CFloatNumbersString(kAmountDigits).formatSignificant(*amount, kAmountDigits);
-}
-
 void printIngredient(std::ostream& out, const char* label, const CSubstance& substance,
-                     bool isSolid, double stock, const std::optional<double>& amount,
+                     bool isSolid, double stock, const std::string& amount,
                      CFloatNumbersString& numbers) {
-    out << label << amountText(amount) << (isSolid ? " g of " : " mL of ");
+    out << label << amount << (isSolid ? " g of " : " mL of ");
     if (!isSolid) out << numbers.formatSignificant(stock, 0) << " M ";
     out << utf8(substance.name) << " (" << utf8(substance.formula) << ")\n";
 }
@@ -161,21 +153,19 @@ void printText(std::ostream& out, const CSolvaraDoc& document,
     const Reagent& first = *document.buffer.FirstReagent();
     const Reagent& second = *document.buffer.SecondReagent();
     printIngredient(out, "1st reagent:     ", first, first.isSolid, first.concentration,
-                    results.firstReagentAmount, numbers);
+                    amountText(results.firstReagentAmount), numbers);
     printIngredient(out, "2nd reagent:     ", second, second.isSolid, second.concentration,
-                    results.secondReagentAmount, numbers);
+                    amountText(results.secondReagentAmount), numbers);
     if (hasSalt(document)) {
         const InertSalt& salt = document.salt;
         printIngredient(out, "salt:            ", salt, salt.isSolid, salt.concentration,
-                        results.saltAmount, numbers);
+                        saltAmountText(results.saltAmount, true), numbers);
     }
     out << "capacity:        " << show(results.capacity) << " M/pH\n"
         << "ionic strength:  " << show(inputs.ionicStrength) << " M"
         << (inputs.forceIonicStrength ? " (forced)" : "") << '\n'
-        << "pH at " << numbers.formatCompact(inputs.preparationTemperature) << degrees << ": "
-        << (results.pHAtPreparation ? formatMessage("%.2lf", {*results.pHAtPreparation})
-                                    : std::string("can't be calculated"))
-        << '\n';
+        << "at " << numbers.formatCompact(inputs.preparationTemperature) << " "
+        << preparationPhText(results.pHAtPreparation) << '\n';
     if (inputs.ionicStrength > document.program().defaults.highIonicStrengthLimit) {
         out << "Warning: ionic strength of the solution is too high for thermodynamically "
                "reliable results!\n";
