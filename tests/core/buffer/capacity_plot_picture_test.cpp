@@ -55,14 +55,20 @@ TEST(CapacityPlotRange, ScaleComesFromTwoPhUnitsAroundTheWantedPh) {
     curve[30] = 0.9;   // pH 1.5: outside pH 7 +- 2
     curve[100] = 0.3;  // pH 5: the first index of the window
     curve[180] = 0.7;  // pH 9: just past it
-    EXPECT_EQ(capacityPlotRange(curve, 7.0)->maximum, 0.3);
+    const auto range = capacityPlotRange(curve, 7.0);
+    ASSERT_TRUE(range);
+    EXPECT_EQ(range->maximum, 0.3);
 }
 
 TEST(CapacityPlotRange, WantedPhAtTheEndsOfTheScaleStaysOnTheCurve) {
     const std::vector<double> curve = plateau(1, 280, 0.01);
-    EXPECT_EQ(capacityPlotRange(curve, 13.95)->maximum, 0.01);
-    EXPECT_EQ(capacityPlotRange(curve, 40.0)->maximum, 0.01);
-    EXPECT_EQ(capacityPlotRange(curve, -5.0)->maximum, 0.01);
+    for (const double pH : {13.95, 40.0}) {
+        const auto range = capacityPlotRange(curve, pH);
+        ASSERT_TRUE(range) << pH;
+        EXPECT_EQ(range->maximum, 0.01);
+    }
+    // Far below the scale the window shrinks to the zero entry at pH 0: no scale.
+    EXPECT_FALSE(capacityPlotRange(curve, -5.0));
 }
 
 TEST(CapacityPlotRange, NoScaleWithoutAPositiveMaximum) {

@@ -128,6 +128,7 @@ TEST(RecipePage, MixingLinesWithStocksSolidsAndSalt) {
     EXPECT_EQ(yOf(page, "To make 1000 mL of above solution mix:", 100), a - 315);
     EXPECT_EQ(yOf(page, "of 0.5000M sodium dihydrogenphosphate (NaH_2PO_4)", 410), a - 385);
     EXPECT_EQ(yOf(page, "25.12", 310), a - 385);
+    ASSERT_TRUE(find(page, "25.12"));
     EXPECT_EQ(find(page, "25.12")->alignment, ReportAlignment::right);
     EXPECT_EQ(yOf(page, "of disodium hydrogenphosphate (Na_2HPO_4)", 410), a - 455);
     EXPECT_EQ(yOf(page, "3.53", 310), a - 455);
@@ -218,6 +219,7 @@ TEST(RecipeTemperaturePlot, AxisAroundTheSeriesWithGridAtWholePh) {
     const int y5 = -1337;  // -1337.5
     EXPECT_EQ(yOf(page, "4.00", 240), y4 + 15);
     EXPECT_EQ(yOf(page, "pH=5.00", 240), y5 + 15);
+    ASSERT_TRUE(find(page, "4.00"));
     EXPECT_EQ(find(page, "4.00")->alignment, ReportAlignment::right);
     const std::vector<ReportLine> lines = itemsOf<ReportLine>(page);
     ASSERT_EQ(lines.size(), 2u + 9u);
