@@ -30,7 +30,8 @@ struct CapacityCurveKey {
 // of its program; a document holds a StandaloneBuffer with copies of its own.
 class Buffer : public CObject {
   public:
-    // The capacity curve holds the capacity at pH 0.05 * i for these i.
+    // The capacity curve holds the capacity at pH kCapacityCurveStep * i for
+    // i from 0 to kCapacityCurvePoints - 1.
     static constexpr std::size_t kCapacityCurvePoints = 280;
     static constexpr double kCapacityCurveStep = 0.05;
 

@@ -67,7 +67,7 @@ TEST_F(BufferTest, ChangingAReagentKeepsTheMainComponentOnlyWhileAReagentContain
     EXPECT_EQ(buffer.secondReagentShare, 0.0);
 }
 
-TEST_F(BufferTest, MissingReagentsGiveNoReagentNoShareAndAQuestionMarkName) {
+TEST_F(BufferTest, MissingReagentsAndAcidsGiveNoneNoShareAndAQuestionMarkName) {
     Buffer buffer = bufferOf("acetic acid", "sodium acetate", "acetic acid");
     buffer.MakeNameFromReagents();
     EXPECT_EQ(buffer.name, "acetic acid+sodium acetate");
@@ -78,6 +78,10 @@ TEST_F(BufferTest, MissingReagentsGiveNoReagentNoShareAndAQuestionMarkName) {
     EXPECT_EQ(buffer.SecondReagent(), nullptr);
     EXPECT_EQ(buffer.secondReagentShare, 0.0);
     EXPECT_EQ(buffer.name, "acetic acid+?");
+
+    buffer.SetMainComponent(999);
+    EXPECT_EQ(buffer.MainComponent(), nullptr);
+    EXPECT_EQ(buffer.firstReagentShare, 0.0);
 
     Buffer unbound;
     unbound.firstReagentId = 1;
