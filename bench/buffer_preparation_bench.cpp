@@ -52,7 +52,8 @@ void PrepareBufferPhosphate72(benchmark::State& state) {
     for (auto _ : state) {
         double c1 = 0.0;
         double c2 = 0.0;
-        benchmark::DoNotOptimize(PrepareBuffer(buffer, *program, 7.4, 0.1, c1, c2, 25.0, false, 0.0));
+        benchmark::DoNotOptimize(
+            PrepareBuffer(buffer, *program, 7.4, 0.1, c1, c2, 25.0, false, 0.0));
         benchmark::DoNotOptimize(c1 + c2);
     }
 }
@@ -89,7 +90,8 @@ void KeystrokeTemperatureSeries(benchmark::State& state) {
     Design design;
     design.recalculate();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(PHVersusTemperature(design.buffer, *design.program, design.results));
+        benchmark::DoNotOptimize(
+            PHVersusTemperature(design.buffer, *design.program, design.results));
     }
 }
 BENCHMARK(KeystrokeTemperatureSeries);
@@ -98,8 +100,8 @@ void KeystrokeExpectedChanges(benchmark::State& state) {
     Design design;
     design.recalculate();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ExpectedPHChangesAt(design.buffer, *design.program,
-                                                     design.results, design.inputs.temperature));
+        benchmark::DoNotOptimize(ExpectedPHChangesAt(design.buffer, *design.program, design.results,
+                                                     design.inputs.temperature));
     }
 }
 BENCHMARK(KeystrokeExpectedChanges);
@@ -110,9 +112,10 @@ void KeystrokeWhole(benchmark::State& state) {
         design.recalculate();
         benchmark::DoNotOptimize(design.capacityCurve());
         benchmark::DoNotOptimize(DefaultBufferCapacities(*design.program, design.inputs));
-        benchmark::DoNotOptimize(PHVersusTemperature(design.buffer, *design.program, design.results));
-        benchmark::DoNotOptimize(ExpectedPHChangesAt(design.buffer, *design.program,
-                                                     design.results, design.inputs.temperature));
+        benchmark::DoNotOptimize(
+            PHVersusTemperature(design.buffer, *design.program, design.results));
+        benchmark::DoNotOptimize(ExpectedPHChangesAt(design.buffer, *design.program, design.results,
+                                                     design.inputs.temperature));
     }
 }
 BENCHMARK(KeystrokeWhole);

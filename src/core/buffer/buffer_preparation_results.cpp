@@ -51,8 +51,8 @@ std::optional<BufferPreparationResults> prepare(Buffer& buffer, const InertSalt&
     BufferPreparationResults results;
     double& c1 = results.firstReagentConcentration;
     double& c2 = results.secondReagentConcentration;
-    if (!PrepareBuffer(buffer, program, inputs.pH, inputs.concentration, c1, c2,
-                       inputs.temperature, force, force ? inputs.ionicStrength : 0.0)) {
+    if (!PrepareBuffer(buffer, program, inputs.pH, inputs.concentration, c1, c2, inputs.temperature,
+                       force, force ? inputs.ionicStrength : 0.0)) {
         return std::nullopt;
     }
     results.prepared = true;
@@ -66,8 +66,8 @@ std::optional<BufferPreparationResults> prepare(Buffer& buffer, const InertSalt&
         }
         addSalt(salt, inputs.volume, results);
     }
-    results.capacity = BufferCapacity(buffer, program, c1, c2, inputs.temperature, 0.0,
-                                      results.saltIonicStrength);
+    results.capacity =
+        BufferCapacity(buffer, program, c1, c2, inputs.temperature, 0.0, results.saltIonicStrength);
     results.pHAtPreparation = PreparedPHAt(buffer, program, results, inputs.preparationTemperature);
     results.firstReagentAmount = amountOf(*buffer.FirstReagent(), c1, inputs.volume);
     results.secondReagentAmount = amountOf(*buffer.SecondReagent(), c2, inputs.volume);

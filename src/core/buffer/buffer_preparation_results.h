@@ -11,10 +11,10 @@ class ProgramModel;
 // What a buffer design asks for. Concentrations and ionic strength in mol/L,
 // the volume in litres, temperatures in degC.
 struct BufferPreparationInputs {
-    double pH = 7.0;                      // wanted at the working temperature
-    double concentration = 0.0;           // total of all forms of the main component
-    double volume = 0.0;                  // final volume
-    double temperature = 25.0;            // working temperature
+    double pH = 7.0;             // wanted at the working temperature
+    double concentration = 0.0;  // total of all forms of the main component
+    double volume = 0.0;         // final volume
+    double temperature = 25.0;   // working temperature
     double preparationTemperature = 25.0;
     bool forceIonicStrength = false;
     // With forcing: the ionic strength to reach with the inert salt.
@@ -65,7 +65,6 @@ enum class PreparationOutcome {
 // Every figure it leaves in `results` is finite.
 PreparationOutcome recalculatePreparation(Buffer& buffer, const InertSalt& salt,
                                           BufferPreparationInputs& inputs,
-                                          BufferPreparationResults& results,
-                                          ProgramModel& program);
+                                          BufferPreparationResults& results, ProgramModel& program);
 
 }  // namespace solvara

@@ -55,9 +55,8 @@ std::vector<double> computeCurve(Buffer& buffer, ProgramModel& program, const Mi
     // Grid points strictly inside the range, one step clear of its top.
     // Signed: a range that ends below one step gives an end index of -1.
     const auto first = static_cast<std::ptrdiff_t>(low / Buffer::kCapacityCurveStep) + 1;
-    const auto end =
-        std::min(static_cast<std::ptrdiff_t>(Buffer::kCapacityCurvePoints),
-                 static_cast<std::ptrdiff_t>(high / Buffer::kCapacityCurveStep) - 1);
+    const auto end = std::min(static_cast<std::ptrdiff_t>(Buffer::kCapacityCurvePoints),
+                              static_cast<std::ptrdiff_t>(high / Buffer::kCapacityCurveStep) - 1);
     if (first >= end) return curve;
 
     // Every point is a preparation at the same total, temperature and salt:
@@ -68,7 +67,8 @@ std::vector<double> computeCurve(Buffer& buffer, ProgramModel& program, const Mi
         double c1 = 0.0;
         double c2 = 0.0;
         if (search.find(Buffer::kCapacityCurveStep * static_cast<double>(i), c1, c2)) {
-            curve[static_cast<std::size_t>(i)] = BufferCapacity(buffer, program, c1, c2, temperature, 0.0, saltIonicStrength);
+            curve[static_cast<std::size_t>(i)] =
+                BufferCapacity(buffer, program, c1, c2, temperature, 0.0, saltIonicStrength);
         }
     }
     return curve;
@@ -94,7 +94,8 @@ const std::vector<double>* CapacityCurve(Buffer& buffer, ProgramModel& program, 
     const double low = std::max(range->first, 0.0);
     const double high = std::min(range->second, kHighestPlottedPH);
     if (low < wantedPH && wantedPH < high) {
-        buffer.capacityCurve = computeCurve(buffer, program, *line, low, high, temperature, saltIonicStrength);
+        buffer.capacityCurve =
+            computeCurve(buffer, program, *line, low, high, temperature, saltIonicStrength);
     }
     buffer.capacityCurveKey = key;
     return buffer.capacityCurve.empty() ? nullptr : &buffer.capacityCurve;

@@ -15,8 +15,8 @@ std::optional<double> ListedBufferCapacity(Buffer& buffer, ProgramModel& program
     const bool force = inputs.forceIonicStrength;
     double c1 = 0.0;
     double c2 = 0.0;
-    if (!PrepareBuffer(buffer, program, inputs.pH, inputs.concentration, c1, c2,
-                       inputs.temperature, force, force ? inputs.ionicStrength : 0.0)) {
+    if (!PrepareBuffer(buffer, program, inputs.pH, inputs.concentration, c1, c2, inputs.temperature,
+                       force, force ? inputs.ionicStrength : 0.0)) {
         return std::nullopt;
     }
     const double saltIonicStrength =

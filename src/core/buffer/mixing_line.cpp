@@ -28,7 +28,8 @@ std::optional<MixingLine> MixingLine::of(const Buffer& buffer, double totalConce
     // A carrier stock at or below C, or of 0 M, leaves no room for the other
     // reagent; m would be 0, negative or not a number.
     if (f1 == 0.0) {
-        const double most = (1.0 - totalConcentration / second->concentration) * first->concentration;
+        const double most =
+            (1.0 - totalConcentration / second->concentration) * first->concentration;
         if (!isPositive(f2) || !isPositive(most)) return std::nullopt;
         return MixingLine(Carrier::secondOnly, totalConcentration, f1, f2, most);
     }

@@ -34,8 +34,7 @@ TemperatureSeries PHVersusTemperature(Buffer& buffer, ProgramModel& program,
                                       const BufferPreparationResults& results) {
     TemperatureSeries series;
     for (std::size_t degrees = 0; degrees < series.size(); ++degrees) {
-        series[degrees] =
-            preparedPH(buffer, program, results, static_cast<double>(degrees), 0.0);
+        series[degrees] = preparedPH(buffer, program, results, static_cast<double>(degrees), 0.0);
     }
     return series;
 }
@@ -55,8 +54,8 @@ ExpectedPHChanges ExpectedPHChangesAt(Buffer& buffer, ProgramModel& program,
                                       double workingTemperature) {
     ExpectedPHChanges changes;
     for (std::size_t i = 0; i < changes.size(); ++i) {
-        changes[i] = preparedPH(buffer, program, results, workingTemperature,
-                                kExpectedChangeAdditions[i]);
+        changes[i] =
+            preparedPH(buffer, program, results, workingTemperature, kExpectedChangeAdditions[i]);
     }
     return changes;
 }

@@ -33,20 +33,20 @@ TEST_F(MixturePHTest, AgreesWithThePHCalculatorForTheSameMixture) {
         double ionicStrength;
     };
     const Case cases[] = {
-        {0.05, 0.05, 25.0, 0.0, false, 0.0},  {0.02, 0.08, 37.0, 0.0, false, 0.0},
-        {0.05, 0.05, 25.0, 0.0, false, 0.2},  {0.03, 0.07, 10.0, 0.0, true, 0.5},
+        {0.05, 0.05, 25.0, 0.0, false, 0.0},   {0.02, 0.08, 37.0, 0.0, false, 0.0},
+        {0.05, 0.05, 25.0, 0.0, false, 0.2},   {0.03, 0.07, 10.0, 0.0, true, 0.5},
         {0.05, 0.05, 25.0, -0.01, false, 0.0}, {0.05, 0.05, 25.0, 0.01, false, 0.1},
-        {0.001, 0.0, 0.0, 0.0, false, 0.0},   {0.0, 0.0, 100.0, 0.0, false, 0.0},
+        {0.001, 0.0, 0.0, 0.0, false, 0.0},    {0.0, 0.0, 100.0, 0.0, false, 0.0},
     };
     Buffer buffer = phosphate72();
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.c1 << " " << c.c2 << " T=" << c.temperature
                                         << " b=" << c.addedBase << " I=" << c.ionicStrength);
-        EXPECT_NEAR(MixturePH(buffer, *program, c.c1, c.c2, c.temperature, c.addedBase, c.force,
-                              c.ionicStrength, 0.0),
-                    calculatorPH(buffer, c.c1, c.c2, c.temperature, c.addedBase,
-                                 c.force, c.ionicStrength),
-                    1e-7);
+        EXPECT_NEAR(
+            MixturePH(buffer, *program, c.c1, c.c2, c.temperature, c.addedBase, c.force,
+                      c.ionicStrength, 0.0),
+            calculatorPH(buffer, c.c1, c.c2, c.temperature, c.addedBase, c.force, c.ionicStrength),
+            1e-7);
     }
 }
 

@@ -87,8 +87,8 @@ TEST_F(PrepareBufferTest, ASingleCarrierIsHeldAtTheTotalWhileTheOtherReagentVari
         EXPECT_NEAR(acidFirst ? c2 : c1, 0.04, 2e-5);
 
         for (const double end : {2.8813724399, 13.634973087}) {
-            ASSERT_TRUE(PrepareBuffer(buffer, *program, end + (end < 7 ? 1e-6 : -1e-6), 0.1, c1,
-                                      c2, 25.0, true, 0.0));
+            ASSERT_TRUE(PrepareBuffer(buffer, *program, end + (end < 7 ? 1e-6 : -1e-6), 0.1, c1, c2,
+                                      25.0, true, 0.0));
             EXPECT_NEAR(acidFirst ? c2 : c1, end < 7 ? 0.0 : 0.9, 1e-5);
         }
         EXPECT_FALSE(PrepareBuffer(buffer, *program, 2.87, 0.1, c1, c2, 25.0, true, 0.0));
@@ -114,8 +114,8 @@ TEST_F(PrepareBufferTest, FailsWhenTheBufferCannotMakeAnyComposition) {
     double c2 = 0.0;
     {
         SCOPED_TRACE("both ends the same mixture");
-        Buffer same = bufferOf("sodium dihydrogenphosphate", "sodium dihydrogenphosphate",
-                               "phosphoric acid");
+        Buffer same =
+            bufferOf("sodium dihydrogenphosphate", "sodium dihydrogenphosphate", "phosphoric acid");
         const double only = MixturePH(same, *program, 0.1, 0.0, 25.0, 0.0, false, 0.0, 0.0);
         EXPECT_FALSE(PrepareBuffer(same, *program, only, 0.1, c1, c2, 25.0, false, 0.0));
     }

@@ -55,9 +55,10 @@ TEST_F(CapacityCurveTest, IsComputedOnlyWhenItsKeyChanges) {
     buffer.capacityCurve[140] = -1.0;
     EXPECT_EQ((*CapacityCurve(buffer, *program, 7.4, kTotal, 25.0, 0.0))[140], -1.0);
 
-    const CapacityCurveKey otherKeys[] = {
-        {7.41, kTotal, 25.0, 0.0}, {7.4, 0.11, 25.0, 0.0}, {7.4, kTotal, 26.0, 0.0},
-        {7.4, kTotal, 25.0, 0.01}};
+    const CapacityCurveKey otherKeys[] = {{7.41, kTotal, 25.0, 0.0},
+                                          {7.4, 0.11, 25.0, 0.0},
+                                          {7.4, kTotal, 26.0, 0.0},
+                                          {7.4, kTotal, 25.0, 0.01}};
     for (const CapacityCurveKey& key : otherKeys) {
         buffer.capacityCurve[140] = -1.0;
         const std::vector<double>* curve =
