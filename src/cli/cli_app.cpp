@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <functional>
 
+#include "cli/buffer_command.h"
 #include "cli/cli_options.h"
 #include "cli/database_command.h"
 #include "cli/formula_command.h"
@@ -31,6 +32,7 @@ int runCli(int argc, const char* const* argv, std::ostream& out, std::ostream& e
     addFormulaCommand(app, options, out, err, command);
     addListCommand(app, options, out, err, command);
     addPhCommand(app, options, out, err, command);
+    addBufferCommand(app, options, out, err, command);
     addDatabaseCommand(app, options, out, err, command);
     addOpenCommand(app, options, out, err, command);
 

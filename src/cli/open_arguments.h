@@ -10,6 +10,7 @@ struct OpenArguments {
     std::string save;  // write the document back to this file; empty for no saving
     bool csv = false;
     bool report = false;
+    bool recipe = false;
 };
 
 }  // namespace solvara

@@ -8,6 +8,7 @@
 
 #include "cli/cli_app.h"
 #include "cli/open_arguments.h"
+#include "cli/open_buffer_document.h"
 #include "cli/open_ph_document.h"
 
 namespace solvara {
@@ -24,6 +25,7 @@ struct DocumentKind {
 
 constexpr DocumentKind kDocumentKinds[] = {
     {".phc", &openPhDocument},
+    {".buf", &openBufferDocument},
 };
 
 std::string lowerCaseExtension(const std::string& file) {
@@ -54,10 +56,11 @@ void addOpenCommand(CLI::App& app, const CommonOptions& options, std::ostream& o
                     std::ostream& err, std::function<int()>& command) {
     auto* sub = app.add_subcommand("open", "Read a document, recalculate it and print its results");
     auto arguments = std::make_shared<OpenArguments>();
-    sub->add_option("file", arguments->file, "The document (.phc)")->required();
+    sub->add_option("file", arguments->file, "The document (.phc or .buf)")->required();
     sub->add_flag("--csv", arguments->csv,
                   "Print the results as the CSV export writes them (Windows-1252, CR LF)");
     sub->add_flag("--report", arguments->report, "Print the calculation details report as text");
+    sub->add_flag("--recipe", arguments->recipe, "Print the recipe page of a buffer document as text");
     sub->add_option("--save", arguments->save,
                     "Write the document to this file (in the current file version)");
     sub->callback([&options, &out, &err, &command, arguments] {

@@ -81,7 +81,7 @@ TEST_F(OpenCommand, UnreadableFilesAndBadUsageExitWithTwoAndSayWhy) {
     const Case cases[] = {
         {{"open", path("missing.phc")}, path("missing.phc") + ": cannot be opened."},
         {{"open", truncated}, "Attempted to access " + truncated + " past its end."},
-        {{"open", other}, other + ": not a kind of document solvara-cli opens (.phc)."},
+        {{"open", other}, other + ": not a kind of document solvara-cli opens (.phc, .buf)."},
         {{"open", truncated, "--csv", "--report"}, "--json, --csv and --report exclude each other"},
     };
     for (const Case& c : cases) {

@@ -1,0 +1,167 @@
+#include "cli/buffer_command.h"
+
+#include <cmath>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "cli/buffer_document_output.h"
+#include "cli/cli_app.h"
+#include "cli/program_in_use.h"
+#include "cli/quantity_with_unit.h"
+#include "core/buffer/buffer_database.h"
+#include "core/buffer/solvara_doc.h"
+#include "core/database/program_model.h"
+#include "core/text/windows1252.h"
+
+namespace solvara {
+namespace {
+
+struct BufferArguments {
+    std::string group;  // UTF-8, as typed
+    std::string variant;
+    double pH = 0.0;
+    std::string concentration;
+    std::string volume;
+    std::optional<double> temperature;
+    std::optional<double> preparationTemperature;
+    std::optional<double> forcedIonicStrength;
+    std::string salt;
+    bool recipe = false;
+    std::string save;
+};
+
+// The variant asked for, or the group's default one; none after saying why on `err`.
+const Buffer* findVariant(const BufferDatabase& buffers, const BufferArguments& arguments,
+                          std::ostream& err) {
+    const std::string group = utf8ToWindows1252(arguments.group);
+    if (buffers.FindGroup(group) == nullptr) {
+        err << "no buffer group \"" << arguments.group << "\" (solvara-cli list buffers shows them)\n";
+        return nullptr;
+    }
+    if (arguments.variant.empty()) {
+        const Buffer* variant = buffers.DefaultVariant(group);
+        if (variant == nullptr) {
+            err << "the group \"" << arguments.group << "\" has no default variant; name one with --variant\n";
+        }
+        return variant;
+    }
+    const Buffer* variant = buffers.FindVariant(group, utf8ToWindows1252(arguments.variant));
+    if (variant == nullptr) {
+        err << "no variant \"" << arguments.variant << "\" in the group \"" << arguments.group << "\"\n";
+    }
+    return variant;
+}
+
+// The design parameters of the arguments in the document; false after saying why on `err`.
+bool applyParameters(CSolvaraDoc& document, const BufferArguments& arguments, std::ostream& err) {
+    const std::optional<QuantityWithUnit> concentration =
+        parseQuantityWithUnit(arguments.concentration, "M", "mM");
+    if (!concentration || concentration->value < 0.0) {
+        err << "--concentration takes a number of 0 or more with M or mM, such as 25mM\n";
+        return false;
+    }
+    const std::optional<QuantityWithUnit> volume = parseQuantityWithUnit(arguments.volume, "L", "mL");
+    if (!volume || volume->value <= 0.0) {
+        err << "--volume takes a number above 0 with L or mL, such as 500mL\n";
+        return false;
+    }
+    const auto inRange = [&err](double value, double low, double high, const char* option) {
+        if (value >= low && value <= high) return true;
+        err << option << " takes a value from " << low << " to " << high << '\n';
+        return false;
+    };
+    BufferPreparationInputs& inputs = document.inputs;
+    inputs.pH = arguments.pH;
+    if (arguments.temperature) inputs.temperature = *arguments.temperature;
+    if (arguments.preparationTemperature) inputs.preparationTemperature = *arguments.preparationTemperature;
+    if (!inRange(inputs.pH, 0.0, 14.0, "--ph") ||
+        !inRange(inputs.temperature, 0.0, 100.0, "--temperature") ||
+        !inRange(inputs.preparationTemperature, 0.0, 100.0, "--prep-temperature")) {
+        return false;
+    }
+    document.concentrationShown = concentration->value;
+    document.concentrationUnit = concentration->unit;
+    document.ConcentrationFromShown();
+    document.volumeShown = volume->value;
+    document.volumeUnit = volume->unit;
+    document.VolumeFromShown();
+
+    document.SetForceIonicStrength(arguments.forcedIonicStrength.has_value());
+    if (!arguments.forcedIonicStrength) {
+        if (arguments.salt.empty()) return true;
+        err << "--salt needs --force-is\n";
+        return false;
+    }
+    if (!(*arguments.forcedIonicStrength >= 0.0) || !std::isfinite(*arguments.forcedIonicStrength)) {
+        err << "--force-is takes an ionic strength of 0 or more (mol/L)\n";
+        return false;
+    }
+    inputs.ionicStrength = *arguments.forcedIonicStrength;
+    if (!arguments.salt.empty()) {
+        const InertSalt* salt = document.program().salts.FindByName(utf8ToWindows1252(arguments.salt));
+        if (salt == nullptr) {
+            err << "no inert salt \"" << arguments.salt << "\" (solvara-cli list salts shows them)\n";
+            return false;
+        }
+        document.salt = *salt;
+    }
+    return true;
+}
+
+int runBuffer(const BufferArguments& arguments, const CommonOptions& options, std::ostream& out,
+              std::ostream& err) {
+    const std::optional<BufferOutput> output = chooseBufferOutput(options.json, arguments.recipe);
+    if (!output) {
+        err << "--json and --recipe exclude each other\n";
+        return exitUsageOrFile;
+    }
+    const std::optional<ProgramInUse> inUse = openProgramInUse(options, err);
+    if (!inUse) return exitUsageOrFile;
+    ProgramModel& program = *inUse->program;
+    const Buffer* variant = findVariant(program.buffers, arguments, err);
+    if (variant == nullptr) return exitUsageOrFile;
+    CSolvaraDoc document(program);
+    if (!applyParameters(document, arguments, err)) return exitUsageOrFile;
+    document.PickBuffer(*variant);
+
+    const BufferOrigin origin{utf8ToWindows1252(arguments.group), variant->name};
+    const int status = printBufferResults(document, origin, *output, options.digits, out, err);
+    if (!arguments.save.empty() && !saveBufferDocument(document, arguments.save, err)) {
+        return exitUsageOrFile;
+    }
+    return status;
+}
+
+}  // namespace
+
+void addBufferCommand(CLI::App& app, const CommonOptions& options, std::ostream& out,
+                      std::ostream& err, std::function<int()>& command) {
+    auto* sub = app.add_subcommand("buffer", "Amounts to mix for a buffer of the database");
+    auto arguments = std::make_shared<BufferArguments>();
+    sub->add_option("--buffer", arguments->group, "The buffer group")->required();
+    sub->add_option("--variant", arguments->variant, "The variant (default: the group's default)");
+    sub->add_option("--ph", arguments->pH, "Wanted pH")->required();
+    sub->add_option("--concentration", arguments->concentration,
+                    "Total concentration of the main component, in M (default) or mM: 25mM")
+        ->required();
+    sub->add_option("--volume", arguments->volume, "Final volume, in L (default) or mL: 500mL")
+        ->required();
+    sub->add_option("--temperature", arguments->temperature,
+                    "Working temperature in degC (default: the program default)");
+    sub->add_option("--prep-temperature", arguments->preparationTemperature,
+                    "Preparation temperature in degC (default: the program default)");
+    sub->add_option("--force-is", arguments->forcedIonicStrength,
+                    "Ionic strength (mol/L) to reach with an inert salt");
+    sub->add_option("--salt", arguments->salt,
+                    "The inert salt for --force-is (default: the database's default salt)");
+    sub->add_flag("--recipe", arguments->recipe, "Print the recipe page as text");
+    sub->add_option("--save", arguments->save, "Write the design as a buffer document (.buf)");
+    sub->callback([&options, &out, &err, &command, arguments] {
+        command = [&options, &out, &err, arguments] {
+            return runBuffer(*arguments, options, out, err);
+        };
+    });
+}
+
+}  // namespace solvara

@@ -1,0 +1,42 @@
+#include "cli/open_buffer_document.h"
+
+#include <memory>
+#include <optional>
+
+#include "cli/buffer_document_output.h"
+#include "cli/cli_app.h"
+#include "cli/program_in_use.h"
+#include "core/buffer/solvara_doc_file.h"
+#include "core/document/document_read_error.h"
+
+namespace solvara {
+
+int openBufferDocument(const OpenArguments& arguments, const CommonOptions& options,
+                       std::ostream& out, std::ostream& err) {
+    if (arguments.csv || arguments.report) {
+        err << "--csv and --report are for pH calculator documents (.phc)\n";
+        return exitUsageOrFile;
+    }
+    const std::optional<BufferOutput> output = chooseBufferOutput(options.json, arguments.recipe);
+    if (!output) {
+        err << "--json and --recipe exclude each other\n";
+        return exitUsageOrFile;
+    }
+    const std::optional<ProgramInUse> inUse = openProgramInUse(options, err);
+    if (!inUse) return exitUsageOrFile;
+    std::unique_ptr<CSolvaraDoc> document;
+    try {
+        document = readBufferDocumentFile(arguments.file, *inUse->program);
+    } catch (const DocumentReadError& error) {
+        err << error.what() << '\n';
+        return exitUsageOrFile;
+    }
+    const int status = printBufferResults(*document, findBufferOrigin(*document), *output,
+                                          options.digits, out, err);
+    if (!arguments.save.empty() && !saveBufferDocument(*document, arguments.save, err)) {
+        return exitUsageOrFile;
+    }
+    return status;
+}
+
+}  // namespace solvara

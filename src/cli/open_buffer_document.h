@@ -1,0 +1,15 @@
+#pragma once
+
+#include <ostream>
+
+#include "cli/cli_options.h"
+#include "cli/open_arguments.h"
+
+namespace solvara {
+
+// "open FILE.buf": reads a buffer document, recalculates it and prints it like "buffer" does,
+// or its recipe; --save writes it back.
+int openBufferDocument(const OpenArguments& arguments, const CommonOptions& options,
+                       std::ostream& out, std::ostream& err);
+
+}  // namespace solvara
