@@ -28,7 +28,7 @@ struct PhArguments {
 };
 
 // "NAME_OR_FORMULA:CONC[:VOLUME]", split at its last one or two colons.
-struct ReagentSpec {
+struct ReagentArgument {
     std::string nameOrFormula;  // Windows-1252
     double concentration = 0.0;
     double volume = 0.0;
@@ -40,7 +40,7 @@ std::optional<double> numberIn(const std::string& text) {
     return value;
 }
 
-std::optional<ReagentSpec> parseReagentSpec(const std::string& argument) {
+std::optional<ReagentArgument> parseReagentArgument(const std::string& argument) {
     const std::size_t last = argument.rfind(':');
     if (last == std::string::npos || last == 0) return std::nullopt;
     const std::optional<double> lastNumber = numberIn(argument.substr(last + 1));
@@ -48,24 +48,24 @@ std::optional<ReagentSpec> parseReagentSpec(const std::string& argument) {
     const std::size_t previous = argument.rfind(':', last - 1);
     if (previous != std::string::npos && previous > 0) {
         if (const auto concentration = numberIn(argument.substr(previous + 1, last - previous - 1))) {
-            return ReagentSpec{utf8ToWindows1252(argument.substr(0, previous)), *concentration,
+            return ReagentArgument{utf8ToWindows1252(argument.substr(0, previous)), *concentration,
                                *lastNumber};
         }
     }
-    return ReagentSpec{utf8ToWindows1252(argument.substr(0, last)), *lastNumber, 0.0};
+    return ReagentArgument{utf8ToWindows1252(argument.substr(0, last)), *lastNumber, 0.0};
 }
 
 // The reagent of that name in the database, else a new one with that formula.
-ReagentpHCalculator makeRow(ProgramModel& program, const ReagentSpec& spec) {
+ReagentpHCalculator makeRow(ProgramModel& program, const ReagentArgument& reagent) {
     ReagentpHCalculator row(program);
-    if (const Reagent* known = program.reagents.FindByName(spec.nameOrFormula)) {
+    if (const Reagent* known = program.reagents.FindByName(reagent.nameOrFormula)) {
         static_cast<Reagent&>(row) = *known;
     } else {
-        row.name = spec.nameOrFormula;
-        row.setFormula(spec.nameOrFormula, program.elements);
+        row.name = reagent.nameOrFormula;
+        row.setFormula(reagent.nameOrFormula, program.elements);
     }
-    row.concentration = spec.concentration;
-    row.volume = spec.volume;
+    row.concentration = reagent.concentration;
+    row.volume = reagent.volume;
     row.analyze(false);
     return row;
 }
@@ -114,12 +114,12 @@ int runPh(const PhArguments& arguments, const CommonOptions& options, std::ostre
         return exitUsageOrFile;
     }
     for (const std::string& argument : arguments.reagents) {
-        const std::optional<ReagentSpec> spec = parseReagentSpec(argument);
-        if (!spec) {
+        const std::optional<ReagentArgument> reagent = parseReagentArgument(argument);
+        if (!reagent) {
             err << "--reagent \"" << argument << "\" is not NAME_OR_FORMULA:CONC[:VOLUME]\n";
             return exitUsageOrFile;
         }
-        document.addReagent(makeRow(*program, *spec));
+        document.addReagent(makeRow(*program, *reagent));
     }
     // The rows given replace the empty row a new document starts with.
     document.removeReagent(0);
