@@ -62,7 +62,7 @@ class CSolvaraDoc : public COrvaneDocument {
     // The record of a ".buf" file. Loading fills this document from the archive; use it on a
     // new document, since a failure leaves it partly read. Loading derives the shown values
     // from the stored ones and their units and leaves no results.
-    void Serialize(Archive& archive);
+    void Serialize(Archive& archive) override;
 
     ProgramModel& program() const noexcept { return *program_; }
 

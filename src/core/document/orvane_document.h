@@ -5,11 +5,16 @@
 
 namespace solvara {
 
+class Archive;
+
 // What every document of the program has besides its content: a title (the file name once it
 // was opened or saved) and the flag that its content changed since then.
 class COrvaneDocument {
   public:
     virtual ~COrvaneDocument() = default;
+
+    // The document's whole record, in either direction.
+    virtual void Serialize(Archive& archive) = 0;
 
     bool IsModified() const noexcept { return modified_; }
     void SetModifiedFlag(bool modified = true) noexcept { modified_ = modified; }

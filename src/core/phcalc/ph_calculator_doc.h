@@ -71,7 +71,7 @@ class CpHCalculatorDoc : public COrvaneDocument, private pHSolution {
     // new document, since a failure leaves it partly read (readpHCalculatorFile never shows
     // such a document to anyone). After loading, the rows look their acids up in the document's
     // own copies, the species rows are rebuilt and there are no results.
-    void Serialize(Archive& archive);
+    void Serialize(Archive& archive) override;
 
   private:
     ProgramModel* program_;

@@ -1,12 +1,6 @@
 #include "core/phcalc/ph_calculator_file.h"
 
-#include <exception>
-#include <fstream>
-
-#include "core/database/archive.h"
-#include "core/database/program_class_registry.h"
-#include "core/database/replace_file.h"
-#include "core/document/document_read_error.h"
+#include "core/document/document_file.h"
 
 namespace solvara {
 
@@ -14,17 +8,7 @@ std::unique_ptr<CpHCalculatorDoc> readpHCalculatorDocument(std::istream& in,
                                                             const std::string& fileName,
                                                             ProgramModel& program) {
     auto document = std::make_unique<CpHCalculatorDoc>(program);
-    try {
-        const ClassRegistry registry = makeProgramClassRegistry();
-        Archive archive(in, registry, fileName);
-        archive.setProgramModel(&program);
-        document->Serialize(archive);
-    } catch (const ArchiveError& error) {
-        throw DocumentReadError(error.message());
-    } catch (const std::exception&) {
-        // Whatever else a damaged record provokes is a damaged file too.
-        throw DocumentReadError(ArchiveError(ArchiveErrorKind::badIndex, fileName).message());
-    }
+    readDocumentRecord(in, fileName, program, *document);
     document->setTitle(fileName);
     document->SetModifiedFlag(false);
     return document;
@@ -32,21 +16,14 @@ std::unique_ptr<CpHCalculatorDoc> readpHCalculatorDocument(std::istream& in,
 
 std::unique_ptr<CpHCalculatorDoc> readpHCalculatorFile(const std::filesystem::path& path,
                                                         ProgramModel& program) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw DocumentReadError(path.string() + ": cannot be opened.");
+    std::ifstream in = openDocumentFile(path);
     auto document = readpHCalculatorDocument(in, path.string(), program);
     document->setTitle(path.filename().string());
     return document;
 }
 
 void writepHCalculatorFile(CpHCalculatorDoc& document, const std::filesystem::path& path) {
-    replaceFile(path, [&](std::ostream& out) {
-        Archive archive(out, path.string());
-        document.Serialize(archive);
-        archive.Close();
-    });
-    document.setTitle(path.filename().string());
-    document.SetModifiedFlag(false);
+    writeDocumentFile(document, path);
 }
 
 }  // namespace solvara

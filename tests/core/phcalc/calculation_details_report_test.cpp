@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/database/program_model.h"
+#include "ph_document_fixture.h"
 
 namespace solvara {
 namespace {
@@ -30,26 +31,7 @@ std::vector<std::string> describe(const Report& report) {
     return lines;
 }
 
-class DetailsReportTest : public ::testing::Test {
-  protected:
-    DetailsReportTest() : program_(makeStarterProgramModel()), document_(*program_) {}
-
-    void setRows(std::initializer_list<std::tuple<const char*, const char*, double, double>> rows) {
-        document_.removeReagent(0);
-        for (const auto& [name, formula, concentration, volume] : rows) {
-            ReagentpHCalculator row(*program_);
-            row.name = name;
-            row.setFormula(formula, program_->elements);
-            row.concentration = concentration;
-            row.volume = volume;
-            row.analyze(true);
-            document_.addReagent(row);
-        }
-    }
-
-    std::unique_ptr<ProgramModel> program_;
-    CpHCalculatorDoc document_;
-};
+using DetailsReportTest = testing::PhDocumentFixture;
 
 TEST_F(DetailsReportTest, EveryLineOfASolutionWithAnAcidAndSpectators) {
     // Two rows, one diprotic acid, two spectator ions; ionic strength forced to 0 so that every

@@ -9,6 +9,7 @@
 
 #include "../database/temporary_folder.h"
 #include "core/database/program_model.h"
+#include "ph_document_fixture.h"
 
 namespace solvara {
 namespace {
@@ -23,26 +24,7 @@ std::vector<std::string> linesOf(const std::string& text) {
     return lines;
 }
 
-class CsvExportTest : public ::testing::Test {
-  protected:
-    CsvExportTest() : program_(makeStarterProgramModel()), document_(*program_) {}
-
-    void setRows(std::initializer_list<std::tuple<const char*, const char*, double, double>> rows) {
-        document_.removeReagent(0);
-        for (const auto& [name, formula, concentration, volume] : rows) {
-            ReagentpHCalculator row(*program_);
-            row.name = name;
-            row.setFormula(formula, program_->elements);
-            row.concentration = concentration;
-            row.volume = volume;
-            row.analyze(true);
-            document_.addReagent(row);
-        }
-    }
-
-    std::unique_ptr<ProgramModel> program_;
-    CpHCalculatorDoc document_;
-};
+using CsvExportTest = testing::PhDocumentFixture;
 
 TEST_F(CsvExportTest, ASolutionIsWrittenLineByLineWithSlashesInLabels) {
     setRows({{"sodium acetate, trihydrate", "Na^+,Acetate^-", 0.1, 10.0},
