@@ -121,34 +121,14 @@ std::size_t BufferDatabase::VariantCount() const {
 void BufferDatabase::Serialize(Archive& archive) {
     std::int32_t version = kRecordVersion;
     archive.io(version);
-    if (archive.IsStoring()) {
-        archive.io(nextId_);
-        archive.writeCount(groups_.size());
-        for (const auto& [key, group] : groups_) {
-            archive.writeString(key);
-            archive.writeObject(group.get());
-        }
-    } else {
-        load(archive);
-    }
+    std::int32_t storedNextId = nextId_;
+    archive.io(storedNextId);
+    archive.ioObjectMap(groups_);
+    if (archive.IsLoading()) raiseNextIdAbove(storedNextId);
     isModified_ = false;
 }
 
-void BufferDatabase::load(Archive& archive) {
-    std::int32_t storedNextId = 0;
-    archive.io(storedNextId);
-    // A one-byte key length and a two-byte reference at the least.
-    constexpr std::size_t kLeastEntryBytes = 3;
-    const std::size_t count = archive.readCount(kLeastEntryBytes);
-    GroupMap loaded;
-    for (std::size_t i = 0; i < count; ++i) {
-        std::string key = archive.readString();
-        const std::shared_ptr<BufferVariants> group = archive.readObjectAs<BufferVariants>();
-        if (group == nullptr) throw ArchiveError(ArchiveErrorKind::badIndex, archive.fileName());
-        // A copy: a stream may refer to one group twice.
-        loaded.insert_or_assign(std::move(key), std::make_unique<BufferVariants>(*group));
-    }
-    groups_ = std::move(loaded);
+void BufferDatabase::raiseNextIdAbove(std::int32_t storedNextId) {
     // A damaged file whose last id lies below an id in use would make the
     // next variant repeat that id.
     nextId_ = storedNextId;

@@ -66,7 +66,8 @@ class BufferDatabase {
     void clearModified() noexcept { isModified_ = false; }
 
   private:
-    void load(Archive& archive);
+    // After loading: the stored last id, raised to the highest id in use.
+    void raiseNextIdAbove(std::int32_t storedNextId);
 
     std::int32_t nextId_ = 0;
     bool isModified_ = false;

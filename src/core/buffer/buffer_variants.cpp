@@ -30,29 +30,12 @@ const ClassInfo& BufferVariants::classInfo() const { return staticClassInfo(); }
 
 void BufferVariants::Serialize(Archive& archive) {
     archive.io(name);
-    if (archive.IsStoring()) {
-        archive.writeCount(variants.size());
-        for (const auto& [key, buffer] : variants) {
-            archive.writeString(key);
-            archive.writeObject(buffer.get());
-        }
-        return;
+    archive.ioObjectMap(variants);
+    if (archive.IsLoading()) {
+        // Each variant is a plain Buffer of the program, even where the
+        // stream held a document's buffer with private reagents.
+        for (const auto& [key, buffer] : variants) buffer->RecomputeShares();
     }
-    // A one-byte key length and a two-byte reference at the least.
-    constexpr std::size_t kLeastEntryBytes = 3;
-    const std::size_t count = archive.readCount(kLeastEntryBytes);
-    VariantMap loaded;
-    for (std::size_t i = 0; i < count; ++i) {
-        std::string key = archive.readString();
-        const std::shared_ptr<Buffer> buffer = archive.readObjectAs<Buffer>();
-        if (buffer == nullptr) throw ArchiveError(ArchiveErrorKind::badIndex, archive.fileName());
-        // A copy: a stream may refer to one record twice, and a document's
-        // buffer read here would keep private reagents the database ignores.
-        auto variant = std::make_unique<Buffer>(*buffer);
-        variant->RecomputeShares();
-        loaded.insert_or_assign(std::move(key), std::move(variant));
-    }
-    variants = std::move(loaded);
 }
 
 }  // namespace solvara

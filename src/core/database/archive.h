@@ -3,7 +3,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <istream>
+#include <map>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -105,6 +107,11 @@ public:
     // A count, then one object reference per element.
     template <class T>
     void ioObjectList(std::vector<std::shared_ptr<T>>& list);
+    // A count, then per element its key and an object reference. Loading
+    // owns a copy of each object read, since a stream may refer to one object
+    // twice; a null reference is a bad index.
+    template <class T>
+    void ioObjectMap(std::map<std::string, std::unique_ptr<T>, std::less<>>& map);
 
 private:
     struct StringLength {
@@ -191,6 +198,29 @@ void Archive::ioObjectList(std::vector<std::shared_ptr<T>>& list) {
     // Appending, not resizing, keeps a stream of unknown size from making us
     // allocate for elements it does not hold.
     for (std::size_t i = 0; i < count; ++i) list.push_back(readObjectAs<T>());
+}
+
+template <class T>
+void Archive::ioObjectMap(std::map<std::string, std::unique_ptr<T>, std::less<>>& map) {
+    if (IsStoring()) {
+        writeCount(map.size());
+        for (const auto& [key, object] : map) {
+            writeString(key);
+            writeObject(object.get());
+        }
+        return;
+    }
+    // A one-byte key length and a two-byte reference at the least.
+    constexpr std::size_t kLeastEntryBytes = 3;
+    const std::size_t count = readCount(kLeastEntryBytes);
+    std::map<std::string, std::unique_ptr<T>, std::less<>> loaded;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::string key = readString();
+        const std::shared_ptr<T> object = readObjectAs<T>();
+        if (object == nullptr) fail(ArchiveErrorKind::badIndex);
+        loaded.insert_or_assign(std::move(key), std::make_unique<T>(*object));
+    }
+    map = std::move(loaded);
 }
 
 }  // namespace solvara
