@@ -111,11 +111,8 @@ bool applyParameters(CSolvaraDoc& document, const BufferArguments& arguments, st
 
 int runBuffer(const BufferArguments& arguments, const CommonOptions& options, std::ostream& out,
               std::ostream& err) {
-    const std::optional<BufferOutput> output = chooseBufferOutput(options.json, arguments.recipe);
-    if (!output) {
-        err << "--json and --recipe exclude each other\n";
-        return exitUsageOrFile;
-    }
+    const std::optional<BufferOutput> output = chooseBufferOutput(options.json, arguments.recipe, err);
+    if (!output) return exitUsageOrFile;
     const std::optional<ProgramInUse> inUse = openProgramInUse(options, err);
     if (!inUse) return exitUsageOrFile;
     ProgramModel& program = *inUse->program;

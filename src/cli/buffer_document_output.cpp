@@ -184,8 +184,11 @@ std::string today() {
 
 }  // namespace
 
-std::optional<BufferOutput> chooseBufferOutput(bool json, bool recipe) {
-    if (json && recipe) return std::nullopt;
+std::optional<BufferOutput> chooseBufferOutput(bool json, bool recipe, std::ostream& err) {
+    if (json && recipe) {
+        err << "--json and --recipe exclude each other\n";
+        return std::nullopt;
+    }
     if (json) return BufferOutput::json;
     return recipe ? BufferOutput::recipe : BufferOutput::text;
 }

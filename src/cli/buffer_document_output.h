@@ -12,8 +12,8 @@ namespace solvara {
 // The forms in which a buffer design is printed.
 enum class BufferOutput { text, json, recipe };
 
-// The output the flags ask for; none when they ask for more than one.
-std::optional<BufferOutput> chooseBufferOutput(bool json, bool recipe);
+// The output the flags ask for; none, after saying so on `err`, when they ask for more than one.
+std::optional<BufferOutput> chooseBufferOutput(bool json, bool recipe, std::ostream& err);
 
 // Where the document's buffer came from in the program's buffer database.
 struct BufferOrigin {

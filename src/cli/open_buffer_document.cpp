@@ -17,11 +17,8 @@ int openBufferDocument(const OpenArguments& arguments, const CommonOptions& opti
         err << "--csv and --report are for pH calculator documents (.phc)\n";
         return exitUsageOrFile;
     }
-    const std::optional<BufferOutput> output = chooseBufferOutput(options.json, arguments.recipe);
-    if (!output) {
-        err << "--json and --recipe exclude each other\n";
-        return exitUsageOrFile;
-    }
+    const std::optional<BufferOutput> output = chooseBufferOutput(options.json, arguments.recipe, err);
+    if (!output) return exitUsageOrFile;
     const std::optional<ProgramInUse> inUse = openProgramInUse(options, err);
     if (!inUse) return exitUsageOrFile;
     std::unique_ptr<CSolvaraDoc> document;

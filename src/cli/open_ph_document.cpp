@@ -13,11 +13,8 @@ namespace solvara {
 int openPhDocument(const OpenArguments& arguments, const CommonOptions& options,
                    std::ostream& out, std::ostream& err) {
     const std::optional<PhOutput> output =
-        choosePhOutput(options.json, arguments.csv, arguments.report);
-    if (!output) {
-        err << "--json, --csv and --report exclude each other\n";
-        return exitUsageOrFile;
-    }
+        choosePhOutput(options.json, arguments.csv, arguments.report, err);
+    if (!output) return exitUsageOrFile;
     const std::optional<ProgramInUse> inUse = openProgramInUse(options, err);
     if (!inUse) return exitUsageOrFile;
     std::unique_ptr<CpHCalculatorDoc> document;

@@ -100,11 +100,8 @@ std::optional<std::string> applyModes(CpHCalculatorDoc& solution, const PhArgume
 int runPh(const PhArguments& arguments, const CommonOptions& options, std::ostream& out,
           std::ostream& err) {
     const std::optional<PhOutput> output =
-        choosePhOutput(options.json, arguments.csv, arguments.report);
-    if (!output) {
-        err << "--json, --csv and --report exclude each other\n";
-        return exitUsageOrFile;
-    }
+        choosePhOutput(options.json, arguments.csv, arguments.report, err);
+    if (!output) return exitUsageOrFile;
     const std::optional<ProgramInUse> inUse = openProgramInUse(options, err);
     if (!inUse) return exitUsageOrFile;
     ProgramModel* program = inUse->program.get();

@@ -146,8 +146,11 @@ void printText(std::ostream& out, const pHSolution& solution, const PhResult& re
 
 }  // namespace
 
-std::optional<PhOutput> choosePhOutput(bool json, bool csv, bool report) {
-    if (json + csv + report > 1) return std::nullopt;
+std::optional<PhOutput> choosePhOutput(bool json, bool csv, bool report, std::ostream& err) {
+    if (json + csv + report > 1) {
+        err << "--json, --csv and --report exclude each other\n";
+        return std::nullopt;
+    }
     if (json) return PhOutput::json;
     if (csv) return PhOutput::csv;
     if (report) return PhOutput::report;

@@ -11,8 +11,8 @@ namespace solvara {
 // The forms in which the results of a pH calculation are printed.
 enum class PhOutput { text, json, csv, report };
 
-// The output the flags ask for; none when they ask for more than one.
-std::optional<PhOutput> choosePhOutput(bool json, bool csv, bool report);
+// The output the flags ask for; none, after saying so on `err`, when they ask for more than one.
+std::optional<PhOutput> choosePhOutput(bool json, bool csv, bool report, std::ostream& err);
 
 // Calculates the document and prints its results; the status says whether the calculation
 // could be done (exitSuccess or exitCalculationFailed, with the reason on `err`). Text and JSON
