@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Configures and builds one build tree.  Usage: build.sh DIR [cmake options...]
+# Configures and builds one preset of CMakePresets.json.
+# Usage: build.sh PRESET [cmake options...]   e.g. build.sh release
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-dir=$1; shift
-cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
-cmake --build "$dir" -- -j"$(nproc)"
+cd "$(dirname "$0")/.."
+preset=$1; shift
+cmake --preset "$preset" "$@" >/dev/null
+cmake --build --preset "$preset" -- -j"$(nproc)"

@@ -7,8 +7,7 @@ target=$1
 seconds=${2:-60}
 cd "$root"
 scripts/install-deps.sh
-CC=clang CXX=clang++ scripts/build.sh build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DSOLVARA_BUILD_FUZZERS=ON -DSOLVARA_BUILD_TESTS=OFF
+scripts/build.sh fuzz
 corpus=fuzz/corpus/$target
 artifacts=fuzz/artifacts/$target/
 mkdir -p "$corpus" "$artifacts"

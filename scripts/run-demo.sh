@@ -4,7 +4,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 scripts/install-deps.sh
-scripts/build.sh build/release -DCMAKE_BUILD_TYPE=Release
+scripts/build.sh release
 cli=build/release/src/cli/solvara-cli
 set -x
 "$cli" formula "2Na^+,HPO_4^{2-}"

@@ -18,8 +18,8 @@ mkdir -p build/locales
 [ -d build/locales/de_DE.UTF-8 ] || localedef -i de_DE -f UTF-8 build/locales/de_DE.UTF-8
 export LOCPATH=$root/build/locales
 
-scripts/build.sh build/release -DCMAKE_BUILD_TYPE=Release -DSOLVARA_BUILD_BENCHMARKS=ON
-ctest --test-dir build/release --output-on-failure -j"$(nproc)"
+scripts/build.sh release
+ctest --preset release -j"$(nproc)"
 
-scripts/build.sh build/sanitize -DCMAKE_BUILD_TYPE=Debug -DSOLVARA_SANITIZE=ON
-ctest --test-dir build/sanitize --output-on-failure -j"$(nproc)"
+scripts/build.sh sanitize
+ctest --preset sanitize -j"$(nproc)"
