@@ -47,8 +47,9 @@ TEST(BufferResultsTruth, StocksThatDoNotFitAreAFailureInEveryOutput) {
 
     const auto recipe = runCliWith(with(kAcetateTooConcentrated, {"--recipe"}));
     EXPECT_EQ(recipe.status, exitCalculationFailed);
-    EXPECT_TRUE(contains(recipe.out, "The stock solutions add up to more than 1 L: this buffer "
-                                     "cannot be made from them."))
+    EXPECT_TRUE(contains(recipe.out,
+                         "The stock solutions add up to more than 1 L: this buffer "
+                         "cannot be made from them."))
         << recipe.out;
 }
 

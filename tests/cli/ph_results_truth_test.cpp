@@ -92,7 +92,8 @@ TEST(PhResultsTruth, AbsurdSolutionsFailOrAreFlaggedAlikeInEveryOutput) {
 // Water alone: a document without rows, as the command line makes one when no reagent is given.
 TEST(PhResultsTruth, ASolutionWithoutReagentsIsPureWaterInEveryOutput) {
     const auto program = makeStarterProgramModel();
-    for (const PhOutput output : {PhOutput::text, PhOutput::json, PhOutput::csv, PhOutput::report}) {
+    for (const PhOutput output :
+         {PhOutput::text, PhOutput::json, PhOutput::csv, PhOutput::report}) {
         CpHCalculatorDoc document(*program);
         document.removeReagent(0);
         document.ionicStrengthMode = CpHCalculatorDoc::ignoreIonicStrength;

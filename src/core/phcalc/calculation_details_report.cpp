@@ -89,7 +89,8 @@ class DetailsReportBuilder {
         text(100, formatMessage("at temperature %lg \xB0" "C.", {document_.temperature}));
         nextLine();
         const std::string strength =
-            four(ionicStrength_) + (document_.ionicStrengthTooHigh() ? " (too high for reliable results)" : "");
+            four(ionicStrength_) +
+            (document_.ionicStrengthTooHigh() ? " (too high for reliable results)" : "");
         switch (document_.ionicStrengthMode) {
             case CpHCalculatorDoc::calculateIonicStrength:
                 text(100, "Ionic strength calculated to be " + strength + ".");

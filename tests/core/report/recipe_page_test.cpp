@@ -192,7 +192,10 @@ TEST(RecipePage, WarningsStackAboveTheReminder) {
     content.stocksExceedVolume = true;
     const Report page = recipePage(content);
     const int k = -450 - 525;
-    EXPECT_EQ(yOf(page, "The stock solutions add up to more than 1 L: this buffer cannot be made from them.", 100),
+    EXPECT_EQ(yOf(page,
+                  "The stock solutions add up to more than 1 L: this buffer cannot be made from "
+                  "them.",
+                  100),
               k - 140);
     EXPECT_EQ(yOf(page, "Warning: ionic strength of the solution is too high for thermodynamically reliable results!", 100),
               k - 210);
