@@ -13,6 +13,7 @@
 #include "core/buffer/prepared_mixture_ph.h"
 #include "core/buffer/solvara_doc_file.h"
 #include "core/database/program_model.h"
+#include "core/equilibrium/ionic_strength_limit.h"
 #include "core/report/buffer_recipe.h"
 #include "core/report/recipe_date.h"
 #include "core/report/recipe_page.h"
@@ -29,6 +30,12 @@ constexpr const char* kNotPrepared =
 
 std::string utf8(const std::string& text) { return windows1252ToUtf8(text); }
 
+std::string stocksExceedVolumeText(const CSolvaraDoc& document) {
+    return "the stock solutions add up to more than the final volume of " +
+           CFloatNumbersString(4).formatCompact(document.volumeShown) +
+           (document.volumeUnit == 1 ? " mL" : " L") + ": this buffer cannot be made from them";
+}
+
 // null for a value that is missing or not a number, so JSON stays valid.
 nlohmann::json number(double value) {
     return std::isfinite(value) ? nlohmann::json(value) : nlohmann::json(nullptr);
@@ -38,11 +45,16 @@ nlohmann::json number(const std::optional<double>& value) {
     return value ? number(*value) : nlohmann::json(nullptr);
 }
 
-// The reason the document has nothing to mix; none when it has.
+// The reason the document cannot be mixed; none when it can.
 std::optional<std::string> preparationProblem(const CSolvaraDoc& document) {
     if (document.inputs.concentration == 0.0) return "the concentration is 0";
     if (!document.results.prepared) return kNotPrepared;
+    if (document.results.stocksExceedVolume) return stocksExceedVolumeText(document);
     return std::nullopt;
+}
+
+bool ionicStrengthIsHigh(const CSolvaraDoc& document) {
+    return ionicStrengthTooHigh(document.inputs.ionicStrength, document.program().defaults);
 }
 
 nlohmann::json ingredientJson(const CSubstance& substance, bool isSolid, double stock,
@@ -114,7 +126,8 @@ nlohmann::json resultJson(CSolvaraDoc& document, const std::optional<BufferOrigi
         {"preparationTemperature", number(inputs.preparationTemperature)},
         {"pHAtPreparation", number(results.pHAtPreparation)},
         {"lowForcingWarning", results.lowForcingWarning},
-        {"highIonicStrength", inputs.ionicStrength > program.defaults.highIonicStrengthLimit},
+        {"highIonicStrength", ionicStrengthIsHigh(document)},
+        {"stocksExceedVolume", results.stocksExceedVolume},
         {"temperatureSeries", series},
         {"expectedChanges",
          {{"acid10", number(changes[0])},
@@ -161,15 +174,14 @@ void printText(std::ostream& out, const CSolvaraDoc& document,
         printIngredient(out, "salt:            ", salt, salt.isSolid, salt.concentration,
                         saltAmountText(results.saltAmount, true), numbers);
     }
-    out << "capacity:        " << show(results.capacity) << " M/pH\n"
+    out << "capacity:        " << (results.capacity ? show(*results.capacity) : "???")
+        << " M/pH\n"
         << "ionic strength:  " << show(inputs.ionicStrength) << " M"
         << (inputs.forceIonicStrength ? " (forced)" : "") << '\n'
         << "at " << numbers.formatCompact(inputs.preparationTemperature) << " "
         << preparationPhText(results.pHAtPreparation) << '\n';
-    if (inputs.ionicStrength > document.program().defaults.highIonicStrengthLimit) {
-        out << "Warning: ionic strength of the solution is too high for thermodynamically "
-               "reliable results!\n";
-    }
+    if (results.stocksExceedVolume) out << "Warning: " << stocksExceedVolumeText(document) << "!\n";
+    if (ionicStrengthIsHigh(document)) out << kHighIonicStrengthWarning << '\n';
     if (results.lowForcingWarning) {
         out << "Forced ionic strength lower than original ionic strength of the buffer.\n";
     }

@@ -9,6 +9,7 @@
 #include "cli/cli_app.h"
 #include "cli/text_table.h"
 #include "core/database/program_model.h"
+#include "core/equilibrium/ionic_strength_limit.h"
 #include "core/equilibrium/ph_calculation_error.h"
 #include "core/phcalc/calculation_details_report.h"
 #include "core/phcalc/csv_export.h"
@@ -67,7 +68,8 @@ PhResult calculate(CpHCalculatorDoc& document) {
     try {
         result.capacity = document.bufferCapacity();
     } catch (const pHCalculationError&) {
-        // The capacity is shown as not available; the other results stand.
+        // The capacity (also one that is not positive) is shown as not available; the other
+        // results stand.
     }
     // The capacity's solves must not change what the first solve found.
     document.pH = pH;
@@ -102,11 +104,12 @@ nlohmann::json resultJson(const pHSolution& solution, const PhResult& result) {
         {"success", result.valid},
         {"valid", result.valid},
         {"pH", result.valid ? number(solution.pH) : nullptr},
-        {"ionicStrength", number(solution.ionicStrength)},
+        {"ionicStrength", number(solution.resultIonicStrength())},
         {"temperature", number(solution.temperature)},
         {"pKw", result.valid ? number(result.pKw) : nullptr},
         {"bufferCapacity", result.capacity ? number(*result.capacity) : nullptr},
         {"osmolality", result.valid ? number(solution.osmolality()) : nullptr},
+        {"highIonicStrength", solution.ionicStrengthTooHigh()},
         {"reagents", reagents},
         {"species", species},
     };
@@ -127,13 +130,19 @@ void printText(std::ostream& out, const pHSolution& solution, const PhResult& re
             << " M/pH\n"
             << "osmolality:      " << show(solution.osmolality()) << " osmol/L\n";
     }
+    if (solution.ionicStrengthTooHigh()) out << kHighIonicStrengthWarning << '\n';
     out << '\n';
-    std::vector<TextRow> reagents{{"reagent", "formula", "C (M)", "V (mL)", "C in solution (M)"}};
-    for (const auto& row : solution.reagents) {
-        reagents.push_back({row->name, row->formula, show(row->concentration), show(row->volume),
-                            show(row->effectiveConcentration)});
+    if (solution.reagentCount() == 0) {
+        out << "reagents: none (pure water)\n";
+    } else {
+        std::vector<TextRow> reagents{
+            {"reagent", "formula", "C (M)", "V (mL)", "C in solution (M)"}};
+        for (const auto& row : solution.reagents) {
+            reagents.push_back({row->name, row->formula, show(row->concentration),
+                                show(row->volume), show(row->effectiveConcentration)});
+        }
+        printTable(out, reagents);
     }
-    printTable(out, reagents);
     out << '\n';
     std::vector<TextRow> species{{"species", "C (M)", "fraction", "gamma", "activity", "-log a", ""}};
     for (const SolutionForm& form : solution.species) {

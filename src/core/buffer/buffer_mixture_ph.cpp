@@ -78,7 +78,9 @@ double BufferCapacity(Buffer& buffer, ProgramModel& program, double c1, double c
         const double plain = MixturePH(buffer, program, c1, c2, temperature, addedBase, false,
                                        saltIonicStrength, 0.0);
         const double capacity = kCapacityProbe / (probed - plain);
-        return std::isfinite(capacity) ? capacity : 0.0;
+        // Adding base never lowers the pH of a real solution: a capacity of 0 or below only
+        // shows that the model has left its range.
+        return std::isfinite(capacity) && capacity > 0.0 ? capacity : 0.0;
     } catch (const pHCalculationError&) {
         return 0.0;
     }

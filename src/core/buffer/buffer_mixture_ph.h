@@ -30,7 +30,8 @@ double MixturePH(Buffer& buffer, ProgramModel& program, double c1, double c2, do
 
 // mol/L per pH unit, from the pH change a small addition of strong base
 // makes, the ionic strength not forced and saltIonicStrength added to it;
-// 0 when either evaluation fails or the quotient is not finite.
+// 0 when either evaluation fails or the quotient is not a finite positive
+// number.
 double BufferCapacity(Buffer& buffer, ProgramModel& program, double c1, double c2,
                       double temperature, double addedBase, double saltIonicStrength);
 

@@ -41,6 +41,17 @@ void addSalt(const InertSalt& salt, double volume, BufferPreparationResults& res
     }
 }
 
+// Solids dissolve into the volume; every stock solution takes up its own.
+bool stocksExceedVolume(const Buffer& buffer, const InertSalt& salt,
+                        const BufferPreparationInputs& inputs,
+                        const BufferPreparationResults& results) {
+    double stockVolume = 0.0;  // mL
+    if (!buffer.FirstReagent()->isSolid) stockVolume += results.firstReagentAmount;
+    if (!buffer.SecondReagent()->isSolid) stockVolume += results.secondReagentAmount;
+    if (inputs.forceIonicStrength && !salt.isSolid) stockVolume += results.saltAmount.value_or(0.0);
+    return stockVolume > 1000.0 * inputs.volume;
+}
+
 // The composition and everything that follows from it; none when the search
 // fails or a figure would not be finite. `ownIonicStrength` gets the
 // buffer's own ionic strength at the composition found.
@@ -57,6 +68,7 @@ std::optional<BufferPreparationResults> prepare(Buffer& buffer, const InertSalt&
     }
     results.prepared = true;
     ownIonicStrength = buffer.reagentIonicStrength;
+    if (!std::isfinite(ownIonicStrength)) return std::nullopt;
     if (force) {
         const double increment = inputs.ionicStrength - ownIonicStrength;
         if (increment < 0.0) {
@@ -66,8 +78,12 @@ std::optional<BufferPreparationResults> prepare(Buffer& buffer, const InertSalt&
         }
         addSalt(salt, inputs.volume, results);
     }
-    results.capacity =
-        BufferCapacity(buffer, program, c1, c2, inputs.temperature, 0.0, results.saltIonicStrength);
+    // BufferCapacity gives 0 for a capacity it cannot work out.
+    if (const double capacity = BufferCapacity(buffer, program, c1, c2, inputs.temperature, 0.0,
+                                               results.saltIonicStrength);
+        capacity > 0.0) {
+        results.capacity = capacity;
+    }
     results.pHAtPreparation = PreparedPHAt(buffer, program, results, inputs.preparationTemperature);
     results.firstReagentAmount = amountOf(*buffer.FirstReagent(), c1, inputs.volume);
     results.secondReagentAmount = amountOf(*buffer.SecondReagent(), c2, inputs.volume);
@@ -75,6 +91,7 @@ std::optional<BufferPreparationResults> prepare(Buffer& buffer, const InertSalt&
         !std::isfinite(results.saltIonicStrength)) {
         return std::nullopt;
     }
+    results.stocksExceedVolume = stocksExceedVolume(buffer, salt, inputs, results);
     return results;
 }
 
@@ -87,6 +104,7 @@ PreparationOutcome recalculatePreparation(Buffer& buffer, const InertSalt& salt,
     results.firstReagentAmount = 0.0;
     results.secondReagentAmount = 0.0;
     results.saltAmount = 0.0;
+    results.stocksExceedVolume = false;  // nothing to take any more
     if (inputs.concentration == 0.0) return PreparationOutcome::noConcentration;
     const Reagent* first = buffer.FirstReagent();
     const Reagent* second = buffer.SecondReagent();

@@ -36,7 +36,9 @@ struct BufferPreparationResults {
     // 0 without forcing or when no salt is needed; none when the salt cannot
     // raise the ionic strength (it has no ions, or its stock is 0 M).
     std::optional<double> saltConcentration = 0.0;
-    double capacity = 0.0;  // mol/L per pH unit
+    // mol/L per pH unit; none when there is no composition or its capacity
+    // cannot be worked out.
+    std::optional<double> capacity;
     // The prepared composition at the preparation temperature; none when
     // there is no composition or its pH cannot be calculated.
     std::optional<double> pHAtPreparation;
@@ -46,6 +48,10 @@ struct BufferPreparationResults {
     // The forced ionic strength is below the buffer's own by more than 0.1 %;
     // no salt is added then.
     bool lowForcingWarning = false;
+    // The stock solutions to take (reagents that are not solid, and a salt
+    // solution) add up to more than the final volume: the composition was
+    // found, but this buffer cannot be made from these stocks.
+    bool stocksExceedVolume = false;
 };
 
 enum class PreparationOutcome {
@@ -62,7 +68,8 @@ enum class PreparationOutcome {
 // composition at the working temperature, the salt that brings the ionic
 // strength to a forced value, the capacity, the pH at the preparation
 // temperature and the amounts to mix. Drops the buffer's capacity curve.
-// Every figure it leaves in `results` is finite.
+// Every figure it leaves in `results` is finite; a composition whose figures
+// would not all be finite counts as not found.
 PreparationOutcome recalculatePreparation(Buffer& buffer, const InertSalt& salt,
                                           BufferPreparationInputs& inputs,
                                           BufferPreparationResults& results, ProgramModel& program);

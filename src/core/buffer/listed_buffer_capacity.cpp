@@ -21,7 +21,11 @@ std::optional<double> ListedBufferCapacity(Buffer& buffer, ProgramModel& program
     }
     const double saltIonicStrength =
         force ? std::max(0.0, inputs.ionicStrength - buffer.reagentIonicStrength) : 0.0;
-    return BufferCapacity(buffer, program, c1, c2, inputs.temperature, 0.0, saltIonicStrength);
+    // BufferCapacity gives 0 for a capacity it cannot work out.
+    const double capacity =
+        BufferCapacity(buffer, program, c1, c2, inputs.temperature, 0.0, saltIonicStrength);
+    if (capacity > 0.0) return capacity;
+    return std::nullopt;
 }
 
 std::vector<ListedCapacity> DefaultBufferCapacities(ProgramModel& program,

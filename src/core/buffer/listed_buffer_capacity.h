@@ -13,7 +13,8 @@ class ProgramModel;
 
 // The capacity (mol/L per pH unit) another buffer would have if prepared for
 // the same design: wanted pH, total concentration, working temperature and
-// forced ionic strength of `inputs`. None when it cannot be prepared so.
+// forced ionic strength of `inputs`. None when it cannot be prepared so, or
+// when its capacity cannot be worked out.
 std::optional<double> ListedBufferCapacity(Buffer& buffer, ProgramModel& program,
                                            const BufferPreparationInputs& inputs);
 

@@ -43,7 +43,8 @@ constexpr int kMaxNewtonUpdates = 101;
 // addChargeAndStrength(h, charge&, chargeSlope&, ionicStrength&).
 //
 // Throws pHCalculationError after kMaxNewtonUpdates updates without
-// convergence, and as soon as any value stops being a finite number, so a
+// convergence, as soon as any value stops being a finite number, and when
+// the activity of H+ it would return is not a finite positive number, so a
 // failed solve never passes for a converged one.
 template <class Terms>
 ChargeBalanceResult solveChargeBalance(const ChargeBalanceSettings& settings,
@@ -77,8 +78,12 @@ ChargeBalanceResult solveChargeBalance(const ChargeBalanceSettings& settings,
         if (!(std::fabs((previousH - h) / previousH) > settings.tolerance)) break;
     }
     coefficients.compute(ionicStrength, temperature, settings.daviesC, false);
-    if (!std::isfinite(coefficients.gamma(1))) throw pHCalculationError();
-    return {h, coefficients};
+    const ChargeBalanceResult result{h, coefficients};
+    // At an absurd ionic strength the activity coefficient, and with it the activity, can
+    // underflow to 0 or overflow although h converged; the pH would be infinite.
+    const double activity = result.hydrogenActivity();
+    if (!(activity > 0.0) || !std::isfinite(activity)) throw pHCalculationError();
+    return result;
 }
 
 }  // namespace solvara

@@ -1,12 +1,15 @@
 #include "core/equilibrium/ph_solution.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <stdexcept>
 
 #include "core/chemistry/power_of_ten.h"
 #include "core/database/program_model.h"
 #include "core/equilibrium/charge_balance_solver.h"
+#include "core/equilibrium/ionic_strength_limit.h"
 
 namespace solvara {
 namespace {
@@ -136,7 +139,9 @@ double pHSolution::bufferCapacity() {
     const double value = ionicStrengthMode == forceIonicStrength ? ionicStrength : 0.0;
     const double raisedPH = calculatePH(temperature, kAddedBase, force, value, 0.0);
     const double basePH = calculatePH(temperature, 0.0, force, value, 0.0);
-    return kAddedBase / (raisedPH - basePH);
+    const double capacity = kAddedBase / (raisedPH - basePH);
+    if (!(capacity > 0.0) || !std::isfinite(capacity)) throw pHCalculationError();
+    return capacity;
 }
 
 void pHSolution::rebuildSpecies() {
@@ -274,7 +279,18 @@ bool pHSolution::rowsAreComplete() const {
     return true;
 }
 
+bool pHSolution::speciesAreFinite() const {
+    const auto finite = [](const SolutionForm& row) {
+        return std::isfinite(row.concentration) && std::isfinite(row.activityCoefficient) &&
+               std::isfinite(row.activity) && std::isfinite(row.fraction);
+    };
+    // An activity of H+ or OH- that underflowed to 0 would show an infinite -log.
+    return species[0].activity > 0.0 && species[1].activity > 0.0 &&
+           std::all_of(species.begin(), species.end(), finite) && std::isfinite(osmolality());
+}
+
 bool pHSolution::recalculate() {
+    const double lastPH = pH;
     if (!rowsAreComplete()) {
         resultsValid = false;
     } else {
@@ -288,7 +304,21 @@ bool pHSolution::recalculate() {
         }
     }
     computeSpecies(pH, temperature, ionicStrength);
+    if (resultsValid && !speciesAreFinite()) {
+        resultsValid = false;
+        pH = lastPH;
+        computeSpecies(pH, temperature, ionicStrength);
+    }
     return resultsValid;
+}
+
+double pHSolution::resultIonicStrength() const {
+    const bool failedCalculation = ionicStrengthMode == calculateIonicStrength && !resultsValid;
+    return failedCalculation ? std::numeric_limits<double>::quiet_NaN() : ionicStrength;
+}
+
+bool pHSolution::ionicStrengthTooHigh() const {
+    return solvara::ionicStrengthTooHigh(resultIonicStrength(), program_.defaults);
 }
 
 std::string pHSolution::pHLabel() const {

@@ -46,7 +46,9 @@ class pHSolution {
                                  double ionicStrengthValue, double initialH);
     double calculatePH(double solutionTemperature, double extraCharge, bool force,
                        double ionicStrengthValue, double initialH);
-    // mol/L per pH unit, from two solves; throws pHCalculationError.
+    // mol/L per pH unit, from two solves; throws pHCalculationError, also when the quotient is
+    // not a finite positive number: adding base never lowers the pH of a real solution, so a
+    // capacity of 0 or below only shows that the model has left its range.
     double bufferCapacity();
     void rebuildSpecies();
     void computeSpecies(double solutionPH, double solutionTemperature, double solutionIonicStrength);
@@ -54,8 +56,16 @@ class pHSolution {
     double osmolality() const;
 
     // The whole calculation after an edit: row checks, concentrations, solve,
-    // species. Returns whether the results are valid.
+    // species. Returns whether the results are valid: a solve whose species
+    // figures are not all finite failed as much as one that did not converge,
+    // and leaves pH at its last value and the species table empty.
     bool recalculate();
+    // The ionic strength the results are worked out at: the forced value (0 when ignored) or the
+    // calculated one. Not a number while there are no results in "calculate I" mode, since the
+    // working value a failed solve leaves is no result.
+    double resultIonicStrength() const;
+    // That ionic strength is above the program's limit for reliable results.
+    bool ionicStrengthTooHigh() const;
     // "pH = 7.00", or "pH = ???" when the last calculation failed.
     std::string pHLabel() const;
 
@@ -73,6 +83,8 @@ class pHSolution {
 
   private:
     bool rowsAreComplete() const;
+    // Every figure of the species table is finite, and water's own ions have an activity.
+    bool speciesAreFinite() const;
     // -1 when the table has no such row.
     int speciesRow(const std::string& formula, int acidId, int charge) const;
     void addSpeciesRow(const std::string& formula, int acidId, int charge, bool spectator);

@@ -8,6 +8,7 @@
 #include "core/equilibrium/activity_coefficients.h"
 #include "core/equilibrium/ph_calculation_error.h"
 #include "core/phcalc/ph_results_layout.h"
+#include "core/report/report_numbers.h"
 #include "core/text/float_numbers_string.h"
 #include "core/text/message_format.h"
 
@@ -29,7 +30,8 @@ class DetailsReportBuilder {
           listed_(showsReagentList(document)),
           ignoresIonicStrength_(document.ionicStrengthMode ==
                                 CpHCalculatorDoc::ignoreIonicStrength),
-          coefficients_(document.ionicStrength, document.temperature,
+          ionicStrength_(document.resultIonicStrength()),
+          coefficients_(ionicStrength_, document.temperature,
                         document.program().defaults.daviesC, false) {}
 
     Report build() {
@@ -87,8 +89,8 @@ class DetailsReportBuilder {
         text(100, formatMessage("at temperature %lg \xB0" "C.", {document_.temperature}));
         nextLine();
         const std::string strength =
-            four(document_.ionicStrength) +
-            (ionicStrengthTooHigh(document_) ? " (too high for reliable results)" : "");
+            four(ionicStrength_) +
+            (document_.ionicStrengthTooHigh() ? " (too high for reliable results)" : "");
         switch (document_.ionicStrengthMode) {
             case CpHCalculatorDoc::calculateIonicStrength:
                 text(100, "Ionic strength calculated to be " + strength + ".");
@@ -110,9 +112,8 @@ class DetailsReportBuilder {
                 nextLine();
             }
         }
-        const double pKw =
-            document_.program().water.pKw(document_.temperature, document_.ionicStrength);
-        formulaText(100, formatMessage("Thermodynamically corrected " + kTag + " = %.3lf", {pKw}),
+        const double pKw = document_.program().water.pKw(document_.temperature, ionicStrength_);
+        formulaText(100, "Thermodynamically corrected " + kTag + " = " + threeDecimals(pKw),
                     "pK_w");
         nextLine();
     }
@@ -132,19 +133,18 @@ class DetailsReportBuilder {
             text(150, acid.name);
             nextLine();
             if (!ignoresIonicStrength_) {
-                acid.computeConstants(document_.temperature, document_.ionicStrength,
+                acid.computeConstants(document_.temperature, ionicStrength_,
                                       &coefficients_, document_.program().defaults.daviesC);
             }
             for (int step = 1; step <= stepsOf(acid); ++step) {
                 const auto k = static_cast<std::size_t>(step - 1);
                 formulaText(200, kTag, "pK_{a" + std::to_string(step) + "}");
-                text(810, formatMessage("%.2lf", {acid.pKa[k]}), ReportAlignment::right);
+                text(810, twoDecimals(acid.pKa[k]), ReportAlignment::right);
                 if (!ignoresIonicStrength_) {
                     const double previousBeta = step == 1 ? 1.0 : acid.beta[k - 1];
                     const double corrected = -std::log10(acid.beta[k] / previousBeta);
-                    text(1030, formatMessage("%.2lf", {corrected}), ReportAlignment::right);
-                    text(1250, formatMessage("%.2lf", {corrected - practicalShift}),
-                         ReportAlignment::right);
+                    text(1030, twoDecimals(corrected), ReportAlignment::right);
+                    text(1250, twoDecimals(corrected - practicalShift), ReportAlignment::right);
                 }
                 nextLine();
             }
@@ -197,9 +197,13 @@ class DetailsReportBuilder {
         nextLine();
     }
 
+    // A failed calculation has neither: its empty species table would add up to an osmolality
+    // of 0, and the capacity's solves might succeed where the calculation itself did not.
     void addTotals() {
-        text(100, "Solution osmolality is " + four(document_.osmolality()) + ".");
+        const bool valid = document_.resultsValid;
+        text(100, "Solution osmolality is " + (valid ? four(document_.osmolality()) : "???") + ".");
         nextLine();
+        if (!valid) return;
         if (const std::optional<double> capacity = bufferCapacity()) {
             text(100, "Buffering capacity of the solution is " + four(*capacity) + ".");
         }
@@ -225,6 +229,7 @@ class DetailsReportBuilder {
     CpHCalculatorDoc& document_;
     const bool listed_;
     const bool ignoresIonicStrength_;
+    const double ionicStrength_;  // what the results are at; not a number after a failed solve
     const ActivityCoefficients coefficients_;
     CFloatNumbersString numbers_{4};
     Report report_;

@@ -7,6 +7,7 @@
 #include "core/equilibrium/activity_coefficients.h"
 #include "core/phcalc/ph_results_layout.h"
 #include "core/report/report_items.h"
+#include "core/report/report_numbers.h"
 #include "core/text/float_numbers_string.h"
 #include "core/text/message_format.h"
 
@@ -66,9 +67,10 @@ class CsvWriter {
 
     void writeConditions() {
         line(formatMessage("at temperature,%lg,\xB0" "C", {document_.temperature}));
+        const double ionicStrength = document_.resultIonicStrength();
         const std::string strength =
-            four(document_.ionicStrength) +
-            (ionicStrengthTooHigh(document_) ? ",(too high for reliable results)" : "");
+            four(ionicStrength) +
+            (document_.ionicStrengthTooHigh() ? ",(too high for reliable results)" : "");
         switch (document_.ionicStrengthMode) {
             case CpHCalculatorDoc::calculateIonicStrength:
                 line("ionic strength calculated to be," + strength);
@@ -83,15 +85,15 @@ class CsvWriter {
         ProgramModel& program = document_.program();
         if (document_.ionicStrengthMode != CpHCalculatorDoc::ignoreIonicStrength) {
             line("Activity coefficients:");
-            const ActivityCoefficients coefficients(document_.ionicStrength, document_.temperature,
+            const ActivityCoefficients coefficients(ionicStrength, document_.temperature,
                                                     program.defaults.daviesC, false);
             for (int charge = 1; charge <= 4; ++charge) {
                 line("f_" + std::to_string(charge) + ',' + four(coefficients.gamma(charge)));
             }
         }
-        line(formatMessage("thermodynamically corrected pKw =,%.3lf",
-                           {program.water.pKw(document_.temperature, document_.ionicStrength)}));
-        line(formatMessage("pH =,%.2lf", {document_.pH}));
+        line("thermodynamically corrected pKw =," +
+             threeDecimals(program.water.pKw(document_.temperature, ionicStrength)));
+        line("pH =," + (document_.resultsValid ? twoDecimals(document_.pH) : "???"));
     }
 
     void writeSpecies() {

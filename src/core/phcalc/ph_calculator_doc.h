@@ -57,6 +57,8 @@ class CpHCalculatorDoc : public COrvaneDocument, private pHSolution {
     using pHSolution::bufferCapacity;
     using pHSolution::osmolality;
     using pHSolution::pHLabel;
+    using pHSolution::resultIonicStrength;
+    using pHSolution::ionicStrengthTooHigh;
 
     // The summed composition of the formulas of every species row: the elements and moieties
     // this document uses. One slot per element table entry and the charge in slot 0.

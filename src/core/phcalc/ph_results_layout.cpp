@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/database/program_model.h"
 #include "core/report/report_items.h"
 
 namespace solvara {
@@ -30,10 +29,6 @@ const SolutionForm* findSpecies(const CpHCalculatorDoc& document, std::string_vi
 bool hasSpectators(const CpHCalculatorDoc& document) {
     return std::any_of(document.reagents.begin(), document.reagents.end(),
                        [](const auto& row) { return !row->spectators.empty(); });
-}
-
-bool ionicStrengthTooHigh(const CpHCalculatorDoc& document) {
-    return document.ionicStrength > document.program().defaults.highIonicStrengthLimit;
 }
 
 }  // namespace solvara

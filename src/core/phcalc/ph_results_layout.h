@@ -24,7 +24,4 @@ const SolutionForm* findSpecies(const CpHCalculatorDoc& document, std::string_vi
 // The reagents together carry at least one spectator ion.
 bool hasSpectators(const CpHCalculatorDoc& document);
 
-// The ionic strength is above the program's limit for reliable results.
-bool ionicStrengthTooHigh(const CpHCalculatorDoc& document);
-
 }  // namespace solvara

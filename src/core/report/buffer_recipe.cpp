@@ -8,6 +8,7 @@
 #include "core/buffer/prepared_mixture_ph.h"
 #include "core/buffer/solvara_doc.h"
 #include "core/database/program_model.h"
+#include "core/equilibrium/ionic_strength_limit.h"
 
 namespace solvara {
 namespace {
@@ -41,13 +42,13 @@ RecipeContent recipeContentOf(CSolvaraDoc& document, std::string date) {
     }
     content.concentrationShown = document.concentrationShown;
     content.concentrationInMillimolar = document.concentrationUnit == 1;
-    content.volume = inputs.volume;
     content.volumeShown = document.volumeShown;
     content.volumeInMillilitres = document.volumeUnit == 1;
     content.ionicStrength = inputs.ionicStrength;
     content.forceIonicStrength = inputs.forceIonicStrength;
-    content.ionicStrengthTooHigh = inputs.ionicStrength > program.defaults.highIonicStrengthLimit;
+    content.ionicStrengthTooHigh = ionicStrengthTooHigh(inputs.ionicStrength, program.defaults);
     content.lowForcingWarning = results.lowForcingWarning;
+    content.stocksExceedVolume = results.stocksExceedVolume;
     content.firstReagent = reagentOf(buffer.FirstReagent(), results.firstReagentAmount);
     content.secondReagent = reagentOf(buffer.SecondReagent(), results.secondReagentAmount);
     const InertSalt& salt = document.salt;
@@ -55,7 +56,7 @@ RecipeContent recipeContentOf(CSolvaraDoc& document, std::string date) {
                                 results.saltAmount.value_or(kNotAvailable));
     content.preparationTemperature = inputs.preparationTemperature;
     content.pHAtPreparation = results.pHAtPreparation.value_or(kNotAvailable);
-    content.capacity = results.capacity;
+    content.capacity = results.capacity.value_or(kNotAvailable);
     content.date = std::move(date);
     if (!results.prepared) return content;
 

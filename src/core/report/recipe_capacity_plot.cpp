@@ -86,8 +86,10 @@ std::optional<int> drawCapacityPlot(std::vector<ReportItem>& items, int top,
                                bottom + plotCoordinate(curve[i] * scale.unitsPerCapacity)});
     }
     items.push_back(std::move(line));
-    items.push_back(recipeMarker(kLeft + plotCoordinate(kUnitsPerPh * pH),
-                                 bottom + plotCoordinate(capacity * scale.unitsPerCapacity)));
+    if (std::isfinite(capacity)) {
+        items.push_back(recipeMarker(kLeft + plotCoordinate(kUnitsPerPh * pH),
+                                     bottom + plotCoordinate(capacity * scale.unitsPerCapacity)));
+    }
     items.push_back(ReportClip{});
     return bottom;
 }

@@ -22,9 +22,9 @@ struct RecipeCapacityScale {
 RecipeCapacityScale recipeCapacityScale(double maximum);
 
 // Draws "Buffer capacity vs pH plot:" with its box, grid, labels, the curve clipped to the box
-// and the marker at the wanted pH and the buffer's capacity, under `top` (the bottom of the plot
-// above it). Returns the y of the box's bottom, or none, drawing nothing, when the curve gives
-// no scale.
+// and the marker at the wanted pH and the buffer's capacity (none for a capacity that is not a
+// number), under `top` (the bottom of the plot above it). Returns the y of the box's bottom, or
+// none, drawing nothing, when the curve gives no scale.
 std::optional<int> drawCapacityPlot(std::vector<ReportItem>& items, int top,
                                     std::span<const double> curve, double pH, double capacity);
 

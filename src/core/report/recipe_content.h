@@ -34,13 +34,15 @@ struct RecipeContent {
     std::optional<std::string> mainComponentName;  // none without a main component
     double concentrationShown = 0.0;
     bool concentrationInMillimolar = false;
-    double volume = 1.0;  // L
     double volumeShown = 1.0;
     bool volumeInMillilitres = false;
     double ionicStrength = 0.0;
     bool forceIonicStrength = false;
     bool ionicStrengthTooHigh = false;
     bool lowForcingWarning = false;
+    // The stock solutions add up to more than the final volume: the reagent amounts are not
+    // shown, and the page says why.
+    bool stocksExceedVolume = false;
     RecipeIngredient firstReagent;
     RecipeIngredient secondReagent;
     RecipeIngredient salt;
@@ -50,7 +52,7 @@ struct RecipeContent {
     std::vector<double> temperatureSeries;
     // Capacity at pH 0.05 * i, or empty when there is no curve.
     std::vector<double> capacityCurve;
-    double capacity = 0.0;
+    double capacity = 0.0;  // not a number when it cannot be computed
     RecipePhChanges pHChanges;
     std::string date;  // "Thursday, December 10, 2026"
 };

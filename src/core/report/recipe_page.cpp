@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "core/equilibrium/ionic_strength_limit.h"
 #include "core/report/recipe_capacity_plot.h"
 #include "core/report/recipe_style.h"
 #include "core/report/recipe_temperature_plot.h"
@@ -50,17 +51,11 @@ int drawHeader(std::vector<ReportItem>& items, const RecipeContent& content) {
 // The texts of the two reagent amounts: empty where there is nothing sensible to measure, both
 // empty when the stocks would not fit into the final volume.
 std::pair<std::string, std::string> reagentAmountTexts(const RecipeContent& content) {
-    const double first = content.firstReagent.amount;
-    const double second = content.secondReagent.amount;
     const auto amountText = [](double amount) {
         return std::isfinite(amount) && amount > 0.0 ? twoDecimals(amount) : std::string();
     };
-    const bool stocksOnly = !content.firstReagent.isSolid && !content.secondReagent.isSolid;
-    if (stocksOnly && std::isfinite(first) && std::isfinite(second) &&
-        1000.0 * content.volume < first + second) {
-        return {};
-    }
-    return {amountText(first), amountText(second)};
+    if (content.stocksExceedVolume) return {};
+    return {amountText(content.firstReagent.amount), amountText(content.secondReagent.amount)};
 }
 
 std::string saltAmountText(const RecipeContent& content) {
@@ -100,10 +95,14 @@ int drawBody(std::vector<ReportItem>& items, const RecipeContent& content, int a
          "If preparing by titration @ " + shortNumber(content.preparationTemperature) + " " +
              kDegrees + ", titrate to pH = " + twoDecimals(content.pHAtPreparation));
     int l = k - 2 * kLineStep;
-    if (content.ionicStrengthTooHigh) {
+    if (content.stocksExceedVolume) {
         text(items, 100, l,
-             "Warning: ionic strength of the solution is too high for thermodynamically reliable "
-             "results!");
+             "The stock solutions add up to more than " + volumeText +
+                 ": this buffer cannot be made from them.");
+        l -= kLineStep;
+    }
+    if (content.ionicStrengthTooHigh) {
+        text(items, 100, l, std::string(kHighIonicStrengthWarning));
         l -= kLineStep;
     }
     if (content.lowForcingWarning) {

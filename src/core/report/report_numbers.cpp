@@ -19,6 +19,11 @@ std::string twoDecimals(double value) {
     return formatMessage("%.2lf", {value});
 }
 
+std::string threeDecimals(double value) {
+    if (!std::isfinite(value)) return kNotANumber;
+    return formatMessage("%.3lf", {value});
+}
+
 std::string shortNumber(double value) {
     if (!std::isfinite(value)) return kNotANumber;
     // std::to_chars formats as printf's %g does in the "C" locale.

@@ -93,5 +93,19 @@ TEST_F(MixturePHTest, AMissingReagentIsAFailedEvaluationAndNoCapacity) {
     EXPECT_EQ(BufferCapacity(phosphate, *program, 0.05, 0.05, 25.0, 0.0, std::nan("")), 0.0);
 }
 
+// Far outside the activity model: 1000 M of strong base leaves an H+ activity no double can
+// hold, and 12 M of strong acid gives a pH that adding base lowers. Neither is a result.
+TEST_F(MixturePHTest, FiguresOutsideTheModelAreFailedEvaluationsOrNoCapacity) {
+    Buffer acetate = bufferOf("acetic acid", "sodium hydroxide", "acetic acid");
+    EXPECT_THROW(MixturePH(acetate, *program, 0.1, 1000.0, 25.0, 0.0, false, 0.0, 0.0),
+                 pHCalculationError);
+    EXPECT_EQ(BufferCapacity(acetate, *program, 0.1, 1000.0, 25.0, 0.0, 0.0), 0.0);
+
+    Buffer acid = bufferOf("hydrochloric acid", "sodium hydroxide", "hydrochloric acid");
+    EXPECT_TRUE(std::isfinite(MixturePH(acid, *program, 12.0, 0.0, 25.0, 0.0, false, 0.0, 0.0)));
+    EXPECT_EQ(BufferCapacity(acid, *program, 12.0, 0.0, 25.0, 0.0, 0.0), 0.0);
+    EXPECT_GT(BufferCapacity(acid, *program, 0.01, 0.0, 25.0, 0.0, 0.0), 0.0);
+}
+
 }  // namespace
 }  // namespace solvara

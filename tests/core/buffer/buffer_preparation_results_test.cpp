@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 
 #include "core/buffer/buffer_mixture_ph.h"
 #include "core/buffer/buffer_preparation.h"
@@ -48,7 +49,7 @@ class RecalculatePreparationTest : public test::PreparationTest {
 void expectAllFigures(const BufferPreparationResults& results, bool finite) {
     for (const double figure :
          {results.firstReagentConcentration, results.secondReagentConcentration,
-          results.saltIonicStrength, results.capacity, results.firstReagentAmount,
+          results.saltIonicStrength, results.capacity.value_or(0.0), results.firstReagentAmount,
           results.secondReagentAmount}) {
         EXPECT_EQ(std::isfinite(figure), finite) << figure;
     }
@@ -58,7 +59,7 @@ void expectFailedPreparation(const BufferPreparationResults& results) {
     EXPECT_FALSE(results.prepared);
     EXPECT_EQ(results.firstReagentConcentration, 0.0);
     EXPECT_EQ(results.secondReagentConcentration, 0.0);
-    EXPECT_EQ(results.capacity, 0.0);
+    EXPECT_FALSE(results.capacity.has_value());
     EXPECT_EQ(results.firstReagentAmount, 0.0);
     EXPECT_EQ(results.secondReagentAmount, 0.0);
     EXPECT_EQ(results.saltAmount, 0.0);
@@ -85,7 +86,8 @@ TEST_F(RecalculatePreparationTest, PhosphateGivesStockVolumesCapacityAndItsOwnIo
     // Capacity of HPO4--/H2PO4- alone, 2.303 * C * a * (1 - a) with a the
     // HPO4-- share; water adds nothing at this pH.
     const double share = c2 / 0.1;
-    EXPECT_NEAR(results.capacity, 2.303 * 0.1 * share * (1.0 - share), 2e-3);
+    ASSERT_TRUE(results.capacity.has_value());
+    EXPECT_NEAR(*results.capacity, 2.303 * 0.1 * share * (1.0 - share), 2e-3);
     // The same mixture at the preparation temperature, 37 degC.
     ASSERT_TRUE(results.pHAtPreparation.has_value());
     EXPECT_NEAR(*results.pHAtPreparation, calculatorPH(buffer, c1, c2, 37.0, 0.0, false, 0.0),
@@ -261,6 +263,55 @@ TEST_F(RecalculatePreparationTest, APHThatCannotBeCalculatedIsNotAvailableAndThe
     ASSERT_EQ(recalculate(), PreparationOutcome::calculated);
     EXPECT_FALSE(results.pHAtPreparation.has_value());
     EXPECT_TRUE(results.prepared);
+}
+
+// Every stock solution takes up its own volume in the final one, a solid none. A composition
+// whose stocks add up to more is found, with its amounts, but cannot be made.
+TEST_F(RecalculatePreparationTest, StocksThatAddUpToMoreThanTheVolumeAreFlagged) {
+    struct Case {
+        const char* what;
+        Buffer buffer;
+        double pH;
+        double concentration;
+        std::optional<double> forced;  // with the salt below
+        const char* salt;
+        bool exceeds;
+    };
+    const Case cases[] = {
+        {"phosphate from its stocks", phosphate72(), 7.4, 0.1, std::nullopt, "", false},
+        // 0.32 M of acetate from a 0.3 M stock alone needs more than the final volume.
+        {"acetate from a dilute stock",
+         bufferOf("acetic acid", "sodium acetate", "acetic acid"), 5.0, 0.5, std::nullopt, "",
+         true},
+        {"acetate weighed as a solid",
+         bufferOf("acetic acid", "sodium acetate, solid", "acetic acid"), 5.0, 0.5, std::nullopt,
+         "", false},
+        // About 1.26 M of salt from a 1 M stock.
+        {"a salt stock", phosphate72(), 7.4, 0.1, 1.5, "sodium chloride, 1M", true},
+        {"a solid salt", phosphate72(), 7.4, 0.1, 1.5, "sodium chloride, solid", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        buffer = c.buffer;
+        inputs.pH = c.pH;
+        inputs.concentration = c.concentration;
+        inputs.forceIonicStrength = c.forced.has_value();
+        inputs.ionicStrength = c.forced.value_or(0.0);
+        if (c.forced) salt = *program->salts.FindByName(c.salt);
+        ASSERT_EQ(recalculate(), PreparationOutcome::calculated);
+        ASSERT_TRUE(results.prepared);
+        EXPECT_EQ(results.stocksExceedVolume, c.exceeds);
+        EXPECT_GT(results.firstReagentAmount, 0.0);
+        EXPECT_GT(results.secondReagentAmount, 0.0);
+    }
+    buffer = bufferOf("acetic acid", "sodium acetate", "acetic acid");
+    inputs = BufferPreparationInputs{5.0, 0.5, 0.5};
+    ASSERT_EQ(recalculate(), PreparationOutcome::calculated);
+    EXPECT_GT(results.secondReagentAmount, 1000.0 * inputs.volume);
+    ASSERT_TRUE(results.stocksExceedVolume);
+    inputs.concentration = 0.0;
+    EXPECT_EQ(recalculate(), PreparationOutcome::noConcentration);
+    EXPECT_FALSE(results.stocksExceedVolume) << "nothing to take any more";
 }
 
 }  // namespace

@@ -76,5 +76,20 @@ TEST_F(PreparedMixturePHTest, NoCompositionHasNoPH) {
     EXPECT_FALSE(PHRange(PHVersusTemperature(buffer, *program, results)).has_value());
 }
 
+// A composition far outside the activity model, as a damaged design may hold: 1000 M of strong
+// base leaves an H+ activity no double can hold at any temperature or addition, so every value
+// is not available rather than a pH of infinity.
+TEST_F(PreparedMixturePHTest, ACompositionOutsideTheModelHasNoPHAnywhere) {
+    buffer = bufferOf("acetic acid", "sodium hydroxide", "acetic acid");
+    results.prepared = true;
+    results.firstReagentConcentration = 0.1;
+    results.secondReagentConcentration = 1000.0;
+    EXPECT_FALSE(PreparedPHAt(buffer, *program, results, 25.0).has_value());
+    for (const auto& pH : ExpectedPHChangesAt(buffer, *program, results, 25.0)) {
+        EXPECT_FALSE(pH.has_value());
+    }
+    EXPECT_FALSE(PHRange(PHVersusTemperature(buffer, *program, results)).has_value());
+}
+
 }  // namespace
 }  // namespace solvara

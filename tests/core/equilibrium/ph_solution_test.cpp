@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "core/database/program_model.h"
+#include "core/equilibrium/ph_calculation_error.h"
 
 namespace solvara {
 namespace {
@@ -176,6 +178,77 @@ TEST_F(pHSolutionTest, AbsurdInputsFailWithoutCrashing) {
     solution_.temperature = 25.0;
     solution_.reagentAt(0).concentration = 1e300;
     EXPECT_NO_THROW(solution_.recalculate());
+}
+
+// Far beyond any real solution the solve either finds no equilibrium or one whose activities
+// under- or overflow. Both are failed calculations: the label says so, the last pH stays, the
+// table is empty and there is no ionic strength to judge.
+TEST_F(pHSolutionTest, AbsurdConcentrationsAreFailedCalculations) {
+    solution_.addReagent(row("NaOH", 0.01));
+    ASSERT_TRUE(solution_.recalculate());
+    const double lastPH = solution_.pH;
+    struct Case {
+        const char* formula;
+        double concentration;
+    };
+    for (const Case& c : {Case{"NaOH", 1000.0}, Case{"NaOH", 1e300}, Case{"HCl", 1e300}}) {
+        SCOPED_TRACE(std::string(c.formula) + " " + std::to_string(c.concentration));
+        solution_.replaceReagent(0, row(c.formula, c.concentration));
+        EXPECT_FALSE(solution_.recalculate());
+        EXPECT_EQ(solution_.pHLabel(), "pH = ???");
+        EXPECT_EQ(solution_.pH, lastPH);
+        EXPECT_TRUE(std::isnan(solution_.resultIonicStrength()));
+        EXPECT_FALSE(solution_.ionicStrengthTooHigh());
+        for (const SolutionForm& form : solution_.species) {
+            EXPECT_EQ(form.concentration, 0.0) << form.formula;
+            EXPECT_EQ(form.activity, 0.0) << form.formula;
+        }
+    }
+}
+
+TEST_F(pHSolutionTest, IonicStrengthAboveTheProgramsLimitIsFlagged) {
+    struct Case {
+        const char* formula;
+        double concentration;
+        int mode;
+        double forced;
+        bool tooHigh;
+    };
+    const Case cases[] = {
+        {"Na^+,Cl^-", 0.05, pHSolution::calculateIonicStrength, 0.0, false},
+        {"Na^+,Cl^-", 0.2, pHSolution::calculateIonicStrength, 0.0, true},
+        {"Na^+,Cl^-", 0.2, pHSolution::ignoreIonicStrength, 0.0, false},
+        {"Na^+,Cl^-", 0.05, pHSolution::forceIonicStrength, 0.2, true},
+        {"Na^+,Cl^-", 0.2, pHSolution::forceIonicStrength, 0.05, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.concentration) + " mode " + std::to_string(c.mode));
+        pHSolution solution(*program_);
+        solution.addReagent(row(c.formula, c.concentration));
+        solution.ionicStrengthMode = c.mode;
+        solution.ionicStrength = c.forced;
+        ASSERT_TRUE(solution.recalculate());
+        EXPECT_EQ(solution.ionicStrengthTooHigh(), c.tooHigh);
+    }
+    program_->defaults.highIonicStrengthLimit = 0.3;
+    solution_.addReagent(row("Na^+,Cl^-", 0.2));
+    ASSERT_TRUE(solution_.recalculate());
+    EXPECT_FALSE(solution_.ionicStrengthTooHigh());
+}
+
+// 12 M hydrochloric acid is far outside the activity model: the pH it gives is a number, flagged
+// as unreliable, but adding base lowers it, and a capacity of 0 or below is no result.
+TEST_F(pHSolutionTest, ACapacityThatIsNotPositiveIsNotAvailable) {
+    solution_.addReagent(row("HCl", 12.0));
+    ASSERT_TRUE(solution_.recalculate());
+    EXPECT_TRUE(solution_.ionicStrengthTooHigh());
+    EXPECT_THROW(solution_.bufferCapacity(), pHCalculationError);
+
+    solution_.replaceReagent(0, row("HCl", 0.01));
+    ASSERT_TRUE(solution_.recalculate());
+    EXPECT_FALSE(solution_.ionicStrengthTooHigh());
+    // Mostly the strong acid's own: 2.303 [H+].
+    EXPECT_NEAR(solution_.bufferCapacity(), 2.303 * 0.01, 2e-3);
 }
 
 }  // namespace

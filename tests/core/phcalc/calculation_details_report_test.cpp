@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -44,10 +45,6 @@ TEST_F(DetailsReportTest, EveryLineOfASolutionWithAnAcidAndSpectators) {
 
     std::vector<std::string> lines = describe(calculationDetailsReport(document_));
 
-    ASSERT_FALSE(lines.empty());
-    EXPECT_TRUE(lines.back().starts_with("100 -2095 Buffering capacity of the solution is "))
-        << lines.back();
-    lines.pop_back();
     EXPECT_EQ(lines, (std::vector<std::string>{
                          "100 -100 T Results of pH calculation for solution containing:",
                          "150 -205 potassium bromide (<SUBSTANCEFORMULA>)|K^+,Br^-",
@@ -84,7 +81,8 @@ TEST_F(DetailsReportTest, EveryLineOfASolutionWithAnAcidAndSpectators) {
                          "1150 -1325 act. coeff.",
                          "1450 -1325 activity",
                          "1780 -1325 -log(act)",
-                         // Without results the species lines hold their formulas only.
+                         // Without results the species lines hold their formulas only, and
+                         // there is neither osmolality nor capacity.
                          "200 -1395 <SUBSTANCEFORMULA>|H^+",
                          "200 -1465 <SUBSTANCEFORMULA>|OH^-",
                          "150 -1535 sulphuric acid",
@@ -94,7 +92,7 @@ TEST_F(DetailsReportTest, EveryLineOfASolutionWithAnAcidAndSpectators) {
                          "100 -1815 spectators",
                          "200 -1885 <SUBSTANCEFORMULA>|K^+",
                          "200 -1955 <SUBSTANCEFORMULA>|Br^-",
-                         "100 -2025 Solution osmolality is 0.",
+                         "100 -2025 Solution osmolality is ???.",
                      }));
 }
 
@@ -188,12 +186,33 @@ TEST_F(DetailsReportTest, AFailedCapacityLeavesOutItsLineAndNothingElse) {
     EXPECT_EQ(document_.pH, pH);
 }
 
+// The working values a failed solve leaves are no results: nothing is worked out from them.
+TEST_F(DetailsReportTest, AFailedCalculationShowsNoFigureOfItsSolve) {
+    setRows({{"sodium hydroxide", "NaOH", 1000.0, 0.0}});
+    ASSERT_FALSE(document_.recalculate());
+
+    // The lines without their positions.
+    std::vector<std::string> texts;
+    for (const std::string& line : describe(calculationDetailsReport(document_))) {
+        texts.push_back(line.substr(line.find(' ', line.find(' ') + 1) + 1));
+    }
+
+    for (const char* expected :
+         {"Ionic strength calculated to be ???.", "<SUBSTANCEFORMULA> = ???|f_1",
+          "Thermodynamically corrected <SUBSTANCEFORMULA> = ???|pK_w"}) {
+        EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
+    }
+    EXPECT_EQ(texts.back(), "Solution osmolality is ???.");
+}
+
 TEST_F(DetailsReportTest, TooHighIonicStrengthIsRemarkedBeforeThePeriod) {
-    document_.ionicStrength = 0.2;
+    setRows({{"sodium chloride", "Na^+,Cl^-", 0.2, 0.0}});
     for (const int mode : {CpHCalculatorDoc::calculateIonicStrength,
                            CpHCalculatorDoc::forceIonicStrength}) {
         document_.ionicStrengthMode = mode;
-        const std::string line = describe(calculationDetailsReport(document_))[2];
+        document_.ionicStrength = 0.2;
+        ASSERT_TRUE(document_.recalculate());
+        const std::string line = describe(calculationDetailsReport(document_))[4];
         EXPECT_TRUE(line.ends_with(" 0.2000 (too high for reliable results).")) << line;
     }
 }

@@ -91,7 +91,7 @@ TEST_F(CsvExportTest, AnEmptyDocumentWithoutResults) {
               "at temperature,25,\xB0" "C\r\n"
               "ionic strength ignored (forced to be,0.0)\r\n"
               "thermodynamically corrected pKw =,13.997\r\n"
-              "pH =,7.00\r\n"
+              "pH =,???\r\n"
               "form,concentration,fraction (%),act. coeff.,activity,-log(act)\r\n"
               "H^+,\r\n"
               "OH^-,\r\n");
@@ -111,10 +111,13 @@ TEST_F(CsvExportTest, IonicStrengthLineOfEachMode) {
          "ionic strength forced to,0.2000,(too high for reliable results)"},
         {CpHCalculatorDoc::ignoreIonicStrength, 0.2, "ionic strength ignored (forced to be,0.0)"},
     };
+    // Sodium chloride alone gives its own concentration of ionic strength.
     for (const Case& c : cases) {
+        setRows({{"sodium chloride", "Na^+,Cl^-", c.ionicStrength, 0.0}});
         document_.ionicStrengthMode = c.mode;
         document_.ionicStrength = c.ionicStrength;
-        EXPECT_EQ(linesOf(pHResultsCsv(document_))[4], c.expected);
+        ASSERT_TRUE(document_.recalculate());
+        EXPECT_EQ(linesOf(pHResultsCsv(document_))[5], c.expected);
     }
 }
 

@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 
 #include "core/database/program_model.h"
+#include "core/phcalc/calculation_details_report.h"
+#include "core/phcalc/csv_export.h"
+#include "core/report/report_text.h"
 
 namespace solvara {
 namespace {
@@ -72,6 +76,26 @@ TEST_F(pHCalculatorDocTest, TheSpeciesCompositionSumsEverySpeciesRow) {
     EXPECT_EQ(used[table.find("Acetate")], 2);
     EXPECT_EQ(used.charge(), 1 - 1 - 1);
     EXPECT_EQ(used[table.find("Na")], 0);
+}
+
+// A document whose every row was removed, as the command line makes one for water alone.
+TEST_F(pHCalculatorDocTest, ADocumentWithoutRowsIsPureWaterInEveryOutput) {
+    CpHCalculatorDoc document(*program_);
+    document.removeReagent(0);
+    document.ionicStrengthMode = CpHCalculatorDoc::ignoreIonicStrength;
+    ASSERT_TRUE(document.recalculate());
+    EXPECT_NEAR(document.pH, 6.9985, 1e-9);
+    EXPECT_GT(document.bufferCapacity(), 0.0);
+
+    const std::string report = reportAsText(calculationDetailsReport(document));
+    EXPECT_EQ(report.find("containing"), std::string::npos) << report;
+    EXPECT_NE(report.find("Buffering capacity of the solution is 7.0"), std::string::npos)
+        << report;
+    const std::string csv = pHResultsCsv(document);
+    EXPECT_NE(csv.find("pH =,7.00\r\n"), std::string::npos) << csv;
+    EXPECT_TRUE(csv.ends_with("H^+,1.003e-07,0.00,1.000,1.003e-07,7.00\r\n"
+                              "OH^-,1.003e-07,0.00,1.000,1.003e-07,7.00\r\n"))
+        << csv;
 }
 
 TEST_F(pHCalculatorDocTest, AnAcidCopyWithADamagedStepCountHasNoSpeciesAndDoesNotCalculate) {

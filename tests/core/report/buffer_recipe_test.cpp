@@ -75,5 +75,28 @@ TEST_F(BufferRecipeTest, ASaltWithoutIonsShowsNoAmountRatherThanNothing) {
     EXPECT_NE(page.find("Warning: ionic strength of the solution is too high"), std::string::npos);
 }
 
+// 0.5 M of acetate buffer at pH 5 takes about 1.3 L of the 0.3 M sodium acetate stock for 1 L.
+TEST_F(BufferRecipeTest, StocksThatDoNotFitLeaveTheAmountsEmptyAndSayWhy) {
+    document.inputs.pH = 5.0;
+    document.concentrationShown = 0.5;
+    document.concentrationUnit = 0;
+    document.ConcentrationFromShown();
+    pick("acetate buffer", "acetic acid/sodium acetate");
+    ASSERT_TRUE(document.results.stocksExceedVolume);
+    const RecipeContent content = recipeContentOf(document, "");
+    EXPECT_TRUE(content.stocksExceedVolume);
+    const std::string page = reportAsText(recipePage(content));
+    EXPECT_NE(page.find("The stock solutions add up to more than 1 L: this buffer cannot be made "
+                        "from them."),
+              std::string::npos)
+        << page;
+    EXPECT_NE(page.find("     mL  of 0.3000M sodium acetate"), std::string::npos) << page;
+    EXPECT_EQ(page.find("1304"), std::string::npos) << page;
+
+    document.inputs.pH = 4.0;  // mostly acid: 0.5 L of acid and 0.25 L of acetate stock
+    document.Recalculate();
+    EXPECT_FALSE(recipeContentOf(document, "").stocksExceedVolume);
+}
+
 }  // namespace
 }  // namespace solvara

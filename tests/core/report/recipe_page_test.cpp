@@ -22,7 +22,6 @@ RecipeContent phosphateRecipe() {
     content.mainComponentName = "phosphoric acid";
     content.concentrationShown = 25.0;
     content.concentrationInMillimolar = true;
-    content.volume = 1.0;
     content.volumeShown = 1.0;
     content.ionicStrength = 0.05432;
     content.firstReagent = {"sodium dihydrogenphosphate", "NaH_2PO_4", false, 0.5, 25.12};
@@ -147,19 +146,19 @@ TEST(RecipePage, AmountTextsThatCannotBeMeasured) {
         bool force;
         double firstAmount;
         double saltAmount;
-        double volume;
+        bool stocksExceedVolume;
         const char* firstText;  // "" for none
         const char* saltText;
     };
     const Case cases[] = {
-        {false, 25.12, 0.0, 1.0, "25.12", nullptr},
-        // 25.12 + 24.88 mL of stocks do not fit into 40 mL: no amounts at all.
-        {false, 25.12, 0.0, 0.04, "", nullptr},
-        {false, -3.0, 0.0, 1.0, "", nullptr},
-        {true, 25.12, 0.0, 1.0, "25.12", "0.00"},
-        {true, 25.12, -1.0, 1.0, "25.12", "0.00"},
+        {false, 25.12, 0.0, false, "25.12", nullptr},
+        // The stocks do not fit into the final volume: no amounts at all.
+        {false, 25.12, 0.0, true, "", nullptr},
+        {false, -3.0, 0.0, false, "", nullptr},
+        {true, 25.12, 0.0, false, "25.12", "0.00"},
+        {true, 25.12, -1.0, false, "25.12", "0.00"},
         // The salt's factor is 0: the amount is not a number and must not read as nothing.
-        {true, 25.12, NAN, 1.0, "25.12", "???"},
+        {true, 25.12, NAN, false, "25.12", "???"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.firstAmount);
@@ -167,7 +166,7 @@ TEST(RecipePage, AmountTextsThatCannotBeMeasured) {
         content.forceIonicStrength = c.force;
         content.firstReagent.amount = c.firstAmount;
         content.salt.amount = c.saltAmount;
-        content.volume = c.volume;
+        content.stocksExceedVolume = c.stocksExceedVolume;
         const Report page = recipePage(content);
         const int firstLine = yOf(page, "of 0.5000M sodium dihydrogenphosphate (NaH_2PO_4)", 410);
         const int saltLine = firstLine - 140;
@@ -190,13 +189,19 @@ TEST(RecipePage, WarningsStackAboveTheReminder) {
     RecipeContent content = phosphateRecipe();
     content.ionicStrengthTooHigh = true;
     content.lowForcingWarning = true;
+    content.stocksExceedVolume = true;
     const Report page = recipePage(content);
     const int k = -450 - 525;
-    EXPECT_EQ(yOf(page, "Warning: ionic strength of the solution is too high for thermodynamically reliable results!", 100),
+    EXPECT_EQ(yOf(page,
+                  "The stock solutions add up to more than 1 L: this buffer cannot be made from "
+                  "them.",
+                  100),
               k - 140);
-    EXPECT_EQ(yOf(page, "Forced ionic strength lower than original ionic strength of the buffer.", 100),
+    EXPECT_EQ(yOf(page, "Warning: ionic strength of the solution is too high for thermodynamically reliable results!", 100),
               k - 210);
-    const int l = k - 280;
+    EXPECT_EQ(yOf(page, "Forced ionic strength lower than original ionic strength of the buffer.", 100),
+              k - 280);
+    const int l = k - 350;
     EXPECT_EQ(yOf(page, "Remember to check and - if necessary - adjust pH of your buffer!", 100), l);
     EXPECT_EQ(yOf(page, "Buffer pH vs temperature plot:", 100), l - 190);
 }
@@ -326,6 +331,16 @@ TEST(RecipePage, CapacityPlotThenExpectedChanges) {
     EXPECT_EQ(yOf(page, "adding strong monoprotic base", 300), b - 390);
     EXPECT_EQ(yOf(page, "7.23", 755), b - 430);
     EXPECT_EQ(yOf(page, "???", 755), b - 510);
+}
+
+TEST(RecipePage, ACapacityThatIsNotAvailableHasNoMarkerAndReadsAsSuch) {
+    RecipeContent content = phosphateRecipe();
+    content.capacityCurve.assign(280, 0.02);
+    content.capacity = NAN;
+    const Report page = recipePage(content);
+    const std::vector<ReportDisc> discs = itemsOf<ReportDisc>(page);
+    ASSERT_EQ(discs.size(), 1u) << "only the temperature plot's marker";
+    EXPECT_TRUE(find(page, "at pH = 7.20 buffer capacity = ???"));
 }
 
 TEST(RecipePage, WithoutCapacityCurveTheChangesFollowTheTemperaturePlot) {
