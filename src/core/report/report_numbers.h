@@ -7,7 +7,7 @@ namespace solvara {
 // Numbers as the printed pages show them, whatever the C locale; a value that is not finite
 // reads "???" in each.
 
-// "%.2lf": 7.2 -> "7.20".
+// "%.2lf": 7.2 -> "7.20"; with an exponent from 1e9 on, as formatTwoDecimals.
 std::string twoDecimals(double value);
 // "%lg": six significant digits without trailing zeros, 25 -> "25", 0.0005 -> "0.0005",
 // 1.5e-05 -> "1.5e-05".
