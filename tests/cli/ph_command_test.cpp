@@ -2,7 +2,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "../core/database/temporary_folder.h"
 #include "cli_runner.h"
+#include "core/database/database_file.h"
 
 namespace solvara {
 namespace {
@@ -134,6 +136,24 @@ TEST(PhCommand, OptionsThatCannotActInTheChosenModeAreRefused) {
         {{"ph", "--reagent", "HCl:0.1", "--volume-mode", "half"}, "--volume-mode"},
     };
     for (const Case& c : cases) expectRefused(c.arguments, c.message);
+}
+
+TEST(PhCommand, AReagentNameHoldsColonsOnlyWhenTheDatabaseHasIt) {
+    testing::TemporaryFolder folder;
+    const std::string database = (folder.path() / "lab.dat").string();
+    const std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    Reagent renamed = *program->reagents.FindByName("acetic acid");
+    renamed.name = "stock: acetic acid";
+    ASSERT_TRUE(program->reagents.Add(renamed));
+    writeDatabaseFile(database, *program, "");
+
+    const auto known =
+        runCliWith({"--database", database, "ph", "--reagent", "stock: acetic acid:0.1", "--json"});
+    ASSERT_EQ(known.status, 0) << known.err;
+    EXPECT_EQ(nlohmann::json::parse(known.out)["reagents"][0]["formula"], "HAcetate");
+    // Elsewhere the second colon starts the concentration.
+    expectRefused({"--database", database, "ph", "--reagent", "acetic acid:x:5"},
+                  "--reagent \"acetic acid:x:5\": concentration \"x\" is not a number");
 }
 
 TEST(PhCommand, WithoutReagentsTheSolutionIsPureWater) {
