@@ -1,12 +1,12 @@
 #include "cli/buffer_command.h"
 
-#include <cmath>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "cli/buffer_document_output.h"
 #include "cli/cli_app.h"
+#include "cli/option_values.h"
 #include "cli/program_in_use.h"
 #include "cli/quantity_with_unit.h"
 #include "core/buffer/buffer_database.h"
@@ -53,33 +53,31 @@ const Buffer* findVariant(const BufferDatabase& buffers, const BufferArguments& 
     return variant;
 }
 
+// The quantity of a --concentration or --volume argument; none, after saying why on `err`,
+// when it is not a number in `range` with one of the units.
+std::optional<QuantityWithUnit> readQuantity(const std::string& text, const char* option,
+                                             const NumberRange& range, const char* baseUnit,
+                                             const char* thousandthUnit, std::ostream& err) {
+    const std::optional<QuantityWithUnit> quantity =
+        parseQuantityWithUnit(text, baseUnit, thousandthUnit);
+    if (quantity && range.contains(quantity->value)) return quantity;
+    err << option << ": \"" << text << "\" is not a number " << range.text() << " in " << baseUnit
+        << " or " << thousandthUnit << " (such as 25" << thousandthUnit << ")\n";
+    return std::nullopt;
+}
+
 // The design parameters of the arguments in the document; false after saying why on `err`.
 bool applyParameters(CSolvaraDoc& document, const BufferArguments& arguments, std::ostream& err) {
     const std::optional<QuantityWithUnit> concentration =
-        parseQuantityWithUnit(arguments.concentration, "M", "mM");
-    if (!concentration || concentration->value < 0.0) {
-        err << "--concentration takes a number of 0 or more with M or mM, such as 25mM\n";
-        return false;
-    }
-    const std::optional<QuantityWithUnit> volume = parseQuantityWithUnit(arguments.volume, "L", "mL");
-    if (!volume || volume->value <= 0.0) {
-        err << "--volume takes a number above 0 with L or mL, such as 500mL\n";
-        return false;
-    }
-    const auto inRange = [&err](double value, double low, double high, const char* option) {
-        if (value >= low && value <= high) return true;
-        err << option << " takes a value from " << low << " to " << high << '\n';
-        return false;
-    };
+        readQuantity(arguments.concentration, "--concentration", kNotNegative, "M", "mM", err);
+    if (!concentration) return false;
+    const std::optional<QuantityWithUnit> volume =
+        readQuantity(arguments.volume, "--volume", kAboveZero, "L", "mL", err);
+    if (!volume) return false;
     BufferPreparationInputs& inputs = document.inputs;
     inputs.pH = arguments.pH;
     if (arguments.temperature) inputs.temperature = *arguments.temperature;
     if (arguments.preparationTemperature) inputs.preparationTemperature = *arguments.preparationTemperature;
-    if (!inRange(inputs.pH, 0.0, 14.0, "--ph") ||
-        !inRange(inputs.temperature, 0.0, 100.0, "--temperature") ||
-        !inRange(inputs.preparationTemperature, 0.0, 100.0, "--prep-temperature")) {
-        return false;
-    }
     document.concentrationShown = concentration->value;
     document.concentrationUnit = concentration->unit;
     document.ConcentrationFromShown();
@@ -90,11 +88,7 @@ bool applyParameters(CSolvaraDoc& document, const BufferArguments& arguments, st
     document.SetForceIonicStrength(arguments.forcedIonicStrength.has_value());
     if (!arguments.forcedIonicStrength) {
         if (arguments.salt.empty()) return true;
-        err << "--salt needs --force-is\n";
-        return false;
-    }
-    if (!(*arguments.forcedIonicStrength >= 0.0) || !std::isfinite(*arguments.forcedIonicStrength)) {
-        err << "--force-is takes an ionic strength of 0 or more (mol/L)\n";
+        err << "--salt acts only with --force-is\n";
         return false;
     }
     inputs.ionicStrength = *arguments.forcedIonicStrength;
@@ -113,6 +107,10 @@ int runBuffer(const BufferArguments& arguments, const CommonOptions& options, st
               std::ostream& err) {
     const std::optional<BufferOutput> output = chooseBufferOutput(options.json, arguments.recipe, err);
     if (!output) return exitUsageOrFile;
+    if (options.digitsGiven && *output != BufferOutput::text) {
+        err << "--digits acts only on text output, not with --recipe\n";
+        return exitUsageOrFile;
+    }
     const std::optional<ProgramInUse> inUse = openProgramInUse(options, err);
     if (!inUse) return exitUsageOrFile;
     ProgramModel& program = *inUse->program;
@@ -136,24 +134,32 @@ void addBufferCommand(CLI::App& app, const CommonOptions& options, std::ostream&
                       std::ostream& err, std::function<int()>& command) {
     auto* sub = app.add_subcommand("buffer", "Amounts to mix for a buffer of the database");
     auto arguments = std::make_shared<BufferArguments>();
-    sub->add_option("--buffer", arguments->group, "The buffer group")->required();
-    sub->add_option("--variant", arguments->variant, "The variant (default: the group's default)");
-    sub->add_option("--ph", arguments->pH, "Wanted pH")->required();
+    sub->add_option("--buffer", arguments->group, "The buffer group")
+        ->required()
+        ->check(nonEmpty("a group name"));
+    sub->add_option("--variant", arguments->variant, "The variant (default: the group's default)")
+        ->check(nonEmpty("a variant name"));
+    sub->add_option("--ph", arguments->pH, "Wanted pH")->required()->check(numberIn(kPhValues));
     sub->add_option("--concentration", arguments->concentration,
                     "Total concentration of the main component, in M (default) or mM: 25mM")
         ->required();
     sub->add_option("--volume", arguments->volume, "Final volume, in L (default) or mL: 500mL")
         ->required();
     sub->add_option("--temperature", arguments->temperature,
-                    "Working temperature in degC (default: the program default)");
+                    "Working temperature in degC (default: the program default)")
+        ->check(numberIn(kTemperatures));
     sub->add_option("--prep-temperature", arguments->preparationTemperature,
-                    "Preparation temperature in degC (default: the program default)");
+                    "Preparation temperature in degC (default: the program default)")
+        ->check(numberIn(kTemperatures));
     sub->add_option("--force-is", arguments->forcedIonicStrength,
-                    "Ionic strength (mol/L) to reach with an inert salt");
+                    "Ionic strength (mol/L) to reach with an inert salt")
+        ->check(numberIn(kNotNegative));
     sub->add_option("--salt", arguments->salt,
-                    "The inert salt for --force-is (default: the database's default salt)");
+                    "The inert salt for --force-is (default: the database's default salt)")
+        ->check(nonEmpty("a salt name"));
     sub->add_flag("--recipe", arguments->recipe, "Print the recipe page as text");
-    sub->add_option("--save", arguments->save, "Write the design as a buffer document (.buf)");
+    sub->add_option("--save", arguments->save, "Write the design as a buffer document (.buf)")
+        ->check(nonEmpty("a file name"));
     sub->callback([&options, &out, &err, &command, arguments] {
         command = [&options, &out, &err, arguments] {
             return runBuffer(*arguments, options, out, err);

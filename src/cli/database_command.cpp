@@ -8,28 +8,33 @@
 #include <string>
 
 #include "cli/cli_app.h"
+#include "cli/option_values.h"
 #include "cli/program_in_use.h"
 #include "core/database/database_file.h"
+#include "core/text/windows1252.h"
 
 namespace solvara {
 namespace {
 
-int fail(const CommonOptions& options, std::ostream& out, std::ostream& err,
-         const std::string& reason) {
+int fail(std::ostream& err, const std::string& reason) {
     err << reason << '\n';
-    if (options.json) out << nlohmann::json{{"success", false}, {"error", reason}}.dump(2) << '\n';
     return exitUsageOrFile;
 }
 
 int check(const CommonOptions& options, const std::string& file, std::ostream& out,
           std::ostream& err) {
+    if (!options.database.empty()) {
+        return fail(err, "--database cannot act on database check, which reads FILE itself");
+    }
     const DatabaseFileContent content = readDatabaseFile(file);
-    if (content.program == nullptr) return fail(options, out, err, content.reason);
+    if (content.program == nullptr) return fail(err, content.reason);
     const ProgramModel& program = *content.program;
     const int moieties = std::max(0, program.elements.count() - ElementTable::kFirstMoiety);
+    // A file name is bytes; shown, it must be UTF-8.
+    const std::string shownFile = repairUtf8(file);
     const nlohmann::json result{
         {"success", true},
-        {"file", file},
+        {"file", shownFile},
         {"version", fileVersionText(content.version)},
         {"protected", !content.passwordDigest.value_or("").empty()},
         {"elements", program.elements.count()},
@@ -44,7 +49,7 @@ int check(const CommonOptions& options, const std::string& file, std::ostream& o
         out << result.dump(2) << '\n';
         return exitSuccess;
     }
-    out << "file:      " << file << '\n'
+    out << "file:      " << shownFile << '\n'
         << "version:   " << fileVersionText(content.version) << '\n'
         << "protected: " << (result["protected"].get<bool>() ? "yes" : "no") << '\n'
         << "elements:  " << program.elements.count() << " (" << moieties << " moieties)\n"
@@ -66,22 +71,20 @@ int save(const CommonOptions& options, const std::string& file, std::ostream& ou
     if (std::filesystem::exists(file, ignored)) {
         const std::string stored = ReadStoredDigest(file);
         if (stored == kUnreadableDigest)
-            return fail(options, out, err,
-                        file + " is not a readable database file; not replaced.");
+            return fail(err, file + " is not a readable database file; not replaced.");
         if (!stored.empty() && stored != inUse->passwordDigest) {
-            return fail(options, out, err,
-                        file + " is protected by another password; not replaced.");
+            return fail(err, file + " is protected by another password; not replaced.");
         }
     }
     try {
         writeDatabaseFile(file, *inUse->program, inUse->passwordDigest);
     } catch (const std::exception& error) {
-        return fail(options, out, err, file + " could not be written: " + error.what());
+        return fail(err, file + " could not be written: " + error.what());
     }
     if (options.json) {
-        out << nlohmann::json{{"success", true}, {"file", file}}.dump(2) << '\n';
+        out << nlohmann::json{{"success", true}, {"file", repairUtf8(file)}}.dump(2) << '\n';
     } else {
-        out << "saved the program database to " << file << '\n';
+        out << "saved the program database to " << repairUtf8(file) << '\n';
     }
     return exitSuccess;
 }
@@ -95,9 +98,12 @@ void addDatabaseCommand(CLI::App& app, const CommonOptions& options, std::ostrea
     const auto addAction = [&](const char* name, const char* description, auto action) {
         auto* actionCommand = sub->add_subcommand(name, description);
         auto file = std::make_shared<std::string>();
-        actionCommand->add_option("FILE", *file, "Database file")->required();
+        actionCommand->add_option("FILE", *file, "Database file")
+            ->required()
+            ->check(nonEmpty("a file name"));
         actionCommand->callback([&options, &out, &err, &command, file, action] {
             command = [&options, &out, &err, file, action] {
+                if (options.digitsGiven) return fail(err, "--digits cannot act on database files");
                 return action(options, *file, out, err);
             };
         });

@@ -54,9 +54,14 @@ nlohmann::json compositionJson(const ChemicalFormula& formula, const ElementTabl
     return counts;
 }
 
+constexpr const char* kCannotEvaluate =
+    "the formula cannot be evaluated (an unknown symbol or a malformed charge)";
+
 nlohmann::json formulaJson(const ChemicalFormula& formula, const ElementTable& table) {
     const auto utf8 = [](const std::string& text) { return windows1252ToUtf8(text); };
     return {
+        {"success", !formula.error()},
+        {"error", formula.error() ? nlohmann::json(kCannotEvaluate) : nlohmann::json(nullptr)},
         {"formula", utf8(formula.source())},
         {"composition", compositionJson(formula, table)},
         {"charge", formula.composition().charge()},
@@ -71,7 +76,6 @@ nlohmann::json formulaJson(const ChemicalFormula& formula, const ElementTable& t
         {"rtf", utf8(toRtf(formula))},
         {"forumCode", utf8(toForumCode(formula))},
         {"latex", utf8(toLatex(formula))},
-        {"error", formula.error()},
     };
 }
 
@@ -90,7 +94,7 @@ void printText(std::ostream& out, const nlohmann::json& result,
         return numbers.formatSignificant(value.get<double>(), 0) + " g/mol";
     };
     line("formula:            ", result["formula"].get<std::string>());
-    if (result["error"].get<bool>()) line("error:              ", "unknown symbol");
+    if (!result["success"].get<bool>()) line("error:              ", kCannotEvaluate);
     line("composition:        ", composition);
     line("charge:             ", std::to_string(result["charge"].get<int>()));
     line("molar mass:         ", grams(result["molarMass"]));
@@ -126,7 +130,9 @@ void addFormulaCommand(CLI::App& app, const CommonOptions& options, std::ostream
             } else {
                 printText(out, result, compositionEntries(formula, table), options.digits);
             }
-            return formula.error() ? exitCalculationFailed : exitSuccess;
+            if (!formula.error()) return exitSuccess;
+            err << kCannotEvaluate << '\n';
+            return exitCalculationFailed;
         };
     });
 }

@@ -3,56 +3,74 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "cli/option_values.h"
 #include "cli/ph_document_output.h"
 #include "cli/program_in_use.h"
 #include "core/database/program_model.h"
 #include "core/phcalc/ph_calculator_doc.h"
-#include "core/text/parse_number.h"
 #include "core/text/windows1252.h"
 
 namespace solvara {
 namespace {
 
 struct PhArguments {
-    std::vector<std::string> reagents;
+    std::vector<std::string> reagents;  // none: pure water
     double temperature = 25.0;
     std::string volumeMode = "ignore";
-    double finalVolume = 0.0;
+    std::optional<double> finalVolume;
     std::string ionicStrength = "calculate";
     bool csv = false;
     bool report = false;
     std::string save;  // a .phc file to write the document to
 };
 
-// "NAME_OR_FORMULA:CONC[:VOLUME]", split at its last one or two colons.
+// A --reagent argument: NAME_OR_FORMULA:CONC[:VOLUME].
 struct ReagentArgument {
     std::string nameOrFormula;  // Windows-1252
     double concentration = 0.0;
-    double volume = 0.0;
+    std::optional<double> volume;
 };
 
-std::optional<double> numberIn(const std::string& text) {
-    double value = 0.0;
-    if (text.empty() || !parseNumber(text, value)) return std::nullopt;
-    return value;
-}
-
-std::optional<ReagentArgument> parseReagentArgument(const std::string& argument) {
+// The argument split at its last one or two colons; none, with `problem` saying why, when it
+// is not a reagent argument. A name holds colons only when the database knows it so: otherwise
+// a second colon starts the concentration.
+std::optional<ReagentArgument> parseReagentArgument(std::string_view argument,
+                                                    const ReagentDatabase& reagents,
+                                                    std::string& problem) {
     const std::size_t last = argument.rfind(':');
-    if (last == std::string::npos || last == 0) return std::nullopt;
-    const std::optional<double> lastNumber = numberIn(argument.substr(last + 1));
-    if (!lastNumber) return std::nullopt;
-    const std::size_t previous = argument.rfind(':', last - 1);
-    if (previous != std::string::npos && previous > 0) {
-        if (const auto concentration = numberIn(argument.substr(previous + 1, last - previous - 1))) {
-            return ReagentArgument{utf8ToWindows1252(argument.substr(0, previous)), *concentration,
-                               *lastNumber};
-        }
+    if (last == std::string_view::npos || last == 0) {
+        problem = "expected NAME_OR_FORMULA:CONC[:VOLUME]";
+        return std::nullopt;
     }
-    return ReagentArgument{utf8ToWindows1252(argument.substr(0, last)), *lastNumber, 0.0};
+    std::size_t nameEnd = last;
+    std::string_view concentration = argument.substr(last + 1);
+    std::string_view volume;
+    const std::size_t previous = argument.rfind(':', last - 1);
+    if (previous != std::string_view::npos && previous > 0 &&
+        reagents.FindByName(utf8ToWindows1252(argument.substr(0, last))) == nullptr) {
+        nameEnd = previous;
+        volume = concentration;
+        concentration = argument.substr(previous + 1, last - previous - 1);
+    }
+    const auto read = [&problem](std::string_view number, const char* what) {
+        const std::optional<double> value = readNumber(number, kNotNegative, problem);
+        if (!value) problem = what + problem;
+        return value;
+    };
+    ReagentArgument reagent;
+    reagent.nameOrFormula = utf8ToWindows1252(argument.substr(0, nameEnd));
+    const std::optional<double> concentrationValue = read(concentration, "concentration ");
+    if (!concentrationValue) return std::nullopt;
+    reagent.concentration = *concentrationValue;
+    if (nameEnd != last) {
+        reagent.volume = read(volume, "volume ");
+        if (!reagent.volume) return std::nullopt;
+    }
+    return reagent;
 }
 
 // The reagent of that name in the database, else a new one with that formula.
@@ -65,32 +83,59 @@ ReagentpHCalculator makeRow(ProgramModel& program, const ReagentArgument& reagen
         row.setFormula(reagent.nameOrFormula, program.elements);
     }
     row.concentration = reagent.concentration;
-    row.volume = reagent.volume;
+    row.volume = reagent.volume.value_or(0.0);
     row.analyze(false);
     return row;
 }
 
+// The rows the --reagent arguments ask for; none, after saying why on `err`, when one is not a
+// row or gives a volume that the volume mode does not use.
+std::optional<std::vector<ReagentArgument>> readReagents(const PhArguments& arguments,
+                                                         const ReagentDatabase& reagents,
+                                                         std::ostream& err) {
+    std::vector<ReagentArgument> rows;
+    for (const std::string& argument : arguments.reagents) {
+        std::string problem;
+        std::optional<ReagentArgument> row = parseReagentArgument(argument, reagents, problem);
+        if (row && row->volume && arguments.volumeMode == "ignore") {
+            problem = "a volume acts only with --volume-mode sum or final";
+            row.reset();
+        }
+        if (!row) {
+            err << "--reagent \"" << argument << "\": " << problem << '\n';
+            return std::nullopt;
+        }
+        rows.push_back(*row);
+    }
+    return rows;
+}
+
 // Sets the modes of the solution from the arguments; an error text when they
-// are not understood.
+// are not understood or do not fit together.
 std::optional<std::string> applyModes(CpHCalculatorDoc& solution, const PhArguments& arguments) {
     solution.temperature = arguments.temperature;
+    if (arguments.finalVolume && arguments.volumeMode != "final") {
+        return "--final-volume acts only with --volume-mode final";
+    }
     if (arguments.volumeMode == "ignore") {
         solution.volumeMode = CpHCalculatorDoc::ignoreVolumes;
     } else if (arguments.volumeMode == "sum") {
         solution.volumeMode = CpHCalculatorDoc::sumVolumes;
     } else {
+        if (!arguments.finalVolume) return "--volume-mode final needs --final-volume";
         solution.volumeMode = CpHCalculatorDoc::finalVolume;
-        solution.solutionVolume = arguments.finalVolume;
+        solution.solutionVolume = *arguments.finalVolume;
     }
     if (arguments.ionicStrength == "calculate") {
         solution.ionicStrengthMode = CpHCalculatorDoc::calculateIonicStrength;
     } else if (arguments.ionicStrength == "ignore") {
         solution.ionicStrengthMode = CpHCalculatorDoc::ignoreIonicStrength;
     } else {
-        const std::optional<double> forced = numberIn(arguments.ionicStrength);
-        if (!forced || *forced < 0.0) {
-            return "--ionic-strength takes calculate, ignore or a value of 0 or more";
-        }
+        std::string problem;
+        const std::optional<double> forced =
+            readNumber(arguments.ionicStrength, kNotNegative, problem);
+        if (!forced)
+            return "--ionic-strength takes calculate, ignore or a value in mol/L: " + problem;
         solution.ionicStrengthMode = CpHCalculatorDoc::forceIonicStrength;
         solution.ionicStrength = *forced;
     }
@@ -102,6 +147,10 @@ int runPh(const PhArguments& arguments, const CommonOptions& options, std::ostre
     const std::optional<PhOutput> output =
         choosePhOutput(options.json, arguments.csv, arguments.report, err);
     if (!output) return exitUsageOrFile;
+    if (options.digitsGiven && *output != PhOutput::text) {
+        err << "--digits acts only on text output, not with --csv or --report\n";
+        return exitUsageOrFile;
+    }
     const std::optional<ProgramInUse> inUse = openProgramInUse(options, err);
     if (!inUse) return exitUsageOrFile;
     ProgramModel* program = inUse->program.get();
@@ -110,15 +159,12 @@ int runPh(const PhArguments& arguments, const CommonOptions& options, std::ostre
         err << *problem << '\n';
         return exitUsageOrFile;
     }
-    for (const std::string& argument : arguments.reagents) {
-        const std::optional<ReagentArgument> reagent = parseReagentArgument(argument);
-        if (!reagent) {
-            err << "--reagent \"" << argument << "\" is not NAME_OR_FORMULA:CONC[:VOLUME]\n";
-            return exitUsageOrFile;
-        }
-        document.addReagent(makeRow(*program, *reagent));
-    }
-    // The rows given replace the empty row a new document starts with.
+    const std::optional<std::vector<ReagentArgument>> rows =
+        readReagents(arguments, program->reagents, err);
+    if (!rows) return exitUsageOrFile;
+    for (const ReagentArgument& row : *rows) document.addReagent(makeRow(*program, row));
+    // The rows given replace the empty row a new document starts with; without any, the
+    // solution is pure water.
     document.removeReagent(0);
 
     const int status = printPhResults(document, *output, options.digits, out, err);
@@ -136,18 +182,21 @@ void addPhCommand(CLI::App& app, const CommonOptions& options, std::ostream& out
     auto arguments = std::make_shared<PhArguments>();
     sub->add_option("--reagent", arguments->reagents,
                     "NAME_OR_FORMULA:CONC_M[:VOLUME_mL], a reagent of the database by name or "
-                    "any formula")
-        ->required();
-    sub->add_option("--temperature", arguments->temperature, "Temperature in degC (default 25)");
+                    "any formula (none: pure water)");
+    sub->add_option("--temperature", arguments->temperature, "Temperature in degC (default 25)")
+        ->check(numberIn(kTemperatures));
     sub->add_option("--volume-mode", arguments->volumeMode, "ignore, sum or final")
         ->check(CLI::IsMember({"ignore", "sum", "final"}));
-    sub->add_option("--final-volume", arguments->finalVolume, "Final volume in mL (mode final)");
+    sub->add_option("--final-volume", arguments->finalVolume, "Final volume in mL (mode final)")
+        ->check(numberIn(kAboveZero));
     sub->add_option("--ionic-strength", arguments->ionicStrength,
                     "calculate, ignore, or a value in mol/L to force");
     sub->add_flag("--csv", arguments->csv,
                   "Print the results as the CSV export writes them (Windows-1252, CR LF)");
     sub->add_flag("--report", arguments->report, "Print the calculation details report as text");
-    sub->add_option("--save", arguments->save, "Write the solution as a pH calculator document (.phc)");
+    sub->add_option("--save", arguments->save,
+                    "Write the solution as a pH calculator document (.phc)")
+        ->check(nonEmpty("a file name"));
     sub->callback([&options, &out, &err, &command, arguments] {
         command = [&options, &out, &err, arguments] { return runPh(*arguments, options, out, err); };
     });

@@ -1,7 +1,5 @@
 #include "cli/quantity_with_unit.h"
 
-#include <cmath>
-
 #include "core/text/parse_number.h"
 
 namespace solvara {
@@ -17,9 +15,10 @@ std::optional<QuantityWithUnit> parseQuantityWithUnit(std::string_view text,
     } else if (text.ends_with(baseUnit)) {
         number.remove_suffix(baseUnit.size());
     }
-    // parseNumber takes an empty text, "-" and "." for 0, which a command line must not.
-    if (number.find_first_of("0123456789") == std::string_view::npos) return std::nullopt;
-    if (!parseNumber(number, quantity.value) || !std::isfinite(quantity.value)) return std::nullopt;
+    number = number.substr(0, number.find_last_not_of(" \t") + 1);
+    const std::optional<double> value = parseStrictNumber(number);
+    if (!value) return std::nullopt;
+    quantity.value = *value;
     return quantity;
 }
 

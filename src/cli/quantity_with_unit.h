@@ -12,8 +12,9 @@ struct QuantityWithUnit {
     std::int32_t unit = 0;  // 0: the base unit (also without a unit), 1: its thousandth
 };
 
-// Reads "NUMBER[UNIT]" where UNIT is `baseUnit` or `thousandthUnit` (exact case, blanks
-// allowed before it). None when the text is not such a quantity or the number is not finite.
+// Reads "NUMBER[UNIT]" where NUMBER is in plain decimal notation and UNIT is `baseUnit` or
+// `thousandthUnit` (exact case, blanks allowed before it). None when the text is not such a
+// quantity.
 std::optional<QuantityWithUnit> parseQuantityWithUnit(std::string_view text,
                                                       std::string_view baseUnit,
                                                       std::string_view thousandthUnit);

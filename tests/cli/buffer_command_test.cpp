@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
 
 #include "../core/database/temporary_folder.h"
@@ -117,12 +118,69 @@ TEST(BufferCommand, BadUsageIsRefused) {
         with(kPhosphate, {"--force-is", "0.1", "--salt", "no such salt"}),
         with(kPhosphate, {"--force-is", "-0.1"}),
         with(kPhosphate, {"--json", "--recipe"}),
+        with(kPhosphate, {"--recipe", "--digits", "6"}),
+        with(kPhosphate, {"--variant", ""}),
+        with(kPhosphate, {"--force-is", "0.1", "--salt", ""}),
+        with(kPhosphate, {"--save", ""}),
         {"buffer", "--ph", "7", "--concentration", "1", "--volume", "1"},
     };
     for (const auto& arguments : cases) {
         const auto result = runCliWith(arguments);
         EXPECT_EQ(result.status, 2) << arguments[2] << " " << result.out;
         EXPECT_FALSE(result.err.empty());
+    }
+}
+
+// The phosphate buffer with `option` set to `value`.
+std::vector<std::string> withOption(const std::string& option, const std::string& value) {
+    std::vector<std::string> arguments = kPhosphate;
+    const auto given = std::find(arguments.begin(), arguments.end(), option);
+    if (given == arguments.end()) return with(arguments, {option, value});
+    *(given + 1) = value;
+    return arguments;
+}
+
+TEST(BufferCommand, NumbersAreReadStrictlyAndWithinTheirRanges) {
+    const char* const options[] = {"--ph",          "--concentration",    "--volume",
+                                   "--temperature", "--prep-temperature", "--force-is"};
+    const char* const notNumbers[] = {"",    " ",  "-",   ".",    "???",   "0x10", "inf",
+                                      "nan", "5x", "1,5", "2.5e", "1e400", "mM5"};
+    for (const char* option : options) {
+        for (const char* text : notNumbers) {
+            SCOPED_TRACE(std::string(option) + " " + text);
+            const auto result = runCliWith(withOption(option, text));
+            EXPECT_EQ(result.status, 2);
+            EXPECT_NE(result.err.find(option), std::string::npos) << result.err;
+        }
+    }
+    const std::pair<const char*, const char*> outOfRange[] = {
+        {"--ph", "-0.1"},           {"--concentration", "-1mM"},  {"--volume", "0mL"},
+        {"--temperature", "100.1"}, {"--prep-temperature", "-1"}, {"--force-is", "-0.1"},
+    };
+    for (const auto& [option, value] : outOfRange) {
+        const auto result = runCliWith(withOption(option, value));
+        EXPECT_EQ(result.status, 2) << option;
+        EXPECT_NE(result.err.find(std::string(option) + ": \"" + value + "\" is not a number"),
+                  std::string::npos)
+            << result.err;
+    }
+    EXPECT_EQ(runCliWith(withOption("--volume", "0.5 L")).status, 0);
+}
+
+TEST(BufferCommand, HugeAmountsAreShownWithAnExponent) {
+    for (const bool recipe : {false, true}) {
+        auto arguments = withOption("--volume", "1e300");
+        if (recipe) arguments.push_back("--recipe");
+        const auto result = runCliWith(arguments);
+        ASSERT_EQ(result.status, 0) << result.err;
+        EXPECT_NE(result.out.find("1.67e+301 mL"), std::string::npos) << result.out;
+        std::size_t longestRun = 0;
+        std::size_t run = 0;
+        for (const char c : result.out) {
+            run = c >= '0' && c <= '9' ? run + 1 : 0;
+            longestRun = std::max(longestRun, run);
+        }
+        EXPECT_LT(longestRun, 12u) << result.out;
     }
 }
 
@@ -169,8 +227,10 @@ TEST(BufferCommand, DamagedOrMisusedBufferDocumentsAreRefused) {
 
     const auto result = runCliWith({"open", truncated, "--json"});
     EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.err, "Attempted to access " + truncated + " past its end.\n");
-    EXPECT_TRUE(result.out.empty());
+    const std::string reason = "Attempted to access " + truncated + " past its end.";
+    EXPECT_EQ(result.err, reason + "\n");
+    EXPECT_EQ(nlohmann::json::parse(result.out),
+              (nlohmann::json{{"success", false}, {"error", reason}}));
 
     EXPECT_EQ(runCliWith({"open", file, "--csv"}).status, 2);
     EXPECT_EQ(runCliWith({"open", (folder.path() / "missing.buf").string()}).status, 2);

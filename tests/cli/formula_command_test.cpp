@@ -22,7 +22,8 @@ TEST(FormulaCommand, JsonGivesCompositionMassesAndExports) {
     EXPECT_EQ(json["html"], "2Na<sup>+</sup>,HPO<sub>4</sub><sup>2-</sup>");
     EXPECT_EQ(json["forumCode"], "2Na[sup]+[/sup],HPO[sub]4[/sub][sup]2-[/sup]");
     EXPECT_EQ(json["latex"], "\\textrm{2Na}^{+}\\textrm{,HPO}_{4}^{2-}");
-    EXPECT_EQ(json["error"], false);
+    EXPECT_EQ(json["success"], true);
+    EXPECT_TRUE(json["error"].is_null());
 }
 
 TEST(FormulaCommand, StarterMoietiesAreKnownAndSortedFormulaPutsCarbonFirst) {
@@ -40,7 +41,9 @@ TEST(FormulaCommand, UnknownSymbolIsReportedWithExitStatusOne) {
     const auto result = runCliWith({"formula", "Xx_2", "--json"});
     EXPECT_EQ(result.status, 1);
     const auto json = nlohmann::json::parse(result.out);
-    EXPECT_EQ(json["error"], true);
+    EXPECT_EQ(json["success"], false);
+    EXPECT_EQ(json["error"],
+              "the formula cannot be evaluated (an unknown symbol or a malformed charge)");
     EXPECT_EQ(json["molarMass"], 0.0);
 }
 

@@ -93,8 +93,8 @@ TEST_F(OpenCommand, UnreadableFilesAndBadUsageExitWithTwoAndSayWhy) {
 
 TEST_F(OpenCommand, ADocumentThatCannotBeCalculatedIsStillSavedAndExitsWithOne) {
     const std::string file = path("no-volume.phc");
-    const auto saved = runCliWith({"ph", "--reagent", "HCl:0.1:5", "--volume-mode", "final",
-                                   "--save", file});
+    const auto saved =
+        runCliWith({"ph", "--reagent", "HCl:0.1", "--volume-mode", "sum", "--save", file});
     EXPECT_EQ(saved.status, 1);
     const auto opened = runCliWith({"open", file, "--json"});
     EXPECT_EQ(opened.status, 1);

@@ -11,7 +11,7 @@ namespace solvara {
 
 std::string amountText(double amount) {
     if (!std::isfinite(amount) || !(amount > 0.0)) return {};
-    if (amount >= 1.0) return formatMessage("%.2lf", {amount});
+    if (amount >= 1.0) return formatTwoDecimals(amount);
     constexpr int kDigits = 4;
     return CFloatNumbersString(kDigits).formatSignificant(amount, kDigits);
 }

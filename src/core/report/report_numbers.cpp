@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "core/text/float_numbers_string.h"
-#include "core/text/message_format.h"
 
 namespace solvara {
 namespace {
@@ -14,10 +13,7 @@ constexpr const char* kNotANumber = "???";
 
 }  // namespace
 
-std::string twoDecimals(double value) {
-    if (!std::isfinite(value)) return kNotANumber;
-    return formatMessage("%.2lf", {value});
-}
+std::string twoDecimals(double value) { return formatTwoDecimals(value); }
 
 std::string threeDecimals(double value) {
     if (!std::isfinite(value)) return kNotANumber;

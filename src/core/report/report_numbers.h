@@ -7,7 +7,7 @@ namespace solvara {
 // Numbers as the printed pages show them, whatever the C locale; a value that is not finite
 // reads "???" in each.
 
-// "%.2lf": 7.2 -> "7.20".
+// "%.2lf": 7.2 -> "7.20"; with an exponent from 1e9 on, as formatTwoDecimals.
 std::string twoDecimals(double value);
 // "%.3lf": 13.997 -> "13.997".
 std::string threeDecimals(double value);

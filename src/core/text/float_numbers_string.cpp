@@ -18,7 +18,7 @@ int clampDigits(int digits) { return std::clamp(digits, 1, kMaxDigits); }
 // the program runs in: '.' as the decimal point, and for %e and %g an
 // exponent of at least two digits.
 std::string toChars(double value, std::chars_format format, int precision) {
-    // Enough for every call below: |value| <= 1000 in fixed notation and at
+    // Enough for every call below: |value| < 1e9 in fixed notation and at
     // most 17 significant digits otherwise.
     std::array<char, 64> buffer{};
     const auto result =
@@ -82,6 +82,14 @@ int significantDigits(std::string_view text) {
     text = text.substr(0, text.find_first_of("eE"));
     return static_cast<int>(
         std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }));
+}
+
+std::string formatTwoDecimals(double value) {
+    if (!std::isfinite(value)) return "???";
+    constexpr double kLongestFixed = 1e9;
+    const auto format =
+        std::fabs(value) < kLongestFixed ? std::chars_format::fixed : std::chars_format::scientific;
+    return toChars(value, format, 2);
 }
 
 CFloatNumbersString::CFloatNumbersString(int displayDigits)

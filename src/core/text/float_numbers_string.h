@@ -10,6 +10,11 @@ namespace solvara {
 // "0.00120" has 3, "-12.50" has 4, "1e-3" has 1 and "0" has 0.
 int significantDigits(std::string_view text);
 
+// Two decimals as "%.2lf" writes them in the "C" locale ("12.50"), while the value is below
+// 1e9 in size; a larger one, which would spell out every digit, gets an exponent instead
+// ("1.25e+12"). A value that is not finite reads "???".
+std::string formatTwoDecimals(double value);
+
 // How every floating-point quantity is shown to the user. The text always
 // uses '.' and exponents of at least two digits (1.5e-05), whatever the C
 // locale, and a value that is not finite reads "???".

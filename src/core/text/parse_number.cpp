@@ -45,6 +45,18 @@ std::size_t decimalNumberLength(std::string_view text) {
     return length;
 }
 
+// The value of a plain decimal number; none when a double cannot hold it.
+std::optional<double> decimalValue(std::string_view number) {
+    // from_chars takes no leading '+', and reports a value beyond the range
+    // of a double as an error rather than as infinity or zero.
+    const char* first = number.data() + (number[0] == '+' ? 1 : 0);
+    const char* last = number.data() + number.size();
+    double parsed = 0;
+    const auto result = std::from_chars(first, last, parsed);
+    if (result.ec != std::errc{} || result.ptr != last) return std::nullopt;
+    return parsed;
+}
+
 }  // namespace
 
 bool parseNumber(std::string_view text, double& value) {
@@ -64,15 +76,15 @@ bool parseNumber(std::string_view text, double& value) {
     const std::size_t length = decimalNumberLength(number);
     if (length == 0 || !skipBlanks(std::string_view(number).substr(length)).empty()) return false;
 
-    // from_chars takes no leading '+', and reports a value beyond the range
-    // of a double as an error rather than as infinity or zero.
-    const char* first = number.data() + (number[0] == '+' ? 1 : 0);
-    const char* last = number.data() + length;
-    double parsed = 0;
-    const auto result = std::from_chars(first, last, parsed);
-    if (result.ec != std::errc{} || result.ptr != last) return false;
-    value = parsed;
+    const std::optional<double> parsed = decimalValue(std::string_view(number).substr(0, length));
+    if (!parsed) return false;
+    value = *parsed;
     return true;
+}
+
+std::optional<double> parseStrictNumber(std::string_view text) {
+    if (text.empty() || decimalNumberLength(text) != text.size()) return std::nullopt;
+    return decimalValue(text);
 }
 
 }  // namespace solvara

@@ -96,6 +96,23 @@ std::string windows1252ToUtf8(std::string_view text) {
     return out;
 }
 
+std::string repairUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    char32_t codePoint = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t length = decodeUtf8(text, pos, codePoint);
+        if (length == 0) {
+            appendUtf8(out, windows1252ToUnicode(static_cast<unsigned char>(text[pos])));
+            ++pos;
+        } else {
+            out.append(text.substr(pos, length));
+            pos += length;
+        }
+    }
+    return out;
+}
+
 std::string utf16ToWindows1252(std::u16string_view text) {
     const auto isHighSurrogate = [](char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; };
     const auto isLowSurrogate = [](char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; };

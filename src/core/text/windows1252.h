@@ -22,6 +22,11 @@ std::string windows1252ToUtf8(std::string_view text);
 // A surrogate pair or a lone surrogate becomes one '?'.
 std::string utf16ToWindows1252(std::u16string_view text);
 
+// Text from outside that should be UTF-8 but need not be (a file name, an
+// argument): valid UTF-8 sequences are kept, and every other byte is read as
+// the Windows-1252 character it stands for, so the result is always UTF-8.
+std::string repairUtf8(std::string_view text);
+
 // Text that is not valid UTF-8 is taken as Windows-1252 already; a code point
 // the code page cannot show becomes '?'.
 std::string utf8ToWindows1252(std::string_view text);

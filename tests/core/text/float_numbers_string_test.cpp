@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -99,6 +100,15 @@ struct DigitsCase {
     const char* text;
     int expected;
 };
+
+TEST(FormatTwoDecimals, KeepsTwoDecimalsUntilTheDigitsWouldRunOn) {
+    EXPECT_EQ(formatTwoDecimals(7.2), "7.20");
+    EXPECT_EQ(formatTwoDecimals(-0.001), "-0.00");
+    EXPECT_EQ(formatTwoDecimals(999999999.994), "999999999.99");
+    EXPECT_EQ(formatTwoDecimals(1e9), "1.00e+09");
+    EXPECT_EQ(formatTwoDecimals(-2.5e300), "-2.50e+300");
+    EXPECT_EQ(formatTwoDecimals(std::nan("")), "???");
+}
 
 TEST(SignificantDigits, CountsDigitsAfterLeadingZeros) {
     const DigitsCase cases[] = {

@@ -85,5 +85,27 @@ TEST(ParseNumber, ReadsBackEveryDigitOfTheDisplay) {
     }
 }
 
+TEST(ParseStrictNumber, ReadsPlainDecimalNotation) {
+    const AcceptedCase cases[] = {
+        {"0", 0},    {"12", 12}, {"-12.5", -12.5},    {"+3", 3},
+        {".5", 0.5}, {"5.", 5},  {"1.5e-05", 1.5e-5}, {"2E3", 2000},
+    };
+    for (const AcceptedCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(parseStrictNumber(c.text), c.expected);
+    }
+}
+
+TEST(ParseStrictNumber, RefusesWhatTheLenientReaderForgives) {
+    const char* const cases[] = {
+        "",    " ",    "-",     ".",   "???", "+",    " 7",    "7 ",   "0,5", "2.5e",
+        "1e-", "0x10", "0X1p3", "inf", "nan", "-inf", "1e400", "25mM", "1 2", "--5",
+    };
+    for (const char* text : cases) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(parseStrictNumber(text), std::nullopt);
+    }
+}
+
 }  // namespace
 }  // namespace solvara

@@ -24,5 +24,13 @@ TEST(Windows1252, TextThatIsNotUtf8IsTakenAsWindows1252) {
     EXPECT_EQ(utf8ToWindows1252("\xC0\xAF"), "\xC0\xAF");  // overlong form
 }
 
+TEST(Windows1252, RepairKeepsUtf8AndReadsStrayBytesAsWindows1252) {
+    EXPECT_EQ(repairUtf8("25 \xC2\xB0"), "25 \xC2\xB0");
+    EXPECT_EQ(repairUtf8("\xFF.dat"), "\xC3\xBF.dat");
+    // A stray byte among valid sequences leaves the valid ones alone.
+    EXPECT_EQ(repairUtf8("\xC2\xB0\x80\xC2"), "\xC2\xB0\xE2\x82\xAC\xC3\x82");
+    EXPECT_EQ(repairUtf8("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xE2\x82\xAC");  // a surrogate
+}
+
 }  // namespace
 }  // namespace solvara
