@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/database/file_error.h"
 #include "temporary_folder.h"
 
 namespace solvara {
@@ -26,7 +27,7 @@ TEST(UnreadableFileBackup, MovesTheFileToTheFirstFreeNameBesideIt) {
 TEST(UnreadableFileBackup, AFileThatCannotBeMovedIsAnError) {
     testing::TemporaryFolder folder;
     EXPECT_THROW(moveUnreadableFileAside(folder.path() / "missing.dat"),
-                 std::filesystem::filesystem_error);
+                 FileError);
 }
 
 }  // namespace
