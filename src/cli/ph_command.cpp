@@ -8,6 +8,7 @@
 #include "cli/cli_app.h"
 #include "cli/ph_document_output.h"
 #include "cli/program_in_use.h"
+#include "cli/save_file_check.h"
 #include "core/database/program_model.h"
 #include "core/phcalc/ph_calculator_doc.h"
 #include "core/text/parse_number.h"
@@ -102,6 +103,9 @@ int runPh(const PhArguments& arguments, const CommonOptions& options, std::ostre
     const std::optional<PhOutput> output =
         choosePhOutput(options.json, arguments.csv, arguments.report, err);
     if (!output) return exitUsageOrFile;
+    if (!acceptSaveFile(DocumentKind::pHCalculation, arguments.save, options, out, err)) {
+        return exitUsageOrFile;
+    }
     const std::optional<ProgramInUse> inUse = openProgramInUse(options, err);
     if (!inUse) return exitUsageOrFile;
     ProgramModel* program = inUse->program.get();

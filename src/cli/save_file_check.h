@@ -1,0 +1,17 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "cli/cli_options.h"
+#include "core/document/document_kind.h"
+
+namespace solvara {
+
+// Refuses a --save file whose extension does not fit the document, as bad usage and before
+// anything is calculated or printed: the reason goes to `err` and, with --json, also to `out`
+// as {"success": false, "error": ...}. True when `file` may be used or is empty (no saving).
+bool acceptSaveFile(DocumentKind kind, const std::string& file, const CommonOptions& options,
+                    std::ostream& out, std::ostream& err);
+
+}  // namespace solvara
