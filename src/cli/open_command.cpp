@@ -26,8 +26,10 @@ int runOpen(const OpenArguments& arguments, const CommonOptions& options, std::o
     }
     if (!acceptSaveFile(kind, arguments.save, options, out, err)) return exitUsageOrFile;
     switch (kind) {
-        case DocumentKind::pHCalculation: return openPhDocument(arguments, options, out, err);
-        case DocumentKind::bufferDesign: return openBufferDocument(arguments, options, out, err);
+        case DocumentKind::pHCalculation:
+            return openPhDocument(arguments, options, out, err);
+        case DocumentKind::bufferDesign:
+            return openBufferDocument(arguments, options, out, err);
     }
     return exitUsageOrFile;
 }

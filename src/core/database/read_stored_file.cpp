@@ -1,7 +1,6 @@
 #include "core/database/read_stored_file.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 
 #include "core/database/file_descriptor.h"
 #include "core/database/file_error.h"
@@ -11,12 +10,7 @@ namespace solvara {
 std::string readStoredFile(const std::filesystem::path& path) {
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!file.isOpen()) throw FileError(FileAction::open, path, lastSystemError());
-    struct stat status {};
-    if (::fstat(file.get(), &status) != 0) throw FileError(FileAction::open, path, lastSystemError());
-    // A folder opens for reading; only reading it fails.
-    if (S_ISDIR(status.st_mode)) {
-        throw FileError(FileAction::open, path, std::make_error_code(std::errc::is_a_directory));
-    }
+    // A folder opens for reading too; reading it fails with "is a folder".
     std::string bytes;
     if (const std::error_code error = readAll(file.get(), bytes)) {
         throw FileError(FileAction::open, path, error);

@@ -1,7 +1,6 @@
 #include "core/document/document_file.h"
 
 #include <exception>
-#include <optional>
 #include <sstream>
 
 #include "core/database/archive.h"
@@ -47,19 +46,14 @@ void readDocumentRecord(std::istream& in, const std::string& fileName, ProgramMo
 void readDocumentFile(const std::filesystem::path& path, DocumentKind kind, ProgramModel& program,
                       COrvaneDocument& document) {
     const std::string bytes = storedDocument(path);
-    std::istringstream in(bytes);
-    try {
-        readDocumentRecord(in, path.string(), program, document);
-    } catch (const DocumentReadError&) {
-        // Only a file that does not read is taken for the other kind: the content decides
-        // nothing for a file that reads.
-        const std::optional<DocumentKind> content = documentKindOfContent(bytes);
-        if (content && *content != kind) {
-            refuse(path, "is a " + std::string(documentKindName(*content)) + ", not a " +
-                             std::string(documentKindName(kind)));
-        }
-        throw;
+    // The records are lenient enough that the start of one kind can read as the other: the
+    // content decides first.
+    if (const auto content = documentKindOfContent(bytes); content && *content != kind) {
+        refuse(path, "is a " + std::string(documentKindName(*content)) + ", not a " +
+                         std::string(documentKindName(kind)));
     }
+    std::istringstream in(bytes);
+    readDocumentRecord(in, path.string(), program, document);
 }
 
 DocumentKind documentKindOfFile(const std::filesystem::path& path) {
