@@ -196,6 +196,31 @@ TEST(DatabaseFile, DamagedFilesFailWithTheirReason) {
     }
 }
 
+TEST(DatabaseFile, FilesThatCannotBeOpenedSayWhyAndAMissingOneIsToldApart) {
+    testing::TemporaryFolder folder;
+    const auto path = [&folder](const char* name) { return folder.path() / name; };
+    std::filesystem::create_directory(path("folder.dat"));
+    testing::writeFile(path("empty.dat"), "");
+    std::filesystem::create_symlink("missing.dat", path("dangling.dat"));
+    struct Case {
+        std::filesystem::path file;
+        DatabaseReadFailure failure;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {path("missing.dat"), DatabaseReadFailure::missing, "no such file"},
+        {path("dangling.dat"), DatabaseReadFailure::missing, "no such file"},
+        {path("folder.dat"), DatabaseReadFailure::cannotOpen, "is a folder"},
+        {path("empty.dat"), DatabaseReadFailure::cannotOpen, "is empty"},
+    };
+    for (const Case& c : cases) {
+        const DatabaseFileContent content = readDatabaseFile(c.file);
+        EXPECT_EQ(content.program, nullptr) << c.file;
+        EXPECT_EQ(content.failure, c.failure) << c.file;
+        EXPECT_EQ(content.reason, c.file.string() + ": cannot be opened: " + c.reason + ".");
+    }
+}
+
 TEST(DatabaseFile, EveryTruncationFailsCleanly) {
     const std::string good = mixedVersionFile();
     for (std::size_t size = 0; size < good.size(); size += 5) {
