@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <optional>
 #include <random>
@@ -27,10 +28,8 @@ bool inGroup(gid_t group) {
     if (count <= 0) return false;
     std::vector<gid_t> groups(static_cast<std::size_t>(count));
     const int listed = ::getgroups(count, groups.data());
-    for (int i = 0; i < listed; ++i) {
-        if (groups[static_cast<std::size_t>(i)] == group) return true;
-    }
-    return false;
+    groups.resize(static_cast<std::size_t>(std::max(listed, 0)));
+    return std::find(groups.begin(), groups.end(), group) != groups.end();
 }
 
 // The write bit that applies to this process, as the kernel chooses it. Root, whom no bit
