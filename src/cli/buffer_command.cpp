@@ -9,6 +9,7 @@
 #include "cli/option_values.h"
 #include "cli/program_in_use.h"
 #include "cli/quantity_with_unit.h"
+#include "cli/save_file_check.h"
 #include "core/buffer/buffer_database.h"
 #include "core/buffer/solvara_doc.h"
 #include "core/database/program_model.h"
@@ -107,6 +108,9 @@ int runBuffer(const BufferArguments& arguments, const CommonOptions& options, st
               std::ostream& err) {
     const std::optional<BufferOutput> output = chooseBufferOutput(options.json, arguments.recipe, err);
     if (!output) return exitUsageOrFile;
+    if (!acceptSaveFile(DocumentKind::bufferDesign, arguments.save, err)) {
+        return exitUsageOrFile;
+    }
     if (options.digitsGiven && *output != BufferOutput::text) {
         err << "--digits acts only on text output, not with --recipe\n";
         return exitUsageOrFile;

@@ -239,7 +239,7 @@ bool saveBufferDocument(CSolvaraDoc& document, const std::filesystem::path& path
     try {
         writeBufferDocumentFile(document, path);
     } catch (const std::exception& error) {
-        err << path.string() << ": cannot be written (" << error.what() << ")\n";
+        err << error.what() << '\n';  // it names the file
         return false;
     }
     return true;

@@ -79,7 +79,7 @@ int save(const CommonOptions& options, const std::string& file, std::ostream& ou
     try {
         writeDatabaseFile(file, *inUse->program, inUse->passwordDigest);
     } catch (const std::exception& error) {
-        return fail(err, file + " could not be written: " + error.what());
+        return fail(err, error.what());  // it names the file
     }
     if (options.json) {
         out << nlohmann::json{{"success", true}, {"file", repairUtf8(file)}}.dump(2) << '\n';

@@ -7,8 +7,8 @@
 
 namespace solvara {
 
-// "open FILE.buf": reads a buffer document, recalculates it and prints it like "buffer" does,
-// or its recipe; --save writes it back.
+// "open FILE" of a buffer design: reads the document, recalculates it and prints it like
+// "buffer" does, or its recipe; --save writes it back.
 int openBufferDocument(const OpenArguments& arguments, const CommonOptions& options,
                        std::ostream& out, std::ostream& err);
 

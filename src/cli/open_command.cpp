@@ -1,52 +1,36 @@
 #include "cli/open_command.h"
 
-#include <algorithm>
-#include <filesystem>
 #include <memory>
-#include <string>
-#include <string_view>
 
 #include "cli/cli_app.h"
 #include "cli/open_arguments.h"
 #include "cli/open_buffer_document.h"
 #include "cli/open_ph_document.h"
+#include "cli/save_file_check.h"
+#include "core/document/document_file.h"
+#include "core/document/document_read_error.h"
 
 namespace solvara {
 namespace {
 
-using DocumentOpener = int (*)(const OpenArguments&, const CommonOptions&, std::ostream&,
-                               std::ostream&);
-
-// A kind of document "open" reads, known by the extension of its file.
-struct DocumentKind {
-    std::string_view extension;  // lower case, with the dot
-    DocumentOpener open;
-};
-
-constexpr DocumentKind kDocumentKinds[] = {
-    {".phc", &openPhDocument},
-    {".buf", &openBufferDocument},
-};
-
-std::string lowerCaseExtension(const std::string& file) {
-    std::string extension = std::filesystem::path(file).extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(), [](unsigned char c) {
-        return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    });
-    return extension;
-}
-
+// The document is opened as what its content is; its extension decides only for a file whose
+// start matches neither kind.
 int runOpen(const OpenArguments& arguments, const CommonOptions& options, std::ostream& out,
             std::ostream& err) {
-    const std::string extension = lowerCaseExtension(arguments.file);
-    for (const DocumentKind& kind : kDocumentKinds) {
-        if (kind.extension == extension) return kind.open(arguments, options, out, err);
+    DocumentKind kind = DocumentKind::pHCalculation;
+    try {
+        kind = documentKindOfFile(arguments.file);
+    } catch (const DocumentReadError& error) {
+        err << error.what() << '\n';
+        return exitUsageOrFile;
     }
-    err << arguments.file << ": not a kind of document solvara-cli opens (";
-    for (const DocumentKind& kind : kDocumentKinds) {
-        err << (&kind == kDocumentKinds ? "" : ", ") << kind.extension;
+    if (!acceptSaveFile(kind, arguments.save, err)) return exitUsageOrFile;
+    switch (kind) {
+        case DocumentKind::pHCalculation:
+            return openPhDocument(arguments, options, out, err);
+        case DocumentKind::bufferDesign:
+            return openBufferDocument(arguments, options, out, err);
     }
-    err << ").\n";
     return exitUsageOrFile;
 }
 

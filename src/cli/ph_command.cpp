@@ -10,6 +10,7 @@
 #include "cli/option_values.h"
 #include "cli/ph_document_output.h"
 #include "cli/program_in_use.h"
+#include "cli/save_file_check.h"
 #include "core/database/program_model.h"
 #include "core/phcalc/ph_calculator_doc.h"
 #include "core/text/windows1252.h"
@@ -147,6 +148,9 @@ int runPh(const PhArguments& arguments, const CommonOptions& options, std::ostre
     const std::optional<PhOutput> output =
         choosePhOutput(options.json, arguments.csv, arguments.report, err);
     if (!output) return exitUsageOrFile;
+    if (!acceptSaveFile(DocumentKind::pHCalculation, arguments.save, err)) {
+        return exitUsageOrFile;
+    }
     if (options.digitsGiven && *output != PhOutput::text) {
         err << "--digits acts only on text output, not with --csv or --report\n";
         return exitUsageOrFile;

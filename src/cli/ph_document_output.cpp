@@ -196,7 +196,7 @@ bool savePhDocument(CpHCalculatorDoc& document, const std::filesystem::path& pat
         writepHCalculatorFile(document, path);
         return true;
     } catch (const std::exception& error) {
-        err << path.string() << ": cannot be written (" << error.what() << ").\n";
+        err << error.what() << '\n';  // it names the file
         return false;
     }
 }

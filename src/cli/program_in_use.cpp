@@ -26,6 +26,12 @@ std::optional<ProgramInUse> openProgramInUse(const CommonOptions& options, std::
     if (!userFile.empty()) {
         DatabaseFileContent content = readDatabaseFile(userFile);
         if (content.program != nullptr) return programFrom(std::move(content));
+        // Without the file there is nothing to tell: the starter content is what a first run
+        // works with.
+        if (content.failure != DatabaseReadFailure::missing) {
+            err << content.reason
+                << " The built-in starter content is used instead of this database file.\n";
+        }
     }
     return ProgramInUse{makeStarterProgramModel(), {}};
 }

@@ -17,7 +17,8 @@ struct ProgramInUse {
 };
 
 // The file named by --database; without it the user's database file when it
-// exists and reads, else the starter content. None, after saying why on
+// exists and reads, else the starter content (after saying on `err` why the
+// user's file, when there is one, cannot be read). None, after saying why on
 // `err`, when the file named by --database cannot be read.
 std::optional<ProgramInUse> openProgramInUse(const CommonOptions& options, std::ostream& err);
 

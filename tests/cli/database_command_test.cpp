@@ -3,6 +3,7 @@
 #include <map>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <vector>
 
 #include "../core/database/temporary_folder.h"
 #include "cli_runner.h"
@@ -81,7 +82,7 @@ TEST_F(DatabaseCommand, DatabaseOptionChoosesTheDatabaseOfEveryCommand) {
     EXPECT_EQ(ReadStoredDigest(copy), passwordDigest("pw"));
 }
 
-TEST_F(DatabaseCommand, TheUserDatabaseFileIsTheDefaultWhenItReads) {
+TEST_F(DatabaseCommand, TheUserDatabaseFileIsTheDefaultAndOneThatDoesNotReadIsReported) {
     const std::map<std::string, std::string> variables{{"HOME", folder.path().string()}};
     const EnvironmentLookup environment =
         [&variables](const char* name) -> std::optional<std::string> {
@@ -89,11 +90,51 @@ TEST_F(DatabaseCommand, TheUserDatabaseFileIsTheDefaultWhenItReads) {
         return found == variables.end() ? std::nullopt : std::optional(found->second);
     };
     const auto userFile = folder.path() / ".local/share/Orvane/Solvara/Solvaradatabase.dat";
-    writeEditedDatabase(userFile);
-    EXPECT_EQ(acidCount(runCliWith({"list", "acids", "--json"}, environment)), 11);
+    const std::string fallback =
+        " The built-in starter content is used instead of this database file.\n";
+    const auto listed = [&environment](int acids, const std::string& err) {
+        const auto result = runCliWith({"list", "acids", "--json"}, environment);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(nlohmann::json::parse(result.out)["acids"].size(),
+                  static_cast<std::size_t>(acids));
+        EXPECT_EQ(result.err, err);
+    };
+    listed(10, "");  // no file yet: nothing to report
 
-    testing::writeFile(userFile, "damaged");
-    EXPECT_EQ(acidCount(runCliWith({"list", "acids", "--json"}, environment)), 10);
+    writeEditedDatabase(userFile);
+    listed(11, "");
+
+    testing::writeFile(userFile, std::string("\x00\x00\x02\x00", 4));  // the version alone
+    listed(10, "Attempted to access " + userFile.string() + " past its end." + fallback);
+
+    std::filesystem::remove(userFile);
+    std::filesystem::create_directory(userFile);
+    listed(10, userFile.string() + ": cannot be opened: is a folder." + fallback);
+}
+
+TEST_F(DatabaseCommand, EverySaveFailureNamesTheFileAndTheReasonAlike) {
+    const std::filesystem::path absent = folder.path() / "absent";
+    const std::string place = (folder.path() / "place.phc").string();
+    std::filesystem::create_directory(place);
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{"database", "save", (absent / "lab.dat").string()},
+         (absent / "lab.dat").string() + ": cannot be saved: no such folder.\n"},
+        {{"ph", "--reagent", "HCl:0.1", "--save", place},
+         place + ": cannot be saved: is a folder.\n"},
+        {{"buffer", "--buffer", "citrate buffer", "--ph", "5", "--concentration", "0.1",
+          "--volume", "1", "--save", (absent / "x.buf").string()},
+         (absent / "x.buf").string() + ": cannot be saved: no such folder.\n"},
+    };
+    for (const Case& c : cases) {
+        const auto result = runCliWith(c.arguments);
+        EXPECT_EQ(result.status, 2) << c.message;
+        EXPECT_EQ(result.err, c.message);
+    }
+    EXPECT_FALSE(std::filesystem::exists(absent));
 }
 
 TEST_F(DatabaseCommand, SaveNeverReplacesAProtectedOrUnreadableFile) {

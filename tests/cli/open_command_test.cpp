@@ -74,14 +74,22 @@ TEST_F(OpenCommand, UnreadableFilesAndBadUsageExitWithTwoAndSayWhy) {
     writeFile(truncated, readFile(savedBuffer()).substr(0, 50));
     const std::string other = path("notes.txt");
     writeFile(other, "text");
+    const std::string empty = path("empty.buf");
+    writeFile(empty, "");
+    const std::string folder = path("folder.phc");
+    std::filesystem::create_directory(folder);
     struct Case {
         std::vector<std::string> arguments;
         std::string message;
     };
     const Case cases[] = {
-        {{"open", path("missing.phc")}, path("missing.phc") + ": cannot be opened."},
+        {{"open", path("missing.phc")}, path("missing.phc") + ": cannot be opened: no such file."},
+        {{"open", folder}, folder + ": cannot be opened: is a folder."},
+        {{"open", empty}, empty + ": cannot be opened: is empty."},
         {{"open", truncated}, "Attempted to access " + truncated + " past its end."},
-        {{"open", other}, other + ": not a kind of document solvara-cli opens (.phc, .buf)."},
+        {{"open", other},
+         other +
+             ": cannot be opened: is neither a pH calculation (.phc) nor a buffer design (.buf)."},
         {{"open", truncated, "--csv", "--report"}, "--json, --csv and --report exclude each other"},
     };
     for (const Case& c : cases) {
@@ -89,6 +97,65 @@ TEST_F(OpenCommand, UnreadableFilesAndBadUsageExitWithTwoAndSayWhy) {
         EXPECT_EQ(result.status, 2) << c.message;
         EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
     }
+}
+
+TEST_F(OpenCommand, ADocumentIsOpenedAsWhatItsContentIs) {
+    const std::string solution = savedBuffer();
+    const std::string design = path("design.buf");
+    ASSERT_EQ(runCliWith({"buffer", "--buffer", "citrate buffer", "--ph", "5", "--concentration",
+                          "0.1", "--volume", "1", "--save", design})
+                  .status,
+              0);
+    struct Case {
+        std::string original;
+        const char* copy;
+    };
+    const Case cases[] = {
+        {solution, "solution.buf"},
+        {solution, "solution.txt"},
+        {design, "design.phc"},
+    };
+    for (const Case& c : cases) {
+        writeFile(path(c.copy), readFile(c.original));
+        const auto original = runCliWith({"open", c.original, "--json"});
+        const auto copy = runCliWith({"open", path(c.copy), "--json"});
+        EXPECT_EQ(copy.status, 0) << c.copy << ": " << copy.err;
+        EXPECT_EQ(copy.out, original.out) << c.copy;
+    }
+}
+
+TEST_F(OpenCommand, SavingUnderTheExtensionOfTheOtherKindIsBadUsage) {
+    const std::string solution = savedBuffer();
+    const std::string wrongForPh = path("x.buf");
+    const std::string wrongForBuffer = path("x.phc");
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{"ph", "--reagent", "HCl:0.1", "--save", wrongForPh},
+         wrongForPh + ": cannot be saved: a pH calculation is saved as .phc."},
+        {{"buffer", "--buffer", "citrate buffer", "--ph", "5", "--concentration", "0.1",
+          "--volume", "1", "--save", wrongForBuffer},
+         wrongForBuffer + ": cannot be saved: a buffer design is saved as .buf."},
+        {{"open", solution, "--save", wrongForPh},
+         wrongForPh + ": cannot be saved: a pH calculation is saved as .phc."},
+    };
+    for (const Case& c : cases) {
+        const auto text = runCliWith(c.arguments);
+        EXPECT_EQ(text.status, 2) << c.message;
+        EXPECT_EQ(text.err, c.message + "\n");
+        EXPECT_EQ(text.out, "") << "refused before anything is printed";
+
+        std::vector<std::string> withJson = c.arguments;
+        withJson.push_back("--json");
+        const auto json = runCliWith(withJson);
+        EXPECT_EQ(json.status, 2) << c.message;
+        EXPECT_EQ(nlohmann::json::parse(json.out),
+                  (nlohmann::json{{"success", false}, {"error", c.message}}));
+    }
+    EXPECT_FALSE(std::filesystem::exists(wrongForPh));
+    EXPECT_FALSE(std::filesystem::exists(wrongForBuffer));
 }
 
 TEST_F(OpenCommand, ADocumentThatCannotBeCalculatedIsStillSavedAndExitsWithOne) {

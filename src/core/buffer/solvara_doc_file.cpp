@@ -1,28 +1,39 @@
 #include "core/buffer/solvara_doc_file.h"
 
+#include <utility>
+
 #include "core/document/document_file.h"
 
 namespace solvara {
 
-std::unique_ptr<CSolvaraDoc> readBufferDocument(std::istream& in, const std::string& fileName,
-                                                ProgramModel& program) {
-    auto document = std::make_unique<CSolvaraDoc>(program);
-    readDocumentRecord(in, fileName, program, *document);
+namespace {
+
+// Files hold no results.
+std::unique_ptr<CSolvaraDoc> recalculatedAndUnmodified(std::unique_ptr<CSolvaraDoc> document) {
     document->Recalculate();
     document->SetModifiedFlag(false);
     return document;
 }
 
+}  // namespace
+
+std::unique_ptr<CSolvaraDoc> readBufferDocument(std::istream& in, const std::string& fileName,
+                                                ProgramModel& program) {
+    auto document = std::make_unique<CSolvaraDoc>(program);
+    readDocumentRecord(in, fileName, program, *document);
+    return recalculatedAndUnmodified(std::move(document));
+}
+
 std::unique_ptr<CSolvaraDoc> readBufferDocumentFile(const std::filesystem::path& path,
                                                     ProgramModel& program) {
-    std::ifstream in = openDocumentFile(path);
-    std::unique_ptr<CSolvaraDoc> document = readBufferDocument(in, path.string(), program);
+    auto document = std::make_unique<CSolvaraDoc>(program);
+    readDocumentFile(path, DocumentKind::bufferDesign, program, *document);
     document->setTitle(path.filename().string());
-    return document;
+    return recalculatedAndUnmodified(std::move(document));
 }
 
 void writeBufferDocumentFile(CSolvaraDoc& document, const std::filesystem::path& path) {
-    writeDocumentFile(document, path);
+    writeDocumentFile(document, DocumentKind::bufferDesign, path);
 }
 
 }  // namespace solvara

@@ -16,13 +16,13 @@ std::unique_ptr<CSolvaraDoc> readBufferDocument(std::istream& in, const std::str
                                                 ProgramModel& program);
 
 // Reads a ".buf" file as readBufferDocument does, the document titled with the file's name; a
-// file that cannot be opened throws DocumentReadError too.
+// file that cannot be opened, is empty or holds a pH calculation throws DocumentReadError too.
 std::unique_ptr<CSolvaraDoc> readBufferDocumentFile(const std::filesystem::path& path,
                                                     ProgramModel& program);
 
 // Writes the document to `path` through a temporary file renamed over it, so a failed write
 // leaves what was there; then the document takes the file's name as its title and is no longer
-// modified. Throws ArchiveError or std::filesystem::filesystem_error.
+// modified. A path without the extension .buf is refused. Throws ArchiveError or FileError.
 void writeBufferDocumentFile(CSolvaraDoc& document, const std::filesystem::path& path);
 
 }  // namespace solvara

@@ -3,9 +3,12 @@
 #include <cstdio>
 #include <exception>
 #include <fstream>
+#include <sstream>
 
 #include "core/database/archive.h"
+#include "core/database/file_error.h"
 #include "core/database/program_class_registry.h"
+#include "core/database/read_stored_file.h"
 #include "core/database/replace_file.h"
 
 namespace solvara {
@@ -45,9 +48,10 @@ DatabaseFileContent readDatabase(std::istream& in, const std::string& fileName) 
         if (content.version == kDatabaseFileVersion) {
             content.passwordDigest = archive.readString();
         } else if (content.version != kFirstDatabaseFileVersion) {
-            return failure(
-                DatabaseReadFailure::wrongVersion,
-                fileName + ": unknown file version " + fileVersionText(content.version) + ".");
+            return failure(DatabaseReadFailure::wrongVersion,
+                           fileErrorMessage(FileAction::open, fileName,
+                                            "unknown file version " +
+                                                fileVersionText(content.version)));
         }
         auto program = std::make_unique<ProgramModel>();
         archive.setProgramModel(program.get());
@@ -64,8 +68,14 @@ DatabaseFileContent readDatabase(std::istream& in, const std::string& fileName) 
 }
 
 DatabaseFileContent readDatabaseFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return failure(DatabaseReadFailure::cannotOpen, path.string() + ": cannot be opened.");
+    std::istringstream in;
+    try {
+        in.str(readStoredFile(path));
+    } catch (const FileError& error) {
+        const bool missing = error.code() == std::errc::no_such_file_or_directory;
+        return failure(missing ? DatabaseReadFailure::missing : DatabaseReadFailure::cannotOpen,
+                       error.what());
+    }
     return readDatabase(in, path.string());
 }
 

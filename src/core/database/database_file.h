@@ -23,7 +23,9 @@ inline constexpr std::int32_t kFirstDatabaseFileVersion = 0x00010000;
 // digest equals it.
 inline constexpr std::string_view kUnreadableDigest = "qmvexz";
 
-enum class DatabaseReadFailure { none, cannotOpen, wrongVersion, malformed };
+// `missing`: there is no file at the path (or a link to nothing); `cannotOpen`: there is one,
+// but it cannot be read (a folder, an empty file, no permission).
+enum class DatabaseReadFailure { none, missing, cannotOpen, wrongVersion, malformed };
 
 struct DatabaseFileContent {
     // Null unless the whole file was read; a failed read never hands out a
@@ -49,7 +51,7 @@ DatabaseFileContent readDatabase(std::istream& in, const std::string& fileName);
 void writeDatabase(std::ostream& out, const std::string& fileName, ProgramModel& program,
                    std::string_view digest);
 // Replaces the file at `path` so that a failure leaves the old file as it
-// was. Throws ArchiveError or std::filesystem::filesystem_error on failure.
+// was (see replaceFile). Throws ArchiveError or FileError on failure.
 void writeDatabaseFile(const std::filesystem::path& path, ProgramModel& program,
                        std::string_view digest);
 

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "core/database/archive.h"
+#include "core/database/file_error.h"
 #include "core/database/replace_file.h"
 
 namespace solvara {
@@ -59,7 +60,7 @@ bool WriteProgramDefaults(const std::filesystem::path& path, const ProgramDefaul
         });
     } catch (const ArchiveError&) {
         return false;
-    } catch (const std::filesystem::filesystem_error&) {
+    } catch (const FileError&) {
         return false;
     }
     return true;

@@ -1,6 +1,10 @@
 #include "core/database/unreadable_file_backup.h"
 
 #include <string>
+#include <system_error>
+
+#include "core/database/file_error.h"
+#include "core/database/resolve_symbolic_links.h"
 
 namespace solvara {
 
@@ -19,13 +23,18 @@ std::filesystem::path backupName(const std::filesystem::path& path, int attempt)
 }  // namespace
 
 std::filesystem::path moveUnreadableFileAside(const std::filesystem::path& path) {
+    // The file a link points at is what gets replaced; the link itself stays.
+    const std::filesystem::path file = resolveSymbolicLinks(path);
     std::filesystem::path backup;
     // Never overwrite an earlier backup: each may be the only copy of something.
     for (int attempt = 1;; ++attempt) {
-        backup = backupName(path, attempt);
+        backup = backupName(file, attempt);
         if (!std::filesystem::exists(std::filesystem::symlink_status(backup))) break;
     }
-    std::filesystem::rename(path, backup);
+    std::error_code error;
+    std::filesystem::rename(file, backup, error);
+    // Moving it aside is the first step of saving over it.
+    if (error) throw FileError(FileAction::save, path, error);
     return backup;
 }
 

@@ -17,8 +17,8 @@ std::string pHResultsCsv(CpHCalculatorDoc& document);
 // ("solution.phc" offers "solution").
 std::string proposedCsvFileName(std::string_view title);
 
-// Writes pHResultsCsv to `path` through a temporary file, so a failed write leaves what was
-// there. Throws std::filesystem::filesystem_error.
+// Writes pHResultsCsv to `path` through replaceFile, so a failed write leaves what was there.
+// Throws FileError.
 void writepHResultsCsv(CpHCalculatorDoc& document, const std::filesystem::path& path);
 
 }  // namespace solvara

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "archive_test_support.h"
+#include "core/database/file_error.h"
 #include "database_file_bytes.h"
 #include "temporary_folder.h"
 
@@ -180,7 +181,7 @@ TEST(DatabaseFile, DamagedFilesFailWithTheirReason) {
     const std::vector<Case> cases{
         {"empty", "", DatabaseReadFailure::malformed, "lab.dat past its end"},
         {"unknown version", testing::hexBytes("00 00 03 00") + good.substr(4),
-         DatabaseReadFailure::wrongVersion, "lab.dat: unknown file version 0x00030000."},
+         DatabaseReadFailure::wrongVersion, "lab.dat: cannot be opened: unknown file version 0x00030000."},
         {"truncated", good.substr(0, good.size() - 3), DatabaseReadFailure::malformed,
          "lab.dat past its end"},
         {"unknown class", unknownClass, DatabaseReadFailure::malformed,
@@ -192,6 +193,31 @@ TEST(DatabaseFile, DamagedFilesFailWithTheirReason) {
         EXPECT_EQ(content.failure, c.failure) << c.what;
         EXPECT_NE(content.reason.find(c.reason), std::string::npos)
             << c.what << ": " << content.reason;
+    }
+}
+
+TEST(DatabaseFile, FilesThatCannotBeOpenedSayWhyAndAMissingOneIsToldApart) {
+    testing::TemporaryFolder folder;
+    const auto path = [&folder](const char* name) { return folder.path() / name; };
+    std::filesystem::create_directory(path("folder.dat"));
+    testing::writeFile(path("empty.dat"), "");
+    std::filesystem::create_symlink("missing.dat", path("dangling.dat"));
+    struct Case {
+        std::filesystem::path file;
+        DatabaseReadFailure failure;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {path("missing.dat"), DatabaseReadFailure::missing, "no such file"},
+        {path("dangling.dat"), DatabaseReadFailure::missing, "no such file"},
+        {path("folder.dat"), DatabaseReadFailure::cannotOpen, "is a folder"},
+        {path("empty.dat"), DatabaseReadFailure::cannotOpen, "is empty"},
+    };
+    for (const Case& c : cases) {
+        const DatabaseFileContent content = readDatabaseFile(c.file);
+        EXPECT_EQ(content.program, nullptr) << c.file;
+        EXPECT_EQ(content.failure, c.failure) << c.file;
+        EXPECT_EQ(content.reason, c.file.string() + ": cannot be opened: " + c.reason + ".");
     }
 }
 
@@ -214,14 +240,18 @@ TEST(DatabaseFile, StoredDigestOfProtectedFirstVersionMissingAndShortFiles) {
     EXPECT_EQ(ReadStoredDigest(path("short.dat")), "qmvexz");
 }
 
-TEST(DatabaseFile, AWriteThatFailsAtTheLastStepLeavesWhatWasThere) {
+TEST(DatabaseFile, AFolderInThePlaceOfTheFileIsRefusedAndKept) {
     testing::TemporaryFolder folder;
-    // Renaming over a folder that holds a file fails after the whole database was written.
     const auto path = folder.path() / "Solvaradatabase.dat";
     std::filesystem::create_directory(path);
     testing::writeFile(path / "keep.txt", "kept");
     std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
-    EXPECT_THROW(writeDatabaseFile(path, *program, ""), std::filesystem::filesystem_error);
+    try {
+        writeDatabaseFile(path, *program, "");
+        ADD_FAILURE() << "a folder was written over";
+    } catch (const FileError& error) {
+        EXPECT_EQ(std::string(error.what()), path.string() + ": cannot be saved: is a folder.");
+    }
     EXPECT_EQ(testing::readFile(path / "keep.txt"), "kept");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}),
               1);  // no temporary left

@@ -131,11 +131,7 @@ TEST_F(ProgramDefaultsFile, ShortFileLeavesTheRecordUntouched) {
 TEST_F(ProgramDefaultsFile, FailedWriteKeepsTheOldFile) {
     ASSERT_TRUE(WriteProgramDefaults(path(), unusualDefaults()));
     const std::string before = contents();
-
-    // A folder where the temporary file would go makes the write fail.
-    fs::path temporary = path();
-    temporary += ".tmp";
-    fs::create_directory(temporary);
+    fs::permissions(path(), fs::perms::owner_read);
     EXPECT_FALSE(WriteProgramDefaults(path(), ProgramDefaults{}));
     EXPECT_EQ(contents(), before);
 }

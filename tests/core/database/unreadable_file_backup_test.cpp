@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/database/file_error.h"
 #include "temporary_folder.h"
 
 namespace solvara {
@@ -23,10 +24,22 @@ TEST(UnreadableFileBackup, MovesTheFileToTheFirstFreeNameBesideIt) {
     EXPECT_EQ(testing::readFile(folder.path() / "Solvaradatabase.dat.unreadable-2"), "second");
 }
 
+TEST(UnreadableFileBackup, ALinkStaysAndTheFileItPointsAtIsMovedBesideItself) {
+    testing::TemporaryFolder folder;
+    std::filesystem::create_directory(folder.path() / "real");
+    const auto file = folder.path() / "real" / "lab.dat";
+    testing::writeFile(file, "unreadable");
+    const auto link = folder.path() / "Solvaradatabase.dat";
+    std::filesystem::create_symlink(file, link);
+    EXPECT_EQ(moveUnreadableFileAside(link), folder.path() / "real" / "lab.dat.unreadable");
+    EXPECT_TRUE(std::filesystem::is_symlink(std::filesystem::symlink_status(link)));
+    EXPECT_EQ(testing::readFile(folder.path() / "real" / "lab.dat.unreadable"), "unreadable");
+}
+
 TEST(UnreadableFileBackup, AFileThatCannotBeMovedIsAnError) {
     testing::TemporaryFolder folder;
     EXPECT_THROW(moveUnreadableFileAside(folder.path() / "missing.dat"),
-                 std::filesystem::filesystem_error);
+                 FileError);
 }
 
 }  // namespace

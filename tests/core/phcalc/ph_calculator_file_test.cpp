@@ -180,7 +180,7 @@ TEST_F(pHCalculatorFileTest, DamagedFilesAreRefusedWithTheFileNameAndTheReason) 
         readpHCalculatorFile(folder_.path() / "missing.phc", *program_);
         ADD_FAILURE() << "a missing file was read";
     } catch (const DocumentReadError& error) {
-        EXPECT_NE(std::string(error.what()).find("missing.phc: cannot be opened."),
+        EXPECT_NE(std::string(error.what()).find("missing.phc: cannot be opened: no such file."),
                   std::string::npos)
             << error.what();
     }
