@@ -158,7 +158,7 @@ TEST(DatabaseFile, WrittenFileFollowsTheLayoutAndReadsBack) {
 }
 
 TEST(DatabaseFile, WritingClearsEveryModifiedFlag) {
-    std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     program->acids.Add(program->acids.At(0), true);
     program->elements.add({"Tris", "C4H11NO3", "", 121.14, 2});
     program->buffers.AddGroup("Tris buffer");
@@ -220,7 +220,7 @@ TEST(DatabaseFile, AWriteThatFailsAtTheLastStepLeavesWhatWasThere) {
     const auto path = folder.path() / "Solvaradatabase.dat";
     std::filesystem::create_directory(path);
     testing::writeFile(path / "keep.txt", "kept");
-    std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     EXPECT_THROW(writeDatabaseFile(path, *program, ""), std::filesystem::filesystem_error);
     EXPECT_EQ(testing::readFile(path / "keep.txt"), "kept");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}),
