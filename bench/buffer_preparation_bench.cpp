@@ -39,7 +39,7 @@ struct Design {
                              results.saltIonicStrength);
     }
 
-    std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     StandaloneBuffer buffer;
     InertSalt salt;
     BufferPreparationInputs inputs;
@@ -47,7 +47,7 @@ struct Design {
 };
 
 void PrepareBufferPhosphate72(benchmark::State& state) {
-    const std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    const std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     Buffer& buffer = *program->buffers.DefaultVariant("phosphate buffer 7.2");
     for (auto _ : state) {
         double c1 = 0.0;

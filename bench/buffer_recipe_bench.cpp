@@ -26,7 +26,7 @@ std::unique_ptr<CSolvaraDoc> phosphateDesign(ProgramModel& program) {
 
 // Opening a saved design: reading the record and the recalculation that follows.
 void BM_ReadBufferDocument(benchmark::State& state) {
-    const std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    const std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     std::ostringstream out;
     {
         Archive archive(out, "bench.buf");
@@ -44,7 +44,7 @@ BENCHMARK(BM_ReadBufferDocument)->Unit(benchmark::kMicrosecond);
 // One redraw of the recipe: the temperature series, the expected changes and the page items;
 // the capacity curve is cached after the first drawing, as between redraws of the view.
 void BM_RecipePage(benchmark::State& state) {
-    const std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    const std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     const std::unique_ptr<CSolvaraDoc> document = phosphateDesign(*program);
     for (auto _ : state) {
         benchmark::DoNotOptimize(recipePage(recipeContentOf(*document, "Thursday, December 10, 2026")));

@@ -36,8 +36,8 @@ std::string numbered(std::string_view prefix, int number) {
 // the sodium salt of one of them, so loading analyses it against its acid),
 // `salts` inert salts and `buffers` buffers, ten variants to a group, each
 // a generated salt with sodium hydroxide.
-std::unique_ptr<ProgramModel> makeLargeProgram(int acids, int salts, int buffers) {
-    std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+std::shared_ptr<ProgramModel> makeLargeProgram(int acids, int salts, int buffers) {
+    std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     for (int i = 0; i < acids; ++i) {
         const std::string carbons = numbered("C_{", i + 2) + "}";
         BLAcid acid;
@@ -81,7 +81,7 @@ std::unique_ptr<ProgramModel> makeLargeProgram(int acids, int salts, int buffers
 
 void BM_SaveStarterDatabase(benchmark::State& state) {
     const BenchFile file("solvara-bench-starter-save.dat");
-    std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     for (auto _ : state) writeDatabaseFile(file.path(), *program, "");
 }
 BENCHMARK(BM_SaveStarterDatabase)->Unit(benchmark::kMillisecond);
@@ -95,7 +95,7 @@ BENCHMARK(BM_LoadStarterDatabase)->Unit(benchmark::kMillisecond);
 
 void BM_SaveLargeDatabase(benchmark::State& state) {
     const BenchFile file("solvara-bench-large-save.dat");
-    std::unique_ptr<ProgramModel> program = makeLargeProgram(10000, 100, 1000);
+    std::shared_ptr<ProgramModel> program = makeLargeProgram(10000, 100, 1000);
     for (auto _ : state) writeDatabaseFile(file.path(), *program, "");
 }
 BENCHMARK(BM_SaveLargeDatabase)->Unit(benchmark::kMillisecond);

@@ -14,7 +14,7 @@ namespace solvara {
 namespace {
 
 void BuildDetailsReportOfFiveReagentMixture(benchmark::State& state) {
-    const std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    const std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     CpHCalculatorDoc document(*program);
     document.removeReagent(0);
     for (const auto& [name, concentration] :

@@ -23,7 +23,7 @@ void addRow(ProgramModel& program, pHSolution& solution, const char* reagentName
 }
 
 void solveRepeatedly(benchmark::State& state, const std::vector<std::pair<const char*, double>>& rows) {
-    const std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    const std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     pHSolution solution(*program);
     for (const auto& [name, concentration] : rows) addRow(*program, solution, name, concentration);
     solution.distributeConcentrations(solution.volumeMode);
@@ -47,7 +47,7 @@ void SolveFiveReagentMixture(benchmark::State& state) {
 BENCHMARK(SolveFiveReagentMixture);
 
 void RecalculateFiveReagentMixtureWithSpecies(benchmark::State& state) {
-    const std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    const std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     pHSolution solution(*program);
     for (const auto& [name, concentration] :
          std::vector<std::pair<const char*, double>>{{"phosphoric acid", 0.05},

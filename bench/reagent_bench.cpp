@@ -11,7 +11,7 @@
 namespace {
 
 void AnalyzeDisodiumPhosphate(benchmark::State& state) {
-    const std::unique_ptr<solvara::ProgramModel> program = solvara::makeStarterProgramModel();
+    const std::shared_ptr<solvara::ProgramModel> program = solvara::makeStarterProgramModel();
     solvara::Reagent reagent(*program);
     reagent.formula = "2Na^+,HPO_4^{2-}";
     reagent.concentration = 0.1;
@@ -39,7 +39,7 @@ void FindByFormulaAmong10000Acids(benchmark::State& state) {
 BENCHMARK(FindByFormulaAmong10000Acids);
 
 void AceticAcidStockPH(benchmark::State& state) {
-    const std::unique_ptr<solvara::ProgramModel> program = solvara::makeStarterProgramModel();
+    const std::shared_ptr<solvara::ProgramModel> program = solvara::makeStarterProgramModel();
     solvara::Reagent reagent(*program);
     reagent.formula = "HAcetate";
     reagent.concentration = 0.1;

@@ -19,7 +19,7 @@ void check(bool condition) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::unique_ptr<solvara::ProgramModel> program =
+    static const std::shared_ptr<solvara::ProgramModel> program =
         solvara::makeStarterProgramModel();
     solvara::Reagent reagent(*program);
     reagent.formula.assign(reinterpret_cast<const char*>(data), size);

@@ -12,7 +12,7 @@ namespace solvara {
 
 // The program database a command works with, and the digest of the file it came from.
 struct ProgramInUse {
-    std::unique_ptr<ProgramModel> program;
+    std::shared_ptr<ProgramModel> program;
     std::string passwordDigest;
 };
 

@@ -20,7 +20,7 @@ class DatabaseCommand : public ::testing::Test {
     // The starter content with one more acid, protected by `password`.
     void writeEditedDatabase(const std::filesystem::path& path, const std::string& password = "") {
         std::filesystem::create_directories(path.parent_path());
-        const std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+        const std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
         BLAcid acid;
         acid.name = "edited";
         program->acids.Add(acid, true);

@@ -141,7 +141,7 @@ TEST(PhCommand, OptionsThatCannotActInTheChosenModeAreRefused) {
 TEST(PhCommand, AReagentNameHoldsColonsOnlyWhenTheDatabaseHasIt) {
     testing::TemporaryFolder folder;
     const std::string database = (folder.path() / "lab.dat").string();
-    const std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    const std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     Reagent renamed = *program->reagents.FindByName("acetic acid");
     renamed.name = "stock: acetic acid";
     ASSERT_TRUE(program->reagents.Add(renamed));

@@ -33,7 +33,7 @@ void addComposition(Composition& sum, const Composition& part) {
 
 }  // namespace
 
-CSolvaraDoc::CSolvaraDoc(ProgramModel& program) : buffer(program), program_(&program) {
+CSolvaraDoc::CSolvaraDoc(ProgramModel& program) : COrvaneDocument(program), buffer(program) {
     const ProgramDefaults& defaults = program.defaults;
     inputs.forceIonicStrength = defaults.forceIonicStrength;
     results.lowForcingWarning = defaults.forceIonicStrength;
@@ -72,7 +72,7 @@ void CSolvaraDoc::PickBuffer(const Buffer& variant) {
 
 int CSolvaraDoc::Recalculate() {
     const PreparationOutcome outcome =
-        recalculatePreparation(buffer, salt, inputs, results, *program_);
+        recalculatePreparation(buffer, salt, inputs, results, program());
     if (outcome == PreparationOutcome::noConcentration) return 0;
     SetModifiedFlag();
     return outcome == PreparationOutcome::calculated ? 1 : 0;
@@ -80,13 +80,13 @@ int CSolvaraDoc::Recalculate() {
 
 std::optional<double> CSolvaraDoc::PHAtPreparationTemperature(double temperature) {
     inputs.preparationTemperature = temperature;
-    results.pHAtPreparation = PreparedPHAt(buffer, *program_, results, temperature);
+    results.pHAtPreparation = PreparedPHAt(buffer, program(), results, temperature);
     return results.pHAtPreparation;
 }
 
 void CSolvaraDoc::SetForceIonicStrength(bool force) {
     inputs.forceIonicStrength = force;
-    const InertSalt* defaultSalt = program_->salts.DefaultSalt();
+    const InertSalt* defaultSalt = program().salts.DefaultSalt();
     if (force && salt.name.empty()) {
         salt = defaultSalt != nullptr ? *defaultSalt : InertSalt();
     } else if (!force && defaultSalt != nullptr && salt == *defaultSalt) {
@@ -103,7 +103,7 @@ bool CSolvaraDoc::CanMakepHCalculator() const {
 }
 
 Composition CSolvaraDoc::ElementUsage() const {
-    const ElementTable& table = program_->elements;
+    const ElementTable& table = program().elements;
     Composition sum(table.count() + 1, 0);
     for (const Reagent* reagent : {buffer.FirstReagent(), buffer.SecondReagent()}) {
         if (isReagent(reagent)) addComposition(sum, reagent->composition(table));

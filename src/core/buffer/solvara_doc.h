@@ -64,8 +64,6 @@ class CSolvaraDoc : public COrvaneDocument {
     // from the stored ones and their units and leaves no results.
     void Serialize(Archive& archive) override;
 
-    ProgramModel& program() const noexcept { return *program_; }
-
     StandaloneBuffer buffer;
     InertSalt salt;
     // pH, concentration (mol/L of the main component), volume (L), working and preparation
@@ -77,9 +75,6 @@ class CSolvaraDoc : public COrvaneDocument {
     double volumeShown = 0.0;
     std::int32_t concentrationUnit = 0;  // 1: mM shown, else M
     std::int32_t volumeUnit = 0;         // 1: mL shown, else L
-
-  private:
-    ProgramModel* program_;
 };
 
 }  // namespace solvara

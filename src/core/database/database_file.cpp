@@ -53,7 +53,7 @@ DatabaseFileContent readDatabase(std::istream& in, const std::string& fileName) 
                                             "unknown file version " +
                                                 fileVersionText(content.version)));
         }
-        auto program = std::make_unique<ProgramModel>();
+        auto program = std::make_shared<ProgramModel>();
         archive.setProgramModel(program.get());
         serializeDatabases(archive, *program);
         content.program = std::move(program);

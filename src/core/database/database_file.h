@@ -30,7 +30,7 @@ enum class DatabaseReadFailure { none, missing, cannotOpen, wrongVersion, malfor
 struct DatabaseFileContent {
     // Null unless the whole file was read; a failed read never hands out a
     // half-filled database.
-    std::unique_ptr<ProgramModel> program;
+    std::shared_ptr<ProgramModel> program;
     std::int32_t version = 0;
     // None in a file of the first version.
     std::optional<std::string> passwordDigest;

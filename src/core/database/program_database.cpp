@@ -34,12 +34,24 @@ void ProgramDatabase::setPasswordDigest(std::string digest) {
     unsavedChanges_ = true;
 }
 
-void ProgramDatabase::adopt(std::unique_ptr<ProgramModel> program) {
+void ProgramDatabase::addListener(ProgramModelListener& listener) {
+    listeners_.push_back(&listener);
+}
+
+void ProgramDatabase::removeListener(ProgramModelListener& listener) {
+    std::erase(listeners_, &listener);
+}
+
+void ProgramDatabase::adopt(std::shared_ptr<ProgramModel> program) {
     // The defaults come from their own file and outlive any database.
     program->defaults = program_->defaults;
     program->acidChooser = program_->acidChooser;
+    // A copy, so a listener may remove itself while it is told.
+    const std::vector<ProgramModelListener*> listeners = listeners_;
+    for (ProgramModelListener* listener : listeners) listener->programModelAboutToBeReplaced(*program_);
     program_ = std::move(program);
     unsavedChanges_ = false;
+    for (ProgramModelListener* listener : listeners) listener->programModelReplaced(*program_);
 }
 
 bool ProgramDatabase::LoadDatabase(const std::filesystem::path& path) {

@@ -4,9 +4,11 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "core/database/database_file_questions.h"
 #include "core/database/program_model.h"
+#include "core/database/program_model_listener.h"
 
 namespace solvara {
 
@@ -22,9 +24,14 @@ class ProgramDatabase {
 
     // A different model after every LoadDatabase, whether it succeeds or not:
     // reading always fills a fresh model, and the one in use is replaced only
-    // by a complete read or by the starter content.
+    // by a complete read or by the starter content. Documents made with the
+    // old model share its ownership and keep it alive.
     ProgramModel& program() noexcept { return *program_; }
     const ProgramModel& program() const noexcept { return *program_; }
+    // Listeners are told before and after every replacement of the model;
+    // one must be removed before it is destroyed.
+    void addListener(ProgramModelListener& listener);
+    void removeListener(ProgramModelListener& listener);
     DatabaseFileQuestions& questions() noexcept { return *questions_; }
 
     // Empty when the database has no password.
@@ -51,12 +58,13 @@ class ProgramDatabase {
     bool AskForProtection();
 
   private:
-    void adopt(std::unique_ptr<ProgramModel> program);
+    void adopt(std::shared_ptr<ProgramModel> program);
     bool passwordAccepted(const std::string& stored);
     void keepUnreadableFile(const std::filesystem::path& path);
 
     DatabaseFileQuestions* questions_;
-    std::unique_ptr<ProgramModel> program_;
+    std::shared_ptr<ProgramModel> program_;
+    std::vector<ProgramModelListener*> listeners_;
     std::string passwordDigest_;
     // Changes the model no longer shows: a failed save cleared its flags, or
     // the digest changed.

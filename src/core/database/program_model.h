@@ -16,10 +16,11 @@ namespace solvara {
 // Everything the program works with for a whole run: the element table, the
 // acid, reagent, inert salt and buffer databases, the program defaults and the one
 // water ion product every solve shares. Whoever runs the program (the
-// desktop application, the command line, a test) owns one and passes it by
-// reference. Reagents and databases point into it, so it stays where it was
-// built.
-class ProgramModel {
+// desktop application, the command line, a test) holds one through a
+// std::shared_ptr and passes it by reference; documents share that ownership,
+// so a model replaced while they are open lives on until they close.
+// Reagents and databases point into it, so it stays where it was built.
+class ProgramModel : public std::enable_shared_from_this<ProgramModel> {
   public:
     // An empty element table, empty databases and the built-in defaults.
     ProgramModel();
@@ -44,6 +45,6 @@ class ProgramModel {
 // A program model holding the starter content: the built-in elements with
 // the starter moieties, and the starter acids, reagents, inert salts and
 // buffers, none of it modified.
-std::unique_ptr<ProgramModel> makeStarterProgramModel();
+std::shared_ptr<ProgramModel> makeStarterProgramModel();
 
 }  // namespace solvara

@@ -4,8 +4,8 @@
 
 namespace solvara {
 
-std::unique_ptr<ProgramModel> makeStarterProgramModel() {
-    auto program = std::make_unique<ProgramModel>();
+std::shared_ptr<ProgramModel> makeStarterProgramModel() {
+    auto program = std::make_shared<ProgramModel>();
     program->elements = makeStarterElementTable();
     loadStarterAcids(program->acids, program->elements);
     loadStarterReagents(*program);

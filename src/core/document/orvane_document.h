@@ -1,14 +1,17 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <utility>
 
 namespace solvara {
 
 class Archive;
+class ProgramModel;
 
-// What every document of the program has besides its content: a title (the file name once it
-// was opened or saved) and the flag that its content changed since then.
+// What every document of the program has besides its content: the program model it works with,
+// a title (the file name once it was opened or saved) and the flag that its content changed since
+// then.
 class COrvaneDocument {
   public:
     virtual ~COrvaneDocument() = default;
@@ -22,12 +25,20 @@ class COrvaneDocument {
     const std::string& title() const noexcept { return title_; }
     void setTitle(std::string title) { title_ = std::move(title); }
 
+    ProgramModel& program() const noexcept { return *program_; }
+
   protected:
-    COrvaneDocument() = default;
+    // The model must be owned by a std::shared_ptr: the document shares that ownership.
+    explicit COrvaneDocument(ProgramModel& program);
     COrvaneDocument(const COrvaneDocument&) = default;
     COrvaneDocument& operator=(const COrvaneDocument&) = default;
 
   private:
+    // Shared, because the program may replace the model in use (another database file, a
+    // reload) while documents are open: their reagents, buffers and solutions point into the
+    // model they were made with, which must live until the last of them closes. The base holds
+    // it so that it is released after every part of the derived document.
+    std::shared_ptr<ProgramModel> program_;
     std::string title_;
     bool modified_ = false;
 };

@@ -26,7 +26,7 @@ void ioMode(Archive& archive, int& mode) {
 }  // namespace
 
 CpHCalculatorDoc::CpHCalculatorDoc(ProgramModel& program)
-    : pHSolution(program), program_(&program) {
+    : COrvaneDocument(program), pHSolution(program) {
     addReagent(ReagentpHCalculator(program));
     SetModifiedFlag(false);
 }
@@ -47,7 +47,7 @@ void CpHCalculatorDoc::removeReagent(int index) {
 }
 
 Composition CpHCalculatorDoc::speciesComposition() const {
-    const ElementTable& table = program_->elements;
+    const ElementTable& table = program().elements;
     std::vector<long long> sums(static_cast<std::size_t>(table.count() + 1), 0);
     ChemicalFormula formula(table);
     for (auto row = species.rbegin(); row != species.rend(); ++row) {
@@ -90,7 +90,7 @@ void CpHCalculatorDoc::Serialize(Archive& archive) {
     for (std::size_t i = 0; i < count; ++i) {
         // Rows resolve their forms in the program's acids while the file is read, as they were
         // when it was written; only the complete document points them at its own copies.
-        auto row = std::make_shared<ReagentpHCalculator>(*program_);
+        auto row = std::make_shared<ReagentpHCalculator>(program());
         row->Serialize(archive);
         reagents.push_back(std::move(row));
     }

@@ -67,16 +67,11 @@ class CpHCalculatorDoc : public COrvaneDocument, private pHSolution {
     // The whole solution, for code that works on any solution (text and JSON output).
     pHSolution& solution() noexcept { return *this; }
     const pHSolution& solution() const noexcept { return *this; }
-    ProgramModel& program() const noexcept { return *program_; }
-
     // The record of a ".phc" file. Loading fills this document from the archive; use it on a
     // new document, since a failure leaves it partly read (readpHCalculatorFile never shows
     // such a document to anyone). After loading, the rows look their acids up in the document's
     // own copies, the species rows are rebuilt and there are no results.
     void Serialize(Archive& archive) override;
-
-  private:
-    ProgramModel* program_;
 };
 
 }  // namespace solvara

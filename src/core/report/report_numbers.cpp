@@ -15,10 +15,7 @@ constexpr const char* kNotANumber = "???";
 
 std::string twoDecimals(double value) { return formatTwoDecimals(value); }
 
-std::string threeDecimals(double value) {
-    if (!std::isfinite(value)) return kNotANumber;
-    return formatMessage("%.3lf", {value});
-}
+std::string threeDecimals(double value) { return formatFixedDecimals(value, 3); }
 
 std::string shortNumber(double value) {
     if (!std::isfinite(value)) return kNotANumber;

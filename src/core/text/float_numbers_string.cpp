@@ -84,12 +84,12 @@ int significantDigits(std::string_view text) {
         std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }));
 }
 
-std::string formatTwoDecimals(double value) {
+std::string formatFixedDecimals(double value, int decimals) {
     if (!std::isfinite(value)) return "???";
     constexpr double kLongestFixed = 1e9;
     const auto format =
         std::fabs(value) < kLongestFixed ? std::chars_format::fixed : std::chars_format::scientific;
-    return toChars(value, format, 2);
+    return toChars(value, format, decimals);
 }
 
 CFloatNumbersString::CFloatNumbersString(int displayDigits)

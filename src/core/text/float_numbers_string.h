@@ -10,10 +10,11 @@ namespace solvara {
 // "0.00120" has 3, "-12.50" has 4, "1e-3" has 1 and "0" has 0.
 int significantDigits(std::string_view text);
 
-// Two decimals as "%.2lf" writes them in the "C" locale ("12.50"), while the value is below
-// 1e9 in size; a larger one, which would spell out every digit, gets an exponent instead
+// `decimals` decimals as "%.*lf" writes them in the "C" locale ("12.50"), while the value is
+// below 1e9 in size; a larger one, which would spell out every digit, gets an exponent instead
 // ("1.25e+12"). A value that is not finite reads "???".
-std::string formatTwoDecimals(double value);
+std::string formatFixedDecimals(double value, int decimals);
+inline std::string formatTwoDecimals(double value) { return formatFixedDecimals(value, 2); }
 
 // How every floating-point quantity is shown to the user. The text always
 // uses '.' and exponents of at least two digits (1.5e-05), whatever the C

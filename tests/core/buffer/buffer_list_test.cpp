@@ -13,7 +13,7 @@ namespace solvara {
 namespace {
 
 TEST(BufferList, DefaultVariantsOfTheStarterBuffers) {
-    const std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    const std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     const std::vector<BufferHelper> entries = DefaultBufferEntries(program->buffers);
     // Seven of the eight groups have a default variant; "citrate/phosphate" has none.
     ASSERT_EQ(entries.size(), 7u);
@@ -40,7 +40,7 @@ TEST(BufferList, CapacitiesFirstLargestFirstThenNamesDescending) {
 }
 
 TEST(BufferList, StarterBuffersAtPhosphatePhRankPhosphateFirst) {
-    const std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    const std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     BufferPreparationInputs inputs;
     inputs.pH = 7.2;
     inputs.concentration = 0.05;

@@ -36,7 +36,7 @@ class BufferTest : public ::testing::Test {
         return buffer;
     }
 
-    std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
 };
 
 TEST_F(BufferTest, SharesAreTheMainComponentPerReagent) {

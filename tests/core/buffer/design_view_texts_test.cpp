@@ -27,7 +27,7 @@ TEST(DesignViewTexts, PhAtPreparationAndReagentCaptions) {
     EXPECT_EQ(preparationPhText(7.214), "deg C pH of this solution is 7.21");
     EXPECT_EQ(preparationPhText(std::nullopt), "deg C pH can't be calculated.");
 
-    const std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    const std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     Reagent acid = *program->reagents.FindByName("acetic acid");
     EXPECT_EQ(reagentCaption(acid, 1).substr(0, 16), "1st reagent (pH=");
     Reagent solid = *program->reagents.FindByName("sodium acetate, solid");

@@ -51,7 +51,7 @@ class DocumentFiles : public ::testing::Test {
         return {};
     }
 
-    std::unique_ptr<ProgramModel> program_ = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program_ = makeStarterProgramModel();
     CpHCalculatorDoc pHCalculation_{*program_};
     CSolvaraDoc bufferDesign_{*program_};
     testing::TemporaryFolder folder_;

@@ -16,7 +16,7 @@ class PhCalculatorFromBufferTest : public ::testing::Test {
             *program->buffers.FindVariant("acetate buffer", "acetic acid/sodium acetate"));
     }
 
-    std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     CSolvaraDoc document{*program};
 };
 

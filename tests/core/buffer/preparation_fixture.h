@@ -51,7 +51,7 @@ class PreparationTest : public ::testing::Test {
         return solution.calculatePH(temperature, addedBase, force, ionicStrength, 0.0);
     }
 
-    std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
 };
 
 }  // namespace solvara::test

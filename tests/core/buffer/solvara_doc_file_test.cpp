@@ -102,7 +102,7 @@ class BufferDocumentFileTest : public ::testing::Test {
         return {};
     }
 
-    std::unique_ptr<ProgramModel> program_ = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program_ = makeStarterProgramModel();
     testing::TemporaryFolder folder_;
 };
 

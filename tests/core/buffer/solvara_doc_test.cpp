@@ -11,7 +11,7 @@ namespace {
 
 class SolvaraDocTest : public ::testing::Test {
   protected:
-    std::unique_ptr<ProgramModel> program_ = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program_ = makeStarterProgramModel();
 };
 
 TEST_F(SolvaraDocTest, StartsFromTheProgramDefaults) {

@@ -39,7 +39,7 @@ class StandaloneBufferTest : public ::testing::Test {
         return names;
     }
 
-    std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
 };
 
 TEST_F(StandaloneBufferTest, AssignedFromAVariantItNoLongerDependsOnTheDatabase) {

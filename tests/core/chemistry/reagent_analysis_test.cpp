@@ -31,7 +31,7 @@ class ReagentAnalysisTest : public ::testing::Test {
         return reagent;
     }
 
-    std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
 };
 
 TEST_F(ReagentAnalysisTest, NotationsResolveAgainstTheStarterAcids) {

@@ -38,7 +38,7 @@ class ReagentpHCalculatorRecord : public ::testing::Test {
         return row;
     }
 
-    std::unique_ptr<ProgramModel> program_;
+    std::shared_ptr<ProgramModel> program_;
     ClassRegistry registry_ = makeProgramClassRegistry();
 };
 

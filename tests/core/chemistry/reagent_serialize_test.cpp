@@ -49,7 +49,7 @@ class ReagentSerializeTest : public ::testing::Test {
         return bytes;
     }
 
-    std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
 };
 
 TEST_F(ReagentSerializeTest, StoredRecordReadsBackAndIsAnalysedAgain) {

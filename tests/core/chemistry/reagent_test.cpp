@@ -26,7 +26,7 @@ class ReagentTest : public ::testing::Test {
         return reagent;
     }
 
-    std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
 };
 
 TEST_F(ReagentTest, AcidsAreLookedUpInTheOwnListFirstThenInTheProgram) {

@@ -159,7 +159,7 @@ TEST(DatabaseFile, WrittenFileFollowsTheLayoutAndReadsBack) {
 }
 
 TEST(DatabaseFile, WritingClearsEveryModifiedFlag) {
-    std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     program->acids.Add(program->acids.At(0), true);
     program->elements.add({"Tris", "C4H11NO3", "", 121.14, 2});
     program->buffers.AddGroup("Tris buffer");
@@ -245,7 +245,7 @@ TEST(DatabaseFile, AFolderInThePlaceOfTheFileIsRefusedAndKept) {
     const auto path = folder.path() / "Solvaradatabase.dat";
     std::filesystem::create_directory(path);
     testing::writeFile(path / "keep.txt", "kept");
-    std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     try {
         writeDatabaseFile(path, *program, "");
         ADD_FAILURE() << "a folder was written over";

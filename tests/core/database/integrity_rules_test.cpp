@@ -18,7 +18,7 @@ class IntegrityRulesTest : public ::testing::Test {
     std::int32_t acidId(const char* name) { return program->acids.FindByName(name)->id; }
     std::int32_t reagentId(const char* name) { return program->reagents.FindByName(name)->id; }
 
-    std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
 };
 
 TEST_F(IntegrityRulesTest, AcidsUsedByReagentsAndReagentsUsedByBuffersAreKept) {

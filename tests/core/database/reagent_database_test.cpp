@@ -25,7 +25,7 @@ class ReagentDatabaseTest : public ::testing::Test {
         return result;
     }
 
-    std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     ReagentDatabase reagents;
 };
 

@@ -13,7 +13,7 @@ namespace {
 
 class StarterContentTest : public ::testing::Test {
   protected:
-    std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
 };
 
 TEST_F(StarterContentTest, DatabasesHoldTheRowsInTableOrderUnmodified) {

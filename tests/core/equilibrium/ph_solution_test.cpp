@@ -44,7 +44,7 @@ class pHSolutionTest : public ::testing::Test {
         throw std::logic_error("no species " + formula);
     }
 
-    std::unique_ptr<ProgramModel> program_;
+    std::shared_ptr<ProgramModel> program_;
     pHSolution solution_;
 };
 

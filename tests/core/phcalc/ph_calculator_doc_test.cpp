@@ -26,7 +26,7 @@ class pHCalculatorDocTest : public ::testing::Test {
         return reagent;
     }
 
-    std::unique_ptr<ProgramModel> program_;
+    std::shared_ptr<ProgramModel> program_;
 };
 
 TEST_F(pHCalculatorDocTest, ANewDocumentHasOneEmptyRowAndTheDefaultTemperature) {

@@ -63,7 +63,7 @@ class pHCalculatorFileTest : public ::testing::Test {
         return path;
     }
 
-    std::unique_ptr<ProgramModel> program_;
+    std::shared_ptr<ProgramModel> program_;
     testing::TemporaryFolder folder_;
 };
 

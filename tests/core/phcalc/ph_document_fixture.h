@@ -30,7 +30,7 @@ class PhDocumentFixture : public ::testing::Test {
         }
     }
 
-    std::unique_ptr<ProgramModel> program_;
+    std::shared_ptr<ProgramModel> program_;
     CpHCalculatorDoc document_;
 };
 

@@ -18,7 +18,7 @@ class BufferRecipeTest : public ::testing::Test {
         document.PickBuffer(*program->buffers.FindVariant(group, variant));
     }
 
-    std::unique_ptr<ProgramModel> program = makeStarterProgramModel();
+    std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     CSolvaraDoc document{*program};
 };
 
