@@ -72,6 +72,7 @@ nlohmann::json formulaJson(const ChemicalFormula& formula, const ElementTable& t
         {"forumCode", utf8(toForumCode(formula))},
         {"latex", utf8(toLatex(formula))},
         {"error", formula.error()},
+        {"errorMessage", std::string(formulaFaultText(formula.fault()))},
     };
 }
 
@@ -90,7 +91,9 @@ void printText(std::ostream& out, const nlohmann::json& result,
         return numbers.formatSignificant(value.get<double>(), 0) + " g/mol";
     };
     line("formula:            ", result["formula"].get<std::string>());
-    if (result["error"].get<bool>()) line("error:              ", "unknown symbol");
+    if (result["error"].get<bool>()) {
+        line("error:              ", result["errorMessage"].get<std::string>());
+    }
     line("composition:        ", composition);
     line("charge:             ", std::to_string(result["charge"].get<int>()));
     line("molar mass:         ", grams(result["molarMass"]));

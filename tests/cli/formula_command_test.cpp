@@ -23,6 +23,7 @@ TEST(FormulaCommand, JsonGivesCompositionMassesAndExports) {
     EXPECT_EQ(json["forumCode"], "2Na[sup]+[/sup],HPO[sub]4[/sub][sup]2-[/sup]");
     EXPECT_EQ(json["latex"], "\\textrm{2Na}^{+}\\textrm{,HPO}_{4}^{2-}");
     EXPECT_EQ(json["error"], false);
+    EXPECT_EQ(json["errorMessage"], "");
 }
 
 TEST(FormulaCommand, StarterMoietiesAreKnownAndSortedFormulaPutsCarbonFirst) {
@@ -36,12 +37,22 @@ TEST(FormulaCommand, StarterMoietiesAreKnownAndSortedFormulaPutsCarbonFirst) {
     EXPECT_DOUBLE_EQ(citrate["molarMass"].get<double>(), 189.0997);
 }
 
-TEST(FormulaCommand, UnknownSymbolIsReportedWithExitStatusOne) {
+TEST(FormulaCommand, AFormulaThatCannotBeEvaluatedIsReportedWithItsReasonAndExitStatusOne) {
     const auto result = runCliWith({"formula", "Xx_2", "--json"});
     EXPECT_EQ(result.status, 1);
     const auto json = nlohmann::json::parse(result.out);
     EXPECT_EQ(json["error"], true);
+    EXPECT_EQ(json["errorMessage"], "unknown symbol");
     EXPECT_EQ(json["molarMass"], 0.0);
+
+    const auto hemihydrate = runCliWith({"formula", "CaSO_4&0.5H_2O"});
+    EXPECT_EQ(hemihydrate.status, 1);
+    EXPECT_NE(hemihydrate.out.find("error:              fractional count (counts are whole "
+                                   "numbers)\n"),
+              std::string::npos)
+        << hemihydrate.out;
+    EXPECT_NE(hemihydrate.out.find("molar mass:         0 g/mol\n"), std::string::npos)
+        << hemihydrate.out;
 }
 
 TEST(FormulaCommand, TextOutputConvertsTheMiddleDotToUtf8) {
