@@ -10,6 +10,7 @@
 #include "cli/program_in_use.h"
 #include "core/chemistry/chemical_formula.h"
 #include "core/chemistry/formula_export.h"
+#include "core/chemistry/formula_fault.h"
 #include "core/text/float_numbers_string.h"
 #include "core/text/windows1252.h"
 
@@ -54,14 +55,17 @@ nlohmann::json compositionJson(const ChemicalFormula& formula, const ElementTabl
     return counts;
 }
 
-constexpr const char* kCannotEvaluate =
-    "the formula cannot be evaluated (an unknown symbol or a malformed charge)";
+// Why the formula cannot be evaluated; none when it can.
+std::optional<std::string> problemOf(const ChemicalFormula& formula) {
+    if (!formula.error()) return std::nullopt;
+    return "the formula cannot be evaluated: " + std::string(formulaFaultText(formula.fault()));
+}
 
 nlohmann::json formulaJson(const ChemicalFormula& formula, const ElementTable& table) {
     const auto utf8 = [](const std::string& text) { return windows1252ToUtf8(text); };
     return {
         {"success", !formula.error()},
-        {"error", formula.error() ? nlohmann::json(kCannotEvaluate) : nlohmann::json(nullptr)},
+        {"error", formula.error() ? nlohmann::json(*problemOf(formula)) : nlohmann::json(nullptr)},
         {"formula", utf8(formula.source())},
         {"composition", compositionJson(formula, table)},
         {"charge", formula.composition().charge()},
@@ -94,7 +98,7 @@ void printText(std::ostream& out, const nlohmann::json& result,
         return numbers.formatSignificant(value.get<double>(), 0) + " g/mol";
     };
     line("formula:            ", result["formula"].get<std::string>());
-    if (!result["success"].get<bool>()) line("error:              ", kCannotEvaluate);
+    if (!result["error"].is_null()) line("error:              ", result["error"].get<std::string>());
     line("composition:        ", composition);
     line("charge:             ", std::to_string(result["charge"].get<int>()));
     line("molar mass:         ", grams(result["molarMass"]));

@@ -37,14 +37,23 @@ TEST(FormulaCommand, StarterMoietiesAreKnownAndSortedFormulaPutsCarbonFirst) {
     EXPECT_DOUBLE_EQ(citrate["molarMass"].get<double>(), 189.0997);
 }
 
-TEST(FormulaCommand, UnknownSymbolIsReportedWithExitStatusOne) {
+TEST(FormulaCommand, AFormulaThatCannotBeEvaluatedIsReportedWithItsReasonAndExitStatusOne) {
     const auto result = runCliWith({"formula", "Xx_2", "--json"});
     EXPECT_EQ(result.status, 1);
     const auto json = nlohmann::json::parse(result.out);
     EXPECT_EQ(json["success"], false);
-    EXPECT_EQ(json["error"],
-              "the formula cannot be evaluated (an unknown symbol or a malformed charge)");
+    EXPECT_EQ(json["error"], "the formula cannot be evaluated: unknown symbol");
     EXPECT_EQ(json["molarMass"], 0.0);
+
+    const auto hemihydrate = runCliWith({"formula", "CaSO_4&0.5H_2O"});
+    EXPECT_EQ(hemihydrate.status, 1);
+    EXPECT_NE(hemihydrate.out.find("error:              the formula cannot be evaluated: "
+                                   "fractional count (counts are whole "
+                                   "numbers)\n"),
+              std::string::npos)
+        << hemihydrate.out;
+    EXPECT_NE(hemihydrate.out.find("molar mass:         0 g/mol\n"), std::string::npos)
+        << hemihydrate.out;
 }
 
 TEST(FormulaCommand, TextOutputConvertsTheMiddleDotToUtf8) {

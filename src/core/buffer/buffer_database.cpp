@@ -1,10 +1,12 @@
 #include "core/buffer/buffer_database.h"
 
 #include <algorithm>
-#include <limits>
+#include <optional>
+#include <unordered_set>
 #include <utility>
 
 #include "core/database/archive.h"
+#include "core/database/free_id.h"
 
 namespace solvara {
 
@@ -25,10 +27,17 @@ BufferVariants& BufferDatabase::AddGroup(const std::string& groupName) {
 
 Buffer* BufferDatabase::AddVariant(std::string_view groupName, std::unique_ptr<Buffer> buffer) {
     BufferVariants* group = FindGroup(groupName);
-    if (buffer == nullptr || group == nullptr || group->variants.contains(buffer->name) ||
-        nextId_ == std::numeric_limits<std::int32_t>::max())
+    if (buffer == nullptr || group == nullptr || group->variants.contains(buffer->name))
         return nullptr;
-    buffer->id = ++nextId_;
+    std::unordered_set<std::int32_t> idsInUse;
+    for (const auto& [key, other] : groups_) {
+        for (const auto& [name, variant] : other->variants) idsInUse.insert(variant->id);
+    }
+    const std::optional<std::int32_t> id = firstFreeIdAfter(
+        nextId_, [&idsInUse](std::int32_t candidate) { return idsInUse.contains(candidate); });
+    if (!id) return nullptr;
+    nextId_ = *id;
+    buffer->id = *id;
     Buffer& stored = *buffer;
     group->variants.emplace(buffer->name, std::move(buffer));
     isModified_ = true;
@@ -124,17 +133,9 @@ void BufferDatabase::Serialize(Archive& archive) {
     std::int32_t storedNextId = nextId_;
     archive.io(storedNextId);
     archive.ioObjectMap(groups_);
-    if (archive.IsLoading()) raiseNextIdAbove(storedNextId);
+    // Kept as stored, even below an id in use: AddVariant skips ids in use.
+    if (archive.IsLoading()) nextId_ = storedNextId;
     isModified_ = false;
-}
-
-void BufferDatabase::raiseNextIdAbove(std::int32_t storedNextId) {
-    // A damaged file whose last id lies below an id in use would make the
-    // next variant repeat that id.
-    nextId_ = storedNextId;
-    for (const auto& [key, group] : groups_) {
-        for (const auto& [name, buffer] : group->variants) nextId_ = std::max(nextId_, buffer->id);
-    }
 }
 
 }  // namespace solvara

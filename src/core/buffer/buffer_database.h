@@ -28,8 +28,8 @@ class BufferDatabase {
     // The group stored under the name: a new empty one, or the one that
     // already holds the name, which is kept as it is.
     BufferVariants& AddGroup(const std::string& groupName);
-    // Gives the buffer the next id and stores it in the group under its
-    // name. None, and the buffer is dropped, when the group does not exist,
+    // Gives the buffer the next id that no variant holds and stores it in
+    // the group under its name. None, and the buffer is dropped, when the group does not exist,
     // already holds a variant of that name, or no id is left.
     Buffer* AddVariant(std::string_view groupName, std::unique_ptr<Buffer> buffer);
     // A variant name removes that variant and returns 1, or 0 when the group
@@ -66,9 +66,6 @@ class BufferDatabase {
     void clearModified() noexcept { isModified_ = false; }
 
   private:
-    // After loading: the stored last id, raised to the highest id in use.
-    void raiseNextIdAbove(std::int32_t storedNextId);
-
     std::int32_t nextId_ = 0;
     bool isModified_ = false;
     GroupMap groups_;

@@ -1,10 +1,8 @@
 #include "core/chemistry/chemical_formula.h"
 
 #include <array>
-#include <climits>
-#include <cstdint>
 
-#include "core/chemistry/formula_characters.h"
+#include "core/chemistry/formula_count.h"
 
 namespace solvara {
 
@@ -51,7 +49,7 @@ const CompositionParser& ChemicalFormula::evaluation() const {
 
 Composition ChemicalFormula::composition() const { return evaluation().composition(); }
 
-bool ChemicalFormula::error() const { return !evaluation().valid(); }
+FormulaFault ChemicalFormula::fault() const { return evaluation().fault(); }
 
 double ChemicalFormula::molarMass() const {
     const CompositionParser& evaluated = evaluation();
@@ -67,15 +65,10 @@ double ChemicalFormula::molarMassOfList() const {
         std::string_view piece = rest.substr(0, comma);
         rest = comma == std::string_view::npos ? std::string_view{} : rest.substr(comma + 1);
 
-        std::int64_t count = 0;
-        while (!piece.empty() && isDigit(piece.front()) && count <= INT_MAX) {
-            count = count * 10 + (piece.front() - '0');
-            piece.remove_prefix(1);
-        }
-        if (count > INT_MAX) continue;  // no sensible amount: the piece adds nothing
-        if (count == 0) count = 1;
+        const CountReading units = takeLeadingCount(piece);
+        if (units.fault != FormulaFault::none) continue;
         if (parser_.parse(*table_, withoutTrailingSpace(piece))) {
-            total += static_cast<double>(count) * table_->molarMass(parser_.composition());
+            total += static_cast<double>(units.value) * table_->molarMass(parser_.composition());
         }
     }
     return total;

@@ -9,6 +9,7 @@
 #include "core/chemistry/composition_parser.h"
 #include "core/chemistry/element_table.h"
 #include "core/chemistry/formula_display.h"
+#include "core/chemistry/formula_fault.h"
 
 namespace solvara {
 
@@ -40,12 +41,15 @@ class ChemicalFormula {
     // multiplies the part it precedes. All zeros when the formula cannot be evaluated.
     Composition composition() const;
     // The formula cannot be evaluated: a symbol the table lacks (leading blanks, "(aq)"), a
-    // charge mark without number or sign, absurd nesting or counts beyond the int range.
-    bool error() const;
+    // fractional count, a charge mark without number or sign, absurd nesting or counts beyond
+    // the int range. fault() says which; formulaFaultText gives the message.
+    bool error() const { return fault() != FormulaFault::none; }
+    FormulaFault fault() const;
     // 0 on error.
     double molarMass() const;
     // Sum over the ","-separated pieces of their leading count times their molar mass; a piece
-    // that cannot be evaluated adds 0.
+    // that cannot be evaluated adds 0 (error() then reports the fault, as the whole text holds
+    // that piece).
     double molarMassOfList() const;
     Phase phase() const;
     std::string canonicalForm() const;

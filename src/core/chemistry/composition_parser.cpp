@@ -1,19 +1,17 @@
 #include "core/chemistry/composition_parser.h"
 
 #include <algorithm>
-#include <climits>
-#include <cstdint>
 #include <iterator>
 
 #include "core/chemistry/formula_characters.h"
+#include "core/chemistry/formula_count.h"
 
 namespace solvara {
 
 namespace {
 
-// Levels nest no deeper than the partial stack is deep. That bounds the recursion whatever the
-// text, and no chemical formula comes near it.
-constexpr int kMaxNesting = PartialStack::kCapacity;
+// Every level of nesting has a sum and a last partial.
+constexpr int kPartialCount = 2 * (kMaxBracketDepth + 1);
 
 }  // namespace
 
@@ -23,161 +21,143 @@ bool CompositionParser::parse(const ElementTable& table, std::string_view formul
     text_.clear();
     std::remove_copy(formula.begin(), formula.end(), std::back_inserter(text_), '_');
     pos_ = 0;
-    nesting_ = 0;
-    failed_ = false;
-    stack_.reset(table.count() + 1);
+    fault_ = FormulaFault::none;
+    partials_.reset(table.count() + 1, kPartialCount);
 
-    // A leading number counts formula units; a composition is that of one unit.
-    if (!atEnd() && isDigit(peek())) skipNumber();
-    parseLevel(Level::whole);
+    // A leading number counts formula units; a composition is that of one unit. It must still
+    // be a count, or the molar mass of the list would be wrong.
+    if (atNumber()) fail(readCount(text_, pos_).fault);
+    if (ok()) parseLevel(0);
 
-    if (failed_) {
-        composition_.reset(table.count() + 1, 0);
+    if (ok()) {
+        partials_.write(sumOf(0), composition_);
     } else {
-        stack_.writeBottom(composition_);
+        composition_.reset(table.count() + 1, 0);
     }
-    return !failed_;
+    return ok();
 }
 
-void CompositionParser::require(bool ok) {
-    if (!ok) failed_ = true;
-}
-
-void CompositionParser::parseLevel(Level level) {
-    if (atEnd()) {
-        require(stack_.pushFilled(0));
-        return;
-    }
-    if (nesting_ == kMaxNesting) {
-        failed_ = true;
-        return;
-    }
-    ++nesting_;
-    parseItems(level);
-    --nesting_;
-}
-
-void CompositionParser::parseItems(Level level) {
-    // Partials below base belong to the enclosing levels.
-    const int base = stack_.depth() + 1;
-    while (!failed_) {
-        if (atEnd()) {
-            combineDownTo(base);
-            return;
-        }
+void CompositionParser::parseLevel(int depth) {
+    Level level{.depth = depth};
+    partials_.clear(sumOf(depth));
+    while (ok() && !atEnd()) {
         const char c = peek();
         if (isSeparator(c)) {
-            ++pos_;
-            parsePart();
+            readSeparator(level);
         } else if (c == '(' || c == '[') {
-            if (atStateMarker()) {
-                pos_ += 3;
-            } else {
-                combineDownTo(base);
-                ++pos_;
-                parseLevel(Level::group);
-            }
+            readGroup(level);
         } else if (c == ')' || c == ']') {
-            if (level == Level::whole) {
-                ++pos_;  // closes no group: ignored, the rest still counts
-                continue;
-            }
-            combineDownTo(base);
-            // A part ends at its group's closing bracket but leaves it to the group, so that
-            // a multiplier after the bracket applies to every part of the group.
-            if (level == Level::group) ++pos_;
-            return;
-        } else if (isDigit(c)) {
-            int count = 0;
-            if (readCount(count)) require(stack_.pushFilled(count) && stack_.multiplyCombine());
+            ++pos_;
+            if (depth > 0) break;  // at the outermost level it closes nothing and is ignored
+        } else if (atNumber()) {
+            readItemCount(level);
         } else if (c == '^') {
-            readCharge();
+            readCharge(level);
         } else if (c == '{' || c == '}') {
             ++pos_;
         } else {
-            readSymbol(base);
+            readSymbol(level);
         }
     }
+    finishItem(level);
 }
 
-// After a separator: the part that follows, multiplied by a count written right after it.
-void CompositionParser::parsePart() {
-    if (atEnd() || !isDigit(peek())) {
-        parseLevel(Level::part);
+// "," "&" or the middle dot adds the part that follows; a count right after the separator
+// multiplies that part, up to the next separator or the end of the group.
+void CompositionParser::readSeparator(Level& level) {
+    ++pos_;
+    finishItem(level);
+    level.partCount = 1;
+    if (atNumber()) readNumber(level.partCount);
+}
+
+void CompositionParser::readGroup(Level& level) {
+    if (atStateMarker()) {
+        pos_ += 3;
         return;
     }
+    ++pos_;
+    if (level.depth == kMaxBracketDepth) return fail(FormulaFault::nestingTooDeep);
+    parseLevel(level.depth + 1);
+    if (!ok()) return;
+    beginItem(level);
+    partials_.assign(lastOf(level.depth), sumOf(level.depth + 1));
+}
+
+// A count multiplies the item before it: a symbol, a group or a charge ("SO_4^-2" is -2).
+void CompositionParser::readItemCount(Level& level) {
     int count = 0;
-    if (!readCount(count)) return;
-    require(stack_.pushFilled(count));
-    parseLevel(Level::part);
-    require(stack_.multiplyCombine());
+    if (!readNumber(count)) return;
+    if (!level.hasLast) return fail(FormulaFault::countWithoutItem);
+    if (!partials_.scale(lastOf(level.depth), count)) fail(FormulaFault::countTooLarge);
 }
 
 // "^" then an optional "{", a number or a bare sign, an optional trailing sign, an optional
-// "^" and an optional "}": ^+, ^2-, ^{3+}, ^-2 (the 2 then multiplies the charge).
-void CompositionParser::readCharge() {
+// "^" and an optional "}": ^+, ^2-, ^{3+}, ^-2 (the 2 then multiplies the charge). A mark at
+// the end of the text adds nothing, so a formula being typed still weighs something.
+void CompositionParser::readCharge(Level& level) {
     ++pos_;
     if (atEnd()) return;
     if (skipIf('{') && atEnd()) return;
     int charge = 0;
-    if (isDigit(peek())) {
-        if (!readCount(charge)) return;
+    if (atNumber()) {
+        if (!readNumber(charge)) return;
     } else if (peek() == '+' || peek() == '-') {
         charge = peek() == '+' ? 1 : -1;
         ++pos_;
     } else {
-        failed_ = true;
-        return;
+        return fail(FormulaFault::chargeWithoutValue);
     }
     skipIf('+');
     if (skipIf('-')) charge = -charge;
     skipIf('^');
-    require(stack_.pushUnit(0, charge));
+    beginItem(level);
+    partials_.setUnit(lastOf(level.depth), 0, charge);
     skipIf('}');
 }
 
-void CompositionParser::readSymbol(int base) {
-    if (stack_.depth() > base) require(stack_.addCombine());
+void CompositionParser::readSymbol(Level& level) {
     const SymbolMatch match = table_->findLongestPrefix(std::string_view(text_).substr(pos_));
-    if (match.position < 0) {
-        failed_ = true;
-        return;
+    if (match.position < 0) return fail(FormulaFault::unknownSymbol);
+    beginItem(level);
+    // The electron's slot holds the charge, so "e" is an item without units: "e_2" adds
+    // nothing either, and "e^-" carries only its charge.
+    if (match.position == 0) {
+        partials_.clear(lastOf(level.depth));
+    } else {
+        partials_.setUnit(lastOf(level.depth), match.position, 1);
     }
-    // The electron's slot holds the charge, so "e" itself adds nothing; "e^-" carries the charge.
-    if (match.position != 0) require(stack_.pushUnit(match.position, 1));
     pos_ += static_cast<std::size_t>(match.length);
 }
 
-// Digits, optionally "." and more digits; the value is truncated to an int.
-bool CompositionParser::readCount(int& count) {
-    std::int64_t value = 0;
-    while (!atEnd() && isDigit(peek())) {
-        value = value * 10 + (peek() - '0');
-        if (value > INT_MAX) {
-            failed_ = true;
-            return false;
-        }
-        ++pos_;
+void CompositionParser::beginItem(Level& level) {
+    finishItem(level);
+    level.hasLast = true;
+}
+
+void CompositionParser::finishItem(Level& level) {
+    if (!level.hasLast) return;
+    level.hasLast = false;
+    if (!partials_.addScaled(sumOf(level.depth), lastOf(level.depth), level.partCount)) {
+        fail(FormulaFault::countTooLarge);
     }
-    skipFraction();
-    count = static_cast<int>(value);
+}
+
+bool CompositionParser::readNumber(int& value) {
+    const CountReading count = readCount(text_, pos_);
+    if (count.fault != FormulaFault::none) {
+        fail(count.fault);
+        return false;
+    }
+    value = count.value;
     return true;
 }
 
-void CompositionParser::skipNumber() {
-    while (!atEnd() && isDigit(peek())) ++pos_;
-    skipFraction();
-}
-
-// A "." belongs to a number only when digits follow it.
-void CompositionParser::skipFraction() {
-    if (pos_ + 1 >= text_.size() || text_[pos_] != '.' || !isDigit(text_[pos_ + 1])) return;
-    ++pos_;
-    while (!atEnd() && isDigit(peek())) ++pos_;
-}
-
-void CompositionParser::combineDownTo(int base) {
-    while (!failed_ && stack_.depth() > base) require(stack_.addCombine());
+// Digits, or a "." and digits, which readNumber refuses as a fraction.
+bool CompositionParser::atNumber() const {
+    if (atEnd()) return false;
+    if (isDigit(peek())) return true;
+    return peek() == '.' && pos_ + 1 < text_.size() && isDigit(text_[pos_ + 1]);
 }
 
 // "(s)" and "(g)", also opened with "[", mark the state and add nothing.

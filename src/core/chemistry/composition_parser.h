@@ -6,47 +6,63 @@
 
 #include "core/chemistry/composition.h"
 #include "core/chemistry/element_table.h"
-#include "core/chemistry/partial_stack.h"
+#include "core/chemistry/formula_fault.h"
+#include "core/chemistry/sparse_partials.h"
 
 namespace solvara {
 
-// Evaluates a formula text into its composition. A formula it cannot evaluate (a symbol the
-// table lacks, a charge mark followed by neither number nor sign, nesting deeper than the
-// partial stack, a count beyond the int range) is refused as a whole: parse returns false and
-// the composition is all zeros. The buffers are kept from one formula to the next, so a
-// parser is meant to be reused.
+// Evaluates a formula text into its composition. A formula it cannot evaluate is refused as a
+// whole: parse returns false, fault() says why and the composition is all zeros. The buffers
+// are kept from one formula to the next, so a parser is meant to be reused.
 class CompositionParser {
   public:
     bool parse(const ElementTable& table, std::string_view formula);
     // The result of the last parse: table count + 1 slots.
     const Composition& composition() const { return composition_; }
-    bool valid() const { return !failed_; }
+    bool valid() const { return fault_ == FormulaFault::none; }
+    FormulaFault fault() const { return fault_; }
 
   private:
-    // The whole text, the inside of a bracket group, or the part after a separator.
-    enum class Level { whole, group, part };
+    // The whole text (depth 0) or the inside of a group. Its sum partial holds the items it
+    // has finished, each times the count of its part; its last partial holds the item a
+    // following count multiplies.
+    struct Level {
+        int depth = 0;
+        bool hasLast = false;
+        // Written right after the separator that began the current part, 1 when there is none.
+        int partCount = 1;
+    };
 
-    void parseLevel(Level level);
-    void parseItems(Level level);
-    void parsePart();
-    void readCharge();
-    void readSymbol(int base);
-    bool readCount(int& count);
-    void skipNumber();
-    void skipFraction();
-    void combineDownTo(int base);
+    void parseLevel(int depth);
+    void readSeparator(Level& level);
+    void readGroup(Level& level);
+    void readItemCount(Level& level);
+    void readCharge(Level& level);
+    void readSymbol(Level& level);
+    // Finishes the last item, which the next one replaces.
+    void beginItem(Level& level);
+    void finishItem(Level& level);
+    bool readNumber(int& value);
+
+    static int sumOf(int depth) { return 2 * depth; }
+    static int lastOf(int depth) { return 2 * depth + 1; }
+
+    bool atNumber() const;
     bool atStateMarker() const;
     bool skipIf(char c);
     bool atEnd() const { return pos_ >= text_.size(); }
     char peek() const { return text_[pos_]; }
-    void require(bool ok);
+    bool ok() const { return fault_ == FormulaFault::none; }
+    // The first fault is the one reported; none changes nothing.
+    void fail(FormulaFault fault) {
+        if (ok()) fault_ = fault;
+    }
 
     const ElementTable* table_ = nullptr;
     std::string text_;
     std::size_t pos_ = 0;
-    int nesting_ = 0;
-    bool failed_ = false;
-    PartialStack stack_;
+    FormulaFault fault_ = FormulaFault::none;
+    SparsePartials partials_;
     Composition composition_;
 };
 

@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "core/chemistry/chemical_formula.h"
+#include "core/chemistry/formula_count.h"
 #include "core/chemistry/reagent.h"
 #include "core/chemistry/reagent_analysis_messages.h"
 #include "core/database/program_model.h"
@@ -64,6 +65,12 @@ class Reagent::Analysis {
                                std::initializer_list<MessageArgument> arguments = {}) {
         write(text, arguments);
         fail();
+    }
+
+    // An unknown symbol keeps the long-standing line; other faults say what is wrong.
+    [[noreturn]] void failWithFault(std::string_view piece, FormulaFault fault) {
+        if (fault == FormulaFault::unknownSymbol) failWith(messages::kNoMolarMass, {piece});
+        failWith(messages::kFormulaFault, {piece, formulaFaultText(fault)});
     }
 
     void readSection(std::string_view section);
@@ -124,21 +131,15 @@ void Reagent::Analysis::readSection(std::string_view section) {
 
 void Reagent::Analysis::readPiece(std::string_view piece) {
     if (piece.empty()) return write(messages::kEmptyPiece);
-    const std::size_t digits = std::min(piece.find_first_not_of("0123456789"), piece.size());
-    int multiplier = 1;
-    if (digits > 0) {
-        const auto result = std::from_chars(piece.data(), piece.data() + digits, multiplier);
-        // A count beyond the int range is a formula that cannot be evaluated.
-        if (result.ec != std::errc()) failWith(messages::kNoMolarMass, {piece});
-        if (multiplier == 0) multiplier = 1;
-    }
-    piece.remove_prefix(digits);
+    const CountReading units = takeLeadingCount(piece);
+    if (units.fault != FormulaFault::none) failWithFault(piece, units.fault);
 
     const ChemicalFormula formula(program_.elements, piece);
+    if (formula.error()) failWithFault(piece, formula.fault());
     const double molarMass = formula.molarMass();
     if (molarMass == 0.0) failWith(messages::kNoMolarMass, {piece});
     const int charge = formula.composition().charge();
-    const double count = multiplier;
+    const double count = units.value;
     reagent_.molarMass += count * molarMass;
     totalCharge_ += count * charge;
 

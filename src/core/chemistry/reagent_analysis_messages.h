@@ -19,6 +19,8 @@ inline constexpr std::string_view kSolidAcid = "%%s\r\n";
 inline constexpr std::string_view kEmptyPiece = "Empty string found instead of formula\r\n";
 inline constexpr std::string_view kNoMolarMass =
     "%%s - can't calculate molar mass for a given formula";
+// A formula that names known symbols but breaks the notation: the piece and what is wrong.
+inline constexpr std::string_view kFormulaFault = "%%s - can't calculate molar mass: %%s";
 inline constexpr std::string_view kNoSectionNumber = "Can't find number in pH or div section\r\n";
 inline constexpr std::string_view kNoSection = "Can't find pH nor div section after semicolon\r\n";
 inline constexpr std::string_view kNotNeutral =

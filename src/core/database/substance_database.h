@@ -1,9 +1,7 @@
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -12,6 +10,7 @@
 #include <vector>
 
 #include "core/database/archive.h"
+#include "core/database/free_id.h"
 #include "core/database/position_index.h"
 
 namespace solvara {
@@ -86,10 +85,13 @@ class SubstanceDatabase {
     virtual void clearKeys() = 0;
     virtual void storeKeys(const T& element, int position) = 0;
 
-    // The next id, or none when every id has been given out.
-    std::optional<std::int32_t> issueId() noexcept {
-        if (nextId_ == std::numeric_limits<std::int32_t>::max()) return std::nullopt;
-        return ++nextId_;
+    // The next id after the last one given out that no element holds, or none when the ids
+    // have run out.
+    std::optional<std::int32_t> issueId() {
+        const std::optional<std::int32_t> id = firstFreeIdAfter(
+            nextId_, [this](std::int32_t candidate) { return FindById(candidate) != nullptr; });
+        if (id) nextId_ = *id;
+        return id;
     }
 
     // Appends an element and stores its keys.
@@ -154,11 +156,9 @@ class SubstanceDatabase {
             loaded.push_back(std::make_unique<T>(*element));
         }
         elements_ = std::move(loaded);
-        // A damaged file whose last id lies below an id in use would make the
-        // next insertion repeat that id.
+        // Kept as stored, even below an id in use (a document's acid copies
+        // keep the ids of the program's acids): issueId skips ids in use.
         nextId_ = storedNextId;
-        for (const std::unique_ptr<T>& element : elements_)
-            nextId_ = std::max(nextId_, element->id);
         rebuildIndexes();
     }
 

@@ -169,6 +169,26 @@ TEST_F(BufferDatabaseTest, RecordReadsTheStoredLayoutAndWritesItBack) {
     EXPECT_FALSE(buffers.isModified());
 }
 
+// The last id is kept as read, so the record is written back unchanged, and variants added
+// later get ids no variant holds.
+TEST_F(BufferDatabaseTest, ALastIdBelowIdsInUseIsKeptAndNewIdsSkipThem) {
+    DatabaseFileBytes file;
+    file.bufferDatabase(0x10000, 0, 2).bytes.string("acetate");
+    file.bufferGroup("acetate", 1).bytes.string("a/b");
+    file.variant("a/b", 1, 6, 1, true, 3);
+    file.bytes.string("ammonia");
+    file.bufferGroup("ammonia", 1).bytes.string("c/d");
+    file.variant("c/d", 3, 3, 1, true, 1);
+    load(file.bytes.bytes());
+    EXPECT_EQ(buffers.nextId(), 0);
+    EXPECT_EQ(testing::store([&](Archive& archive) { buffers.Serialize(archive); }),
+              file.bytes.bytes());
+
+    EXPECT_EQ(buffers.AddVariant("acetate", variant("a/c", 1, 2))->id, 2);
+    EXPECT_EQ(buffers.AddVariant("ammonia", variant("c/e", 3, 4))->id, 4);
+    EXPECT_EQ(buffers.nextId(), 4);
+}
+
 TEST_F(BufferDatabaseTest, DamagedRecordsLoadSafelyOrLeaveTheDatabaseAsItWas) {
     // A last id below an id in use, and one group stored under two keys.
     DatabaseFileBytes shared;
@@ -179,7 +199,7 @@ TEST_F(BufferDatabaseTest, DamagedRecordsLoadSafelyOrLeaveTheDatabaseAsItWas) {
     shared.bytes.string("second");
     shared.sameObject(groupIndex);
     load(shared.bytes.bytes());
-    EXPECT_EQ(buffers.nextId(), 5);
+    EXPECT_EQ(buffers.nextId(), 1);
     ASSERT_NE(buffers.FindGroup("first"), buffers.FindGroup("second"));
     buffers.Remove("first", "v");
     EXPECT_NE(buffers.FindVariant("second", "v"), nullptr);

@@ -1,5 +1,6 @@
 #include "core/buffer/solvara_doc_file.h"
 
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -35,8 +36,9 @@ class BufferDocumentFileTest : public ::testing::Test {
 
     // An acetate buffer document: acetic acid (stock 1 M) and sodium acetate (0.3 M) with acetic
     // acid as main component, 25 mM and 500 mL shown in mM and mL, pH 4.5 at 30 degC, prepared at
-    // 20 degC, ionic strength forced to 0.2 with 1 M sodium chloride.
-    std::string acetateFile() {
+    // 20 degC, ionic strength forced to 0.2 with 1 M sodium chloride. The private acid list's
+    // last id is the acid's own unless one is given.
+    std::string acetateFile(std::optional<std::int32_t> acidListLastId = std::nullopt) {
         BLAcid& acid = *program_->acids.FindByName("acetic acid");
         const std::int32_t acidId = acid.id;
         RecordBytes bytes;
@@ -53,7 +55,7 @@ class BufferDocumentFileTest : public ::testing::Test {
             .raw(reagentRecord("acetic acid"))
             .raw(reagentRecord("sodium acetate"))
             .int32(0x10000)  // private acid database: version, last id, one acid
-            .int32(acidId)
+            .int32(acidListLastId.value_or(acidId))
             .count(1)
             .count(0xFFFF)  // a new class: schema, name
             .count(1)
@@ -149,6 +151,32 @@ TEST_F(BufferDocumentFileTest, TheRecordReadsIntoTheFieldsAndIsWrittenTheSame) {
     doc.Serialize(storing);
     storing.Close();
     EXPECT_EQ(out.str(), file);
+}
+
+// A document takes copies of the program's acids with their ids, so its own list's last id
+// stays 0 below them. Reading must not raise it: a document the program wrote is written back
+// byte for byte, and an acid added afterwards still gets an id no acid of the list holds.
+TEST_F(BufferDocumentFileTest, AnAcidListWithLastIdZeroIsWrittenBackUnchangedAndGivesFreeIds) {
+    const auto written = [](CSolvaraDoc& doc) {
+        std::ostringstream out;
+        Archive archive(out, "acetate.buf");
+        doc.Serialize(archive);
+        archive.Close();
+        return out.str();
+    };
+    // The hand-made file holds no results; the program's own file holds those of its reading.
+    const std::string file = written(*read(acetateFile(0)));
+    const std::string acidListHead =
+        RecordBytes().int32(0x10000).int32(0).count(1).count(0xFFFF).bytes();
+    EXPECT_NE(file.find(acidListHead), std::string::npos);
+    const std::unique_ptr<CSolvaraDoc> doc = read(file);
+    EXPECT_EQ(written(*doc), file);
+
+    BLAcidDatabase& acids = doc->buffer.acidDatabase();
+    ASSERT_EQ(acids.Count(), 1);
+    ASSERT_TRUE(acids.Add(*program_->acids.FindByName("phosphoric acid"), true));
+    EXPECT_NE(acids.At(1).id, acids.At(0).id);
+    EXPECT_EQ(acids.nextId(), acids.At(1).id);
 }
 
 TEST_F(BufferDocumentFileTest, AReadDocumentIsRecalculatedAndUnmodified) {

@@ -37,8 +37,7 @@ TEST_F(ChemicalFormulaTest, CompositionFollowsTheNotation) {
         {"C_{10}H_{16}N_2O_8", "H:16 C:10 N:2 O:8"},
         {"H10", "H:10"},
         {"H_{10}", "H:10"},
-        {"H_1_0", "H:10"},      // subscript marks are dropped before anything else is read
-        {"H_2.7O", "H:2 O:1"},  // counts are truncated
+        {"H_1_0", "H:10"},  // subscript marks are dropped before anything else is read
         {"Ca(OH)_2", "H:2 O:2 Ca:1"},
         {"Ca[OH]_2", "H:2 O:2 Ca:1"},
         {"Ca(OH]_2", "H:2 O:2 Ca:1"},  // either closing bracket closes either opening one
@@ -54,10 +53,15 @@ TEST_F(ChemicalFormulaTest, CompositionFollowsTheNotation) {
         {"NH_4^+", "H:4 N:1 charge:1"},
         {"(NH_4^+)2SO_4^{2-}", "H:8 N:2 O:4 S:1"},
         {"e^-", "charge:-1"},
+        {"e^-2", "charge:-2"},
+        {"e_2H", "H:1"},             // the electron is an item without units, however many
         {"2Na^+", "Na:1 charge:1"},  // the leading count is skipped
-        {"2.5H_2O", "H:2 O:1"},
+        {"1e3H_2O", "H:2 O:1"},
         {"2Na^+,HPO_4^{2-}", "H:1 O:4 Na:1 P:1 charge:-1"},
         {"Mg^{2+},2Cl^-", "Mg:1 Cl:2"},
+        // A count after a separator multiplies its own part only.
+        {"CuCl_2&2KCl&2H_2O", "H:4 O:2 Cl:4 K:2 Cu:1"},
+        {"Na^+,2H_2O,Cl^-", "H:4 O:2 Na:1 Cl:1"},
         {"(Na,K)_2", "Na:2 K:2"},  // a group's multiplier covers all of its parts
         {"H_2O)", "H:2 O:1"},      // a stray closing bracket is ignored
         {"HEPES^-", "HEPES:1 charge:-1"},
@@ -114,7 +118,11 @@ TEST_F(ChemicalFormulaTest, MolarMassOfListWeighsEveryPieceWithItsCount) {
     EXPECT_DOUBLE_EQ(ChemicalFormula(table, "Na^+,Xx^-").molarMassOfList(), mass("Na"));
     EXPECT_DOUBLE_EQ(ChemicalFormula(table, "Na^+, Cl^-").molarMassOfList(), mass("Na"));
     EXPECT_DOUBLE_EQ(ChemicalFormula(table, "99999999999Na,Cl").molarMassOfList(), mass("Cl"));
-    // Only digits are a count: "0.5" leaves ".5NaCl", which is no formula.
+    // Counts are whole numbers: a fractional one leaves its piece unweighed, and the formula
+    // says why.
+    const ChemicalFormula hemihydrate(table, "CaSO_4,0.5H_2O");
+    EXPECT_DOUBLE_EQ(hemihydrate.molarMassOfList(), mass("Ca") + mass("S") + 4 * mass("O"));
+    EXPECT_EQ(hemihydrate.fault(), FormulaFault::fractionalCount);
     EXPECT_DOUBLE_EQ(ChemicalFormula(table, "0.5NaCl").molarMassOfList(), 0.0);
     EXPECT_DOUBLE_EQ(ChemicalFormula(table, ",,").molarMassOfList(), 0.0);
 }

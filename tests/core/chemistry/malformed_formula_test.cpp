@@ -7,6 +7,7 @@
 
 #include "core/chemistry/chemical_formula.h"
 #include "core/chemistry/formula_export.h"
+#include "core/chemistry/formula_fault.h"
 #include "starter_table.h"
 
 namespace solvara {
@@ -28,9 +29,10 @@ std::string nested(std::string_view text, int depth) {
 
 class MalformedFormulaTest : public ::testing::Test {
   protected:
-    void expectRefused(const std::string& text) const {
+    void expectRefused(const std::string& text, FormulaFault fault) const {
         const ChemicalFormula formula(table, text);
         const std::string shown = text.substr(0, 40);
+        EXPECT_EQ(formula.fault(), fault) << shown;
         EXPECT_TRUE(formula.error()) << shown;
         EXPECT_EQ(formula.molarMass(), 0.0) << shown;
         EXPECT_EQ(formula.composition(), Composition(table.count() + 1, 0)) << shown;
@@ -40,44 +42,62 @@ class MalformedFormulaTest : public ::testing::Test {
     ElementTable table = test::starterTable();
 };
 
-TEST_F(MalformedFormulaTest, UnknownSymbolsAreRefused) {
-    for (const char* text :
-         {"Xx", " H_2O", "h_2O", "NH_3(aq)", "NH_3(a)", "H_2O.", ".5H_2O", "2.H_2O", "HEPE",
-          "(Xx)H", "H,Xx", "Na+", "H\x80", "\xFF", "\xB7\xB7H\xE9"}) {
-        expectRefused(text);
+struct RefusalCase {
+    std::vector<std::string> formulas;
+    FormulaFault fault;
+    const char* message;
+};
+
+// Every fault has its own message; only a symbol the table lacks is an "unknown symbol".
+TEST_F(MalformedFormulaTest, EachKindOfFaultIsRefusedWithItsOwnMessage) {
+    const std::vector<RefusalCase> cases{
+        {{"Xx", " H_2O", "h_2O", "NH_3(aq)", "NH_3(a)", "H_2O.", "2.H_2O", "HEPE", "(Xx)H", "H,Xx",
+          "Na+", "H\x80", "\xFF", "\xB7\xB7H\xE9"},
+         FormulaFault::unknownSymbol,
+         "unknown symbol"},
+        {{"CaSO_4&0.5H_2O", "CaSO_4\xB7.5H_2O", "CuSO_4.5H_2O", "H_2.7O", "2.5H_2O", ".5H_2O",
+          "0.5", "H_{0.5}", "Ca(OH)_1.5", "Na^{0.5+}", "H^.5", "(H,0.5O)_2"},
+         FormulaFault::fractionalCount,
+         "fractional count (counts are whole numbers)"},
+        {{"H_99999999999", "H_2147483648", "(H_65536)_65536", "H_2147483647H", "Na^{99999999999+}",
+          "(H_2)_2,99999999999Cl", "99999999999H_2O", "H&2147483648O", "(Na^{2147483647+}Na^+)"},
+         FormulaFault::countTooLarge,
+         "count too large (at most 2147483647 units of an entry or of charge)"},
+        {{"(2H)", "Na(2H)", "[3]", "{2}H", "H,{3}O", "(s)2H", "1{2}H"},
+         FormulaFault::countWithoutItem,
+         "count that follows no symbol or group"},
+        {{"H^x", "H^{}", "H^{x}", "H^^", "H^{^"},
+         FormulaFault::chargeWithoutValue,
+         "charge mark without a number or sign"},
+        {{nested("H", 33), repeat("H(", 40), repeat("[", 1'000'000)},
+         FormulaFault::nestingTooDeep,
+         "brackets nested more than 32 deep"},
+    };
+    for (const auto& [formulas, fault, message] : cases) {
+        EXPECT_EQ(formulaFaultText(fault), message);
+        for (const std::string& text : formulas) expectRefused(text, fault);
     }
+    EXPECT_EQ(formulaFaultText(FormulaFault::none), "");
 }
 
-TEST_F(MalformedFormulaTest, ChargeMarksWithoutNumberOrSignAreRefused) {
-    for (const char* text : {"H^x", "H^{}", "H^{x}", "H^^", "H^.5", "H^{^"}) expectRefused(text);
-}
-
-TEST_F(MalformedFormulaTest, CountsBeyondTheIntRangeAreRefused) {
-    for (const char* text : {"H_99999999999", "H_2147483648", "(H_65536)_65536", "H_2147483647H",
-                             "Na^{99999999999+}", "(H_2)_2,99999999999Cl"}) {
-        expectRefused(text);
-    }
+TEST_F(MalformedFormulaTest, LimitsLieWhereTheirMessagesSay) {
     const ChemicalFormula largest(table, "H_2147483647");
     EXPECT_FALSE(largest.error());
     EXPECT_EQ(largest.composition()[1], 2147483647);
-}
-
-TEST_F(MalformedFormulaTest, NestingIsLimitedToTheDepthOfThePartialStack) {
-    // The whole text and 31 groups make 32 levels: still evaluated.
-    const ChemicalFormula deepest(table, nested("H", 31));
+    const ChemicalFormula mostNegative(table, "H^{2147483647-}^-");
+    EXPECT_FALSE(mostNegative.error());
+    EXPECT_EQ(mostNegative.composition().charge(), -2147483647 - 1);
+    const ChemicalFormula deepest(table, nested("H", 32));
     EXPECT_EQ(test::describe(table, deepest.composition()), "H:1");
-    expectRefused(nested("H", 32));
-    expectRefused(repeat("H(", 40));
-    expectRefused(repeat("Na,", 40));
-    expectRefused(repeat("[", 1'000'000));
 }
 
-TEST_F(MalformedFormulaTest, MoreThan32PartialsAreRefused) {
-    // Every charge of a level stays on the stack until the level ends.
-    const ChemicalFormula full(table, repeat("^{+}", 31, "H"));
-    EXPECT_EQ(full.composition().charge(), 31);
-    expectRefused(repeat("^{+}", 32, "H"));
-    expectRefused(repeat("H^+2", 40));
+// Lists and charges are read one after another, not inside one another: however many there are,
+// they hold no partials back.
+TEST_F(MalformedFormulaTest, ListsAndChargesHaveNoLimitButTheCounts) {
+    EXPECT_EQ(ChemicalFormula(table, repeat("Na,", 40)).composition()[11], 40);
+    EXPECT_EQ(ChemicalFormula(table, repeat("2Na&", 1000, "Na&")).composition()[11], 2001);
+    EXPECT_EQ(ChemicalFormula(table, repeat("^{+}", 1000, "H")).composition().charge(), 1000);
+    EXPECT_EQ(ChemicalFormula(table, repeat("H^+2", 40)).composition().charge(), 80);
 }
 
 TEST_F(MalformedFormulaTest, UnmatchedBracketsAndBracesAreTolerated) {

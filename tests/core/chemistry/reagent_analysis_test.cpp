@@ -131,8 +131,14 @@ TEST_F(ReagentAnalysisTest, FailuresLeaveTheirLineAndNoResults) {
         {"H_3PO_4;pH=7", "Wrong number (1) of substances for forced pH (must be 2)\r\n"},
         {"Xx_2", "Xx_2 - can't calculate molar mass for a given formula"},
         {"2", " - can't calculate molar mass for a given formula"},
+        // A formula of known symbols that breaks the notation says what is wrong.
         {"99999999999Na^+,Cl^-",
-         "99999999999Na^+ - can't calculate molar mass for a given formula"},
+         "99999999999Na^+ - can't calculate molar mass: count too large (at most 2147483647 "
+         "units of an entry or of charge)"},
+        {"CaSO_4&0.5H_2O", "CaSO_4 - assumed to be a spectator, C = 0.1000\r\n" + kSpectatorHint +
+                               "0.5H_2O - can't calculate molar mass: fractional count (counts "
+                               "are whole numbers)"},
+        {"(2H_2O)", "(2H_2O) - can't calculate molar mass: count that follows no symbol or group"},
         {"K^+,Xx^-", "K^+ - assumed to be a spectator, C = 0.1000\r\n" + kSpectatorHint +
                          "Xx^- - can't calculate molar mass for a given formula"},
     };

@@ -172,16 +172,28 @@ TEST_F(BLAcidDatabaseTest, RecordsReadBackWithTheirLastIdAndUnmodified) {
     EXPECT_EQ(loaded.FindByName("replaced"), nullptr);
 }
 
-TEST_F(BLAcidDatabaseTest, ALastIdBelowAnIdInUseIsRaisedSoNoIdRepeats) {
+// A last id below the ids in use is what a document's list of acid copies holds. It is kept as
+// read, so the record is written back unchanged, and ids are given out around those in use.
+TEST_F(BLAcidDatabaseTest, ALastIdBelowIdsInUseIsKeptAndNewIdsSkipThem) {
     addABC();
+    acids.Remove(2);
     std::string bytes = testing::store([&](Archive& archive) { acids.Serialize(archive); });
-    bytes[4] = 1;  // the stored last id: 3 -> 1
+    bytes[4] = 0;  // the stored last id: 3 -> 0; ids 1 and 3 are in use
     std::istringstream in(bytes);
     const ClassRegistry registry = makeProgramClassRegistry();
     Archive archive(in, registry, testing::kTestFileName);
     BLAcidDatabase loaded(table);
     loaded.Serialize(archive);
-    EXPECT_EQ(loaded.nextId(), 3);
+    EXPECT_EQ(loaded.nextId(), 0);
+    EXPECT_EQ(testing::store([&](Archive& out) { loaded.Serialize(out); }), bytes);
+
+    std::vector<std::int32_t> newIds;
+    for (const char* name : {"D", "E", "F"}) {
+        ASSERT_TRUE(loaded.Add(monoproticAcid(name, std::string("H") + name, name), true));
+        newIds.push_back(loaded.FindByName(name)->id);
+    }
+    EXPECT_EQ(newIds, (std::vector<std::int32_t>{2, 4, 5}));
+    EXPECT_EQ(loaded.nextId(), 5);
 }
 
 TEST_F(BLAcidDatabaseTest, ADamagedListLeavesTheDatabaseAsItWas) {

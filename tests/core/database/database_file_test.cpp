@@ -158,6 +158,46 @@ TEST(DatabaseFile, WrittenFileFollowsTheLayoutAndReadsBack) {
     EXPECT_EQ(write(*again.program, kDigest), written);
 }
 
+// Each list's stored last id lies below the ids its elements hold. Reading keeps every one, so
+// the file is written back unchanged, and each database then gives out ids none of its own
+// elements holds.
+TEST(DatabaseFile, LastIdsBelowTheIdsInUseAreKeptAndNewIdsSkipThem) {
+    DatabaseFileBytes file = currentHeader();
+    file.listHeader(0, 1).hydrochloricAcid(0x10001, 1);
+    file.listHeader(0, 2)
+        .reagent(0x10002, "hydrochloric acid", "HCl", 1.0, 1)
+        .reagent(0x10002, "sodium chloride", "Na^+,Cl^-", 0.5, 2);
+    file.listHeader(0, 1).salt(0x10001, "sodium chloride", "Na^+,Cl^-", 1, true);
+    file.bufferDatabase(0x10000, 0, 1).bytes.string("hydrochloric acid buffer");
+    file.bufferGroup("hydrochloric acid buffer", 1).bytes.string("HCl/NaCl");
+    file.variant("HCl/NaCl", 1, 2, 1, true, 1);
+    DatabaseFileContent content = read(file.bytes.bytes());
+    ASSERT_NE(content.program, nullptr) << content.reason;
+    ProgramModel& program = *content.program;
+    const std::string written = write(program, kDigest);
+    const DatabaseFileContent again = read(written);
+    ASSERT_NE(again.program, nullptr) << again.reason;
+    EXPECT_EQ(write(*again.program, kDigest), written);
+
+    for (const std::int32_t lastId : {program.acids.nextId(), program.reagents.nextId(),
+                                      program.salts.nextId(), program.buffers.nextId()}) {
+        EXPECT_EQ(lastId, 0);
+    }
+    ASSERT_TRUE(program.acids.Add(program.acids.At(0), true));
+    EXPECT_EQ(program.acids.At(1).id, 2);
+    Reagent reagent = program.reagents.At(0);
+    reagent.name = "hydrochloric acid, diluted";
+    ASSERT_TRUE(program.reagents.Add(reagent));
+    EXPECT_EQ(reagent.id, 3);
+    InertSalt salt = program.salts.At(0);
+    salt.name = "sodium chloride, 2M";
+    ASSERT_TRUE(program.salts.Add(salt));
+    EXPECT_EQ(salt.id, 2);
+    auto buffer = std::make_unique<Buffer>();
+    buffer->name = "HCl/NaOH";
+    EXPECT_EQ(program.buffers.AddVariant("hydrochloric acid buffer", std::move(buffer))->id, 2);
+}
+
 TEST(DatabaseFile, WritingClearsEveryModifiedFlag) {
     std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     program->acids.Add(program->acids.At(0), true);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 
 #include "../database/record_bytes.h"
@@ -147,6 +148,33 @@ TEST_F(pHCalculatorFileTest, EditedAcidConstantsAndExactValuesSurviveSavingAndLo
     EXPECT_EQ(loaded->species.size(), 4u);
     ASSERT_TRUE(loaded->recalculate());
     EXPECT_EQ(loaded->pH, document.pH);
+}
+
+// The document's acid copies keep the ids of the program's acids, while the list's own last id
+// stays 0. Reading must not raise it: an unchanged document is written back byte for byte, and
+// an acid added afterwards still gets an id no acid of the list holds.
+TEST_F(pHCalculatorFileTest, AnAcidListWithLastIdZeroIsWrittenBackUnchangedAndGivesFreeIds) {
+    CpHCalculatorDoc document(*program_);
+    document.removeReagent(0);
+    document.addReagent(row("sodium acetate", "Na^+,Acetate^-", 0.1, 10.0));
+    document.addReagent(row("disodium phosphate", "2Na^+,HPO_4^{2-}", 0.05, 10.0));
+    const std::filesystem::path path = folder_.path() / "mixture.phc";
+    writepHCalculatorFile(document, path);
+    const std::string written = testing::readFile(path);
+    // Version, four doubles and two modes, then the acid list's version and last id.
+    ASSERT_EQ(written.substr(44, 8), RecordBytes().int32(0x10000).int32(0).bytes());
+
+    const std::unique_ptr<CpHCalculatorDoc> loaded = readpHCalculatorFile(path, *program_);
+    const std::filesystem::path again = folder_.path() / "again.phc";
+    writepHCalculatorFile(*loaded, again);
+    EXPECT_EQ(testing::readFile(again), written);
+
+    BLAcidDatabase& acids = loaded->acids;
+    std::set<std::int32_t> ids;
+    for (int position = 0; position < acids.Count(); ++position) ids.insert(acids.At(position).id);
+    ASSERT_EQ(ids.size(), 3u);  // acetic acid, sodium hydroxide and phosphoric acid
+    ASSERT_TRUE(acids.Add(*program_->acids.FindByName("ammonia"), true));
+    EXPECT_FALSE(ids.contains(acids.At(3).id));
 }
 
 TEST_F(pHCalculatorFileTest, DamagedFilesAreRefusedWithTheFileNameAndTheReason) {
