@@ -1,10 +1,9 @@
-#include <string>
-#include <vector>
+#include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
-
-#include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 #include "core/chemistry/chemical_formula.h"
 #include "core/chemistry/element_table.h"
@@ -48,19 +47,16 @@ TEST_F(FormulaWidgets, WidthIsTheSumOfNormalAndSmallAdvances) {
 TEST_F(FormulaWidgets, EmptyAndOverlongFormulasHaveNoWidthAndDrawNothing) {
     const std::string longest(FormulaLayout::maximumLength, 'C');
     EXPECT_GT(layoutOf(longest).width(), 0);
+    QImage blank(64, 64, QImage::Format_RGB32);
+    blank.fill(Qt::white);
     for (const std::string& text : {std::string(), longest + "C"}) {
         const FormulaLayout layout = layoutOf(text);
         EXPECT_EQ(layout.width(), 0) << text.size();
-        QImage image(64, 64, QImage::Format_RGB32);
-        image.fill(Qt::white);
+        QImage image = blank;
         QPainter painter(&image);
         layout.paint(painter, QPointF(0, 0), FormulaAlignment::left);
         painter.end();
-        EXPECT_EQ(image.convertToFormat(QImage::Format_RGB32), [] {
-            QImage white(64, 64, QImage::Format_RGB32);
-            white.fill(Qt::white);
-            return white;
-        }());
+        EXPECT_EQ(image, blank) << text.size();
     }
 }
 

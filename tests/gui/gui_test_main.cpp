@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLocale>
-
-#include <gtest/gtest.h>
 
 // Widgets need an application object; tests run without a display and with the "C" locale so
 // that number texts do not depend on the machine.

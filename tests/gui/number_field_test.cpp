@@ -1,10 +1,10 @@
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include "gui/widgets/f_edit.h"
 #include "gui/widgets/number_exchange.h"
@@ -24,9 +24,14 @@ TEST(NumberField, FocusLossRewritesWithTheTypedSignificantDigits) {
         int digits;
     };
     const Case cases[] = {
-        {"0,10", "0.10", 2},       {"2.5e", "2.5", 2},      {" 1234.5 ", "1.2345e+03", 5},
-        {"0.00999", "9.99e-03", 3}, {"-", "0", 0},          {"0", "0", 0},
-        {"12abc", "12abc", 0},     {"1,5e-3", "1.5e-03", 2},
+        {"0,10", "0.10", 2},
+        {"2.5e", "2.5", 2},
+        {" 1234.5 ", "1.2345e+03", 5},
+        {"0.00999", "9.99e-03", 3},
+        {"-", "0", 0},
+        {"0", "0", 0},
+        {"12abc", "12abc", 0},
+        {"1,5e-3", "1.5e-03", 2},
     };
     for (const Case& c : cases) {
         CFEdit field;

@@ -1,15 +1,16 @@
-#include <cmath>
-#include <vector>
+#include "gui/widgets/report_painter.h"
 
+#include <gtest/gtest.h>
+
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include <cmath>
+#include <vector>
 
 #include "core/report/recipe_page.h"
-#include "gui/widgets/report_painter.h"
 #include "gui/widgets/report_pdf.h"
 #include "gui/widgets/report_view.h"
 
@@ -84,7 +85,8 @@ TEST(ReportPainter, FormulaTextPutsTheFormulaBetweenItsNeighbours) {
 
 int pdfPageCount(const QByteArray& pdf) {
     int pages = 0;
-    for (qsizetype at = pdf.indexOf("/Type /Page"); at >= 0; at = pdf.indexOf("/Type /Page", at + 1))
+    for (qsizetype at = pdf.indexOf("/Type /Page"); at >= 0;
+         at = pdf.indexOf("/Type /Page", at + 1))
         if (pdf.mid(at + 11, 1) != "s") ++pages;
     return pages;
 }
@@ -145,6 +147,7 @@ TEST(ReportPainter, RecipePageStaysOnThePaper) {
 
     const QString snapshots = qEnvironmentVariable("SOLVARA_GUI_SNAPSHOT_DIR");
     if (snapshots.isEmpty()) return;
+    ASSERT_TRUE(QDir().mkpath(snapshots));
     EXPECT_TRUE(image.save(snapshots + QStringLiteral("/recipe.png")));
     EXPECT_TRUE(exportReportToPdf(page, snapshots + QStringLiteral("/recipe.pdf"),
                                   QStringLiteral("Buffer recipe")));

@@ -1,11 +1,10 @@
 #include "gui/widgets/formula_layout.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "core/text/windows1252.h"
 
@@ -85,8 +84,8 @@ qreal FormulaLayout::ascent() const { return QFontMetricsF(normal_).ascent(); }
 
 qreal FormulaLayout::descent() const {
     const qreal normalDescent = QFontMetricsF(normal_).descent();
-    const bool hasSubscript = drawable() && std::ranges::find(kinds_, CharKind::subscript) !=
-                                                kinds_.end();
+    const bool hasSubscript =
+        drawable() && std::ranges::find(kinds_, CharKind::subscript) != kinds_.end();
     if (!hasSubscript) return normalDescent;
     const qreal subscriptBottom = subscriptDrop() + QFontMetricsF(small_).height();
     return std::max(normalDescent, subscriptBottom - ascent());

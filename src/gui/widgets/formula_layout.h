@@ -1,12 +1,11 @@
 #pragma once
 
-#include <span>
-#include <string_view>
-#include <vector>
-
 #include <QFont>
 #include <QPointF>
 #include <QString>
+#include <span>
+#include <string_view>
+#include <vector>
 
 #include "core/chemistry/chemical_formula.h"
 #include "core/chemistry/formula_display.h"

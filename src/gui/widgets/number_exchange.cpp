@@ -1,9 +1,8 @@
 #include "gui/widgets/number_exchange.h"
 
-#include <string>
-
 #include <QLineEdit>
 #include <QMessageBox>
+#include <string>
 
 #include "core/text/float_numbers_string.h"
 #include "core/text/parse_number.h"

@@ -1,13 +1,12 @@
 #include "gui/widgets/report_painter.h"
 
-#include <cmath>
-#include <string>
-#include <vector>
-
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPolygonF>
+#include <cmath>
+#include <string>
+#include <vector>
 
 #include "core/chemistry/formula_display.h"
 #include "core/text/windows1252.h"
@@ -42,7 +41,8 @@ void ReportPainter::paint(std::span<const ReportItem> items) {
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::TextAntialiasing);
-    for (const ReportItem& item : items) std::visit([this](const auto& typed) { draw(typed); }, item);
+    for (const ReportItem& item : items)
+        std::visit([this](const auto& typed) { draw(typed); }, item);
     painter_.restore();
 }
 
@@ -128,8 +128,7 @@ void ReportPainter::draw(const ReportClip& item) {
 void ReportPainter::usePen(const ReportPen& pen) {
     // Screen widths are pixels; print widths are report units, so paper lines keep their
     // thickness at any resolution.
-    const qreal width =
-        medium_ == ReportMedium::screen ? pen.screenWidth : length(pen.printWidth);
+    const qreal width = medium_ == ReportMedium::screen ? pen.screenWidth : length(pen.printWidth);
     QPen qtPen(toColor(pen.colour), width);
     qtPen.setCapStyle(Qt::FlatCap);
     qtPen.setJoinStyle(Qt::MiterJoin);

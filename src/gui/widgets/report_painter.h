@@ -1,9 +1,8 @@
 #pragma once
 
-#include <span>
-
 #include <QFont>
 #include <QPointF>
+#include <span>
 
 #include "core/report/report_items.h"
 

@@ -1,9 +1,8 @@
 #include "gui/widgets/report_view.h"
 
-#include <utility>
-
 #include <QPaintEvent>
 #include <QPainter>
+#include <utility>
 
 #include "core/report/report_pages.h"
 #include "gui/widgets/report_painter.h"

@@ -1,8 +1,9 @@
 #include "gui/widgets/static_formula_frame.h"
 
+#include <qdrawutil.h>
+
 #include <QFontMetricsF>
 #include <QPainter>
-#include <qdrawutil.h>
 
 #include "core/text/float_numbers_string.h"
 #include "gui/widgets/formula_layout.h"
@@ -59,8 +60,8 @@ void CStaticFormulaFrame::showFormula(std::string_view text, Markup markup) {
 }
 
 void CStaticFormulaFrame::updateCaption() {
-    caption_ = showMass_ && mass_ != 0 ? QString::fromStdString(formatTwoDecimals(mass_))
-                                       : QString();
+    caption_ =
+        showMass_ && mass_ != 0 ? QString::fromStdString(formatTwoDecimals(mass_)) : QString();
     updateAccessibleTexts();
     update();
 }
@@ -85,8 +86,7 @@ void CStaticFormulaFrame::paintEvent(QPaintEvent*) {
     layout.paint(painter, QPointF(area.width() / 2.0, (area.height() - lineHeight) / 2 + 4),
                  FormulaAlignment::centre);
 
-    if (drawFrame_)
-        qDrawShadeRect(&painter, area.adjusted(0, frameTop, 0, 0), palette(), true, 1);
+    if (drawFrame_) qDrawShadeRect(&painter, area.adjusted(0, frameTop, 0, 0), palette(), true, 1);
 
     if (caption_.isEmpty()) return;
     painter.setFont(captionFont_.value_or(font()));

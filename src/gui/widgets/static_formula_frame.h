@@ -1,11 +1,10 @@
 #pragma once
 
+#include <QFont>
+#include <QFrame>
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include <QFont>
-#include <QFrame>
 
 #include "core/chemistry/chemical_formula.h"
 
@@ -29,8 +28,14 @@ class CStaticFormulaFrame : public QFrame {
     void clear() { setFormula({}, true); }
     void configure(bool showMass, bool drawFrame);
     // The caption's font; without one it uses the widget's font.
-    void setCaptionFont(const QFont& font) { captionFont_ = font; update(); }
-    void setCaptionRight(bool captionRight) { captionRight_ = captionRight; update(); }
+    void setCaptionFont(const QFont& font) {
+        captionFont_ = font;
+        update();
+    }
+    void setCaptionRight(bool captionRight) {
+        captionRight_ = captionRight;
+        update();
+    }
 
     const std::string& text() const { return text_; }
     // Empty when no mass is shown.
