@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "core/report/recipe_page.h"
@@ -19,10 +20,12 @@ namespace {
 
 constexpr qreal halfPixelPerUnit = 0.5;
 
-QImage render(const std::vector<ReportItem>& items, QSize size, qreal scale) {
+QImage render(const std::vector<ReportItem>& items, QSize size, qreal scale,
+              std::optional<QRect> painterClip = std::nullopt) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
+    if (painterClip) painter.setClipRect(*painterClip);
     ReportPainter(painter, scale, QPointF(), ReportMedium::screen).paint(items);
     painter.end();
     return image;
@@ -55,17 +58,23 @@ TEST(ReportPainter, PaintsDiscsLinesAndTextWhereTheUnitsPlaceThem) {
     EXPECT_FALSE(inkIn(image, {196, 165, 4, 35}));
 }
 
-TEST(ReportPainter, ClippingHoldsUntilItIsLifted) {
+TEST(ReportPainter, ClippingHoldsUntilItIsLiftedAndStaysInsideThePainters) {
     const std::vector<ReportItem> items{
         ReportClip{ReportRect{0, 0, 200, -200}},
         ReportLine{{0, -50}, {400, -50}, thickPen},
         ReportClip{std::nullopt},
         ReportLine{{0, -350}, {400, -350}, thickPen},
     };
-    const QImage image = render(items, {200, 200}, halfPixelPerUnit);
-    EXPECT_TRUE(dark(image, 50, 25));
-    EXPECT_FALSE(dark(image, 150, 25)) << "outside the clip";
-    EXPECT_TRUE(dark(image, 150, 175)) << "clipping lifted";
+    const QImage free = render(items, {200, 200}, halfPixelPerUnit);
+    EXPECT_TRUE(dark(free, 50, 25));
+    EXPECT_FALSE(dark(free, 150, 25)) << "outside the clip";
+    EXPECT_TRUE(dark(free, 150, 175)) << "clipping lifted";
+
+    // A page on screen: the painter already clips to the left 120 pixels.
+    const QImage page = render(items, {200, 200}, halfPixelPerUnit, QRect(0, 0, 120, 200));
+    EXPECT_TRUE(dark(page, 50, 25));
+    EXPECT_TRUE(dark(page, 100, 175)) << "lifted back to the page";
+    EXPECT_FALSE(dark(page, 150, 175)) << "never beyond the page";
 }
 
 TEST(ReportPainter, FormulaTextPutsTheFormulaBetweenItsNeighbours) {

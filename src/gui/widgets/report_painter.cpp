@@ -39,6 +39,8 @@ qreal ReportPainter::realSizeScale(const QPaintDevice& device) {
 
 void ReportPainter::paint(std::span<const ReportItem> items) {
     painter_.save();
+    outerClip_.reset();
+    if (painter_.hasClipping()) outerClip_ = painter_.clipPath();
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::TextAntialiasing);
     for (const ReportItem& item : items)
@@ -116,13 +118,16 @@ void ReportPainter::draw(const ReportDisc& item) {
 }
 
 void ReportPainter::draw(const ReportClip& item) {
-    if (!item.box) {
+    if (item.box) {
+        painter_.setClipRect(
+            QRectF(map({item.box->left, item.box->top}), map({item.box->right, item.box->bottom}))
+                .normalized());
+        if (outerClip_) painter_.setClipPath(*outerClip_, Qt::IntersectClip);
+    } else if (outerClip_) {
+        painter_.setClipPath(*outerClip_);
+    } else {
         painter_.setClipping(false);
-        return;
     }
-    painter_.setClipRect(
-        QRectF(map({item.box->left, item.box->top}), map({item.box->right, item.box->bottom}))
-            .normalized());
 }
 
 void ReportPainter::usePen(const ReportPen& pen) {

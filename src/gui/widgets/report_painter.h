@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QFont>
+#include <QPainterPath>
 #include <QPointF>
+#include <optional>
 #include <span>
 
 #include "core/report/report_items.h"
@@ -24,7 +26,8 @@ class ReportPainter {
     // Pixels per report unit that show a page at its real size on `device`.
     static qreal realSizeScale(const QPaintDevice& device);
 
-    // Clipping set by the items ends with the call.
+    // Clip items work inside the clipping the painter already has (a page on screen) and end
+    // with the call.
     void paint(std::span<const ReportItem> items);
 
   private:
@@ -44,6 +47,7 @@ class ReportPainter {
     qreal scale_;
     QPointF origin_;
     ReportMedium medium_;
+    std::optional<QPainterPath> outerClip_;
 };
 
 }  // namespace solvara
