@@ -12,8 +12,8 @@
 namespace solvara {
 namespace {
 
-void loseFocus(QWidget& widget) {
-    QFocusEvent event(QEvent::FocusOut, Qt::TabFocusReason);
+void loseFocus(QWidget& widget, Qt::FocusReason reason = Qt::TabFocusReason) {
+    QFocusEvent event(QEvent::FocusOut, reason);
     QApplication::sendEvent(&widget, &event);
 }
 
@@ -42,6 +42,11 @@ TEST(NumberField, FocusLossRewritesWithTheTypedSignificantDigits) {
         EXPECT_EQ(field.cursorPosition(), 0) << c.typed;
         EXPECT_FALSE(field.hasSelectedText()) << c.typed;
     }
+
+    CFEdit field;
+    field.setText(QStringLiteral("0,10"));
+    loseFocus(field, Qt::PopupFocusReason);
+    EXPECT_EQ(field.text(), QStringLiteral("0,10")) << "a context menu is no end of typing";
 }
 
 TEST(NumberField, ExchangeWritesCompactSignificantOrEmptyText) {

@@ -1,5 +1,6 @@
 #include "gui/widgets/f_edit.h"
 
+#include <QFocusEvent>
 #include <QLabel>
 
 #include "core/text/float_numbers_string.h"
@@ -26,7 +27,8 @@ void CFEdit::reformat() {
 
 void CFEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    reformat();
+    // A context menu takes the focus only for a moment: the typing is not finished.
+    if (event->reason() != Qt::PopupFocusReason) reformat();
 }
 
 void labelField(QLabel& label, QWidget& field) {

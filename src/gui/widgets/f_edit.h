@@ -11,8 +11,8 @@ inline constexpr int defaultDisplayDigits = 4;
 
 // A field for a floating-point number. It takes what people type (a decimal comma, blanks, a
 // dangling exponent) and, when it loses the focus, rewrites a readable number with as many
-// significant digits as were typed: "0,10" becomes "0.10". Text that is no number stays as typed
-// so nothing is lost.
+// significant digits as were typed: "0,10" becomes "0.10" (a context menu taking the focus does
+// not count). Text that is no number stays as typed so nothing is lost.
 class CFEdit : public QLineEdit {
     Q_OBJECT
 
