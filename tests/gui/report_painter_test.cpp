@@ -21,12 +21,13 @@ namespace {
 constexpr qreal halfPixelPerUnit = 0.5;
 
 QImage render(const std::vector<ReportItem>& items, QSize size, qreal scale,
-              std::optional<QRect> painterClip = std::nullopt) {
+              std::optional<QRect> painterClip = std::nullopt,
+              ReportMedium medium = ReportMedium::screen) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     if (painterClip) painter.setClipRect(*painterClip);
-    ReportPainter(painter, scale, QPointF(), ReportMedium::screen).paint(items);
+    ReportPainter(painter, scale, QPointF(), medium).paint(items);
     painter.end();
     return image;
 }
@@ -75,6 +76,19 @@ TEST(ReportPainter, ClippingHoldsUntilItIsLiftedAndStaysInsideThePainters) {
     EXPECT_TRUE(dark(page, 50, 25));
     EXPECT_TRUE(dark(page, 100, 175)) << "lifted back to the page";
     EXPECT_FALSE(dark(page, 150, 175)) << "never beyond the page";
+}
+
+TEST(ReportPainter, PensTakeTheirScreenOrPrintWidth) {
+    // Screen widths are pixels, print widths report units: at 2 pixels a unit, 2 and 16 pixels.
+    const std::vector<ReportItem> line{ReportLine{{0, -20}, {50, -20}, {{0, 0, 0}, 2, 8}}};
+    const auto thickness = [&line](ReportMedium medium) {
+        const QImage image = render(line, {100, 100}, 2.0, std::nullopt, medium);
+        int rows = 0;
+        for (int y = 0; y < image.height(); ++y) rows += dark(image, 50, y) ? 1 : 0;
+        return rows;
+    };
+    EXPECT_EQ(thickness(ReportMedium::screen), 2);
+    EXPECT_EQ(thickness(ReportMedium::print), 16);
 }
 
 TEST(ReportPainter, FormulaTextPutsTheFormulaBetweenItsNeighbours) {
