@@ -9,6 +9,11 @@ packages=(
   libcli11-dev nlohmann-json3-dev libssl-dev
   clang libclang-rt-dev
   locales
+  # Desktop application: Qt 6 Widgets, print support and SVG; qt6-qpa-plugins
+  # carries the offscreen platform the GUI tests run on, Liberation Sans is the
+  # metric match of the "Arial" the drawings ask for, poppler-utils turns
+  # exported PDFs into images for a look.
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins fontconfig fonts-liberation poppler-utils
 )
 
 missing=()

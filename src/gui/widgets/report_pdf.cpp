@@ -1,0 +1,35 @@
+#include "gui/widgets/report_pdf.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "core/report/report_pages.h"
+#include "gui/widgets/report_painter.h"
+
+namespace solvara {
+
+int printedPageCount(const Report& report) {
+    return std::max(1, (report.height + a4PageHeight - 1) / a4PageHeight);
+}
+
+bool exportReportToPdf(const Report& report, const QString& path, const QString& title) {
+    QPdfWriter writer(path);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Solvara"));
+    // The report places everything itself, measured from the paper's edge.
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    QPainter painter;
+    if (!painter.begin(&writer)) return false;
+    const qreal scale = ReportPainter::realSizeScale(writer);
+    const int pages = printedPageCount(report);
+    for (int page = 1; page <= pages; ++page) {
+        if (page > 1) writer.newPage();
+        const std::vector<ReportItem> items = itemsOfPrintedPage(report, page, a4PageHeight);
+        ReportPainter(painter, scale, QPointF(), ReportMedium::print).paint(items);
+    }
+    return painter.end();
+}
+
+}  // namespace solvara
