@@ -7,8 +7,8 @@
 
 #include "../core/database/temporary_folder.h"
 #include "cli_runner.h"
-#include "core/database/database_file.h"
-#include "core/database/password_digest.h"
+#include "core/program/database_file.h"
+#include "core/program/password_digest.h"
 
 namespace solvara {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "../core/database/temporary_folder.h"
 #include "cli_runner.h"
-#include "core/database/database_file.h"
+#include "core/program/database_file.h"
 
 namespace solvara {
 namespace {

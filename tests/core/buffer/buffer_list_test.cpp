@@ -1,4 +1,4 @@
-#include "core/buffer/buffer_list.h"
+#include "core/bufferdoc/buffer_list.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 
 #include "core/buffer/buffer_database.h"
 #include "core/buffer/buffer_preparation_results.h"
-#include "core/database/program_model.h"
+#include "core/program/program_model.h"
 
 namespace solvara {
 namespace {

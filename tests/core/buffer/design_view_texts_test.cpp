@@ -1,11 +1,11 @@
-#include "core/buffer/design_view_texts.h"
+#include "core/bufferdoc/design_view_texts.h"
 
 #include <cmath>
 
 #include <gtest/gtest.h>
 
 #include "core/chemistry/reagent.h"
-#include "core/database/program_model.h"
+#include "core/program/program_model.h"
 
 namespace solvara {
 namespace {

@@ -8,11 +8,11 @@
 #include <string>
 
 #include "../database/temporary_folder.h"
-#include "core/buffer/solvara_doc_file.h"
-#include "core/database/file_error.h"
-#include "core/database/program_model.h"
+#include "core/archive/file_error.h"
+#include "core/bufferdoc/solvara_doc_file.h"
 #include "core/document/document_read_error.h"
 #include "core/phcalc/ph_calculator_file.h"
+#include "core/program/program_model.h"
 
 namespace solvara {
 namespace {

@@ -9,7 +9,7 @@
 #include "../chemistry/starter_table.h"
 #include "../database/archive_test_support.h"
 #include "../database/record_bytes.h"
-#include "core/database/archive.h"
+#include "core/archive/archive.h"
 
 namespace solvara {
 namespace {

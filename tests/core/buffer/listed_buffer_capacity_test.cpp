@@ -1,4 +1,4 @@
-#include "core/buffer/listed_buffer_capacity.h"
+#include "core/bufferdoc/listed_buffer_capacity.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "core/buffer/ph_calculator_from_buffer.h"
+#include "core/bufferdoc/ph_calculator_from_buffer.h"
 
 #include <gtest/gtest.h>
 
-#include "core/buffer/solvara_doc.h"
-#include "core/database/program_model.h"
+#include "core/bufferdoc/solvara_doc.h"
+#include "core/program/program_model.h"
 
 namespace solvara {
 namespace {

@@ -8,8 +8,8 @@
 #include "core/buffer/buffer.h"
 #include "core/chemistry/reagent.h"
 #include "core/chemistry/reagent_ph_calculator.h"
-#include "core/database/program_model.h"
-#include "core/equilibrium/ph_solution.h"
+#include "core/phcalc/ph_solution.h"
+#include "core/program/program_model.h"
 
 namespace solvara::test {
 

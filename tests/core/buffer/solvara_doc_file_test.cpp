@@ -1,4 +1,4 @@
-#include "core/buffer/solvara_doc_file.h"
+#include "core/bufferdoc/solvara_doc_file.h"
 
 #include <optional>
 #include <sstream>
@@ -8,10 +8,10 @@
 
 #include "../database/record_bytes.h"
 #include "../database/temporary_folder.h"
-#include "core/database/archive.h"
-#include "core/database/program_class_registry.h"
-#include "core/database/program_model.h"
+#include "core/archive/archive.h"
 #include "core/document/document_read_error.h"
+#include "core/program/program_class_registry.h"
+#include "core/program/program_model.h"
 
 namespace solvara {
 namespace {
@@ -113,7 +113,7 @@ TEST_F(BufferDocumentFileTest, TheRecordReadsIntoTheFieldsAndIsWrittenTheSame) {
     const ClassRegistry registry = makeProgramClassRegistry();
     std::istringstream in(file);
     Archive loading(in, registry, "acetate.buf");
-    loading.setProgramModel(program_.get());
+    loading.setChemistryModel(program_.get());
     CSolvaraDoc doc(*program_);
     doc.SetModifiedFlag();
     doc.Serialize(loading);

@@ -1,10 +1,10 @@
-#include "core/buffer/solvara_doc.h"
+#include "core/bufferdoc/solvara_doc.h"
 
 #include <cmath>
 
 #include <gtest/gtest.h>
 
-#include "core/database/program_model.h"
+#include "core/program/program_model.h"
 
 namespace solvara {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "../database/archive_test_support.h"
 #include "../database/record_bytes.h"
+#include "core/archive/archive.h"
 #include "core/chemistry/bl_acid.h"
-#include "core/database/archive.h"
 
 namespace solvara {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "../database/archive_test_support.h"
 #include "../database/record_bytes.h"
+#include "core/archive/archive.h"
 #include "core/chemistry/element_table.h"
-#include "core/database/archive.h"
 #include "starter_table.h"
 
 namespace solvara {

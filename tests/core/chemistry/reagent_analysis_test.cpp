@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "core/chemistry/reagent.h"
-#include "core/database/program_model.h"
 #include "core/equilibrium/ph_calculation_error.h"
+#include "core/program/program_model.h"
 #include "starter_program.h"
 
 namespace solvara {

@@ -8,10 +8,10 @@
 
 #include "../database/archive_test_support.h"
 #include "../database/record_bytes.h"
+#include "core/archive/archive.h"
 #include "core/chemistry/reagent.h"
-#include "core/database/archive.h"
-#include "core/database/program_class_registry.h"
-#include "core/database/program_model.h"
+#include "core/program/program_class_registry.h"
+#include "core/program/program_model.h"
 #include "starter_program.h"
 
 namespace solvara {
@@ -26,7 +26,7 @@ class ReagentSerializeTest : public ::testing::Test {
         std::istringstream in(record);
         const ClassRegistry registry = makeProgramClassRegistry();
         Archive archive(in, registry, testing::kTestFileName);
-        archive.setProgramModel(model);
+        archive.setChemistryModel(model);
         Reagent reagent;
         reagent.Serialize(archive);
         EXPECT_THROW(archive.readByte(), ArchiveError) << "the record was not read to its end";

@@ -6,8 +6,8 @@
 #include <limits>
 #include <memory>
 
-#include "core/database/program_model.h"
 #include "core/equilibrium/ph_calculation_error.h"
+#include "core/program/program_model.h"
 #include "starter_program.h"
 
 namespace solvara {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/chemistry/reagent.h"
-#include "core/database/program_model.h"
+#include "core/program/program_model.h"
 
 namespace solvara::test {
 

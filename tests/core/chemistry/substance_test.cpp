@@ -7,7 +7,7 @@
 
 #include "../database/archive_test_support.h"
 #include "../database/record_bytes.h"
-#include "core/database/archive.h"
+#include "core/archive/archive.h"
 #include "starter_table.h"
 
 namespace solvara {

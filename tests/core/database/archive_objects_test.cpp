@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "archive_test_support.h"
-#include "core/database/archive.h"
+#include "core/archive/archive.h"
 
 namespace solvara {
 namespace {

@@ -10,7 +10,7 @@
 #include <sys/resource.h>
 
 #include "archive_test_support.h"
-#include "core/database/archive.h"
+#include "core/archive/archive.h"
 
 namespace solvara {
 namespace {

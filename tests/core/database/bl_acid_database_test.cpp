@@ -1,4 +1,4 @@
-#include "core/database/bl_acid_database.h"
+#include "core/chemistry/bl_acid_database.h"
 
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "archive_test_support.h"
-#include "core/database/archive.h"
-#include "core/database/program_class_registry.h"
-#include "core/database/starter_element_table.h"
+#include "core/archive/archive.h"
+#include "core/program/program_class_registry.h"
+#include "core/program/starter_element_table.h"
 #include "record_bytes.h"
 
 namespace solvara {

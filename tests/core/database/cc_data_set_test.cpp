@@ -3,9 +3,9 @@
 #include <sstream>
 #include <string>
 
-#include "core/database/archive.h"
-#include "core/database/cc_data_set.h"
-#include "core/database/class_registry.h"
+#include "core/archive/archive.h"
+#include "core/archive/class_registry.h"
+#include "core/chemistry/cc_data_set.h"
 
 namespace solvara {
 namespace {

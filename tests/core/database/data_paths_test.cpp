@@ -1,4 +1,4 @@
-#include "core/database/data_paths.h"
+#include "core/program/data_paths.h"
 
 #include <gtest/gtest.h>
 

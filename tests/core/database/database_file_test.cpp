@@ -1,4 +1,4 @@
-#include "core/database/database_file.h"
+#include "core/program/database_file.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "archive_test_support.h"
-#include "core/database/file_error.h"
+#include "core/archive/file_error.h"
 #include "database_file_bytes.h"
 #include "temporary_folder.h"
 

@@ -1,4 +1,4 @@
-#include "core/database/inert_salt_database.h"
+#include "core/buffer/inert_salt_database.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 
 #include "archive_test_support.h"
-#include "core/database/archive.h"
-#include "core/database/program_class_registry.h"
+#include "core/archive/archive.h"
+#include "core/program/program_class_registry.h"
 
 namespace solvara {
 namespace {

@@ -1,12 +1,12 @@
-#include "core/database/integrity_rules.h"
+#include "core/program/integrity_rules.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
 
-#include "core/database/database_edit_notes.h"
-#include "core/database/element_usage.h"
+#include "core/program/database_edit_notes.h"
+#include "core/program/element_usage.h"
 
 namespace solvara {
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "core/buffer/solvara_doc.h"
-#include "core/database/program_database.h"
+#include "core/bufferdoc/solvara_doc.h"
 #include "core/phcalc/ph_calculator_doc.h"
+#include "core/program/program_database.h"
 #include "scripted_questions.h"
 #include "temporary_folder.h"
 

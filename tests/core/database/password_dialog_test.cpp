@@ -1,8 +1,8 @@
-#include "core/database/password_dialog.h"
+#include "core/program/password_dialog.h"
 
 #include <gtest/gtest.h>
 
-#include "core/database/password_digest.h"
+#include "core/program/password_digest.h"
 
 namespace solvara {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/database/password_digest.h"
+#include "core/program/password_digest.h"
 
 #include <gtest/gtest.h>
 

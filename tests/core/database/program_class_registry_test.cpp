@@ -1,4 +1,4 @@
-#include "core/database/program_class_registry.h"
+#include "core/program/program_class_registry.h"
 
 #include <gtest/gtest.h>
 
@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "archive_test_support.h"
+#include "core/archive/archive.h"
 #include "core/buffer/buffer_variants.h"
 #include "core/buffer/inert_salt.h"
 #include "core/buffer/standalone_buffer.h"
 #include "core/chemistry/bl_acid.h"
+#include "core/chemistry/cc_data_set.h"
 #include "core/chemistry/element.h"
 #include "core/chemistry/reagent.h"
-#include "core/database/archive.h"
-#include "core/database/cc_data_set.h"
 
 namespace solvara {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/database/program_database.h"
+#include "core/program/program_database.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "archive_test_support.h"
-#include "core/database/database_file.h"
-#include "core/database/database_messages.h"
-#include "core/database/database_path_dialog.h"
-#include "core/database/password_digest.h"
+#include "core/program/database_file.h"
+#include "core/program/database_messages.h"
+#include "core/program/database_path_dialog.h"
+#include "core/program/password_digest.h"
 #include "database_file_bytes.h"
 #include "scripted_questions.h"
 #include "temporary_folder.h"

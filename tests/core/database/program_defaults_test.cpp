@@ -10,8 +10,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/database/program_defaults.h"
-#include "core/database/replace_file.h"
+#include "core/archive/replace_file.h"
+#include "core/program/program_defaults.h"
 
 namespace solvara {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/database/reagent_database.h"
+#include "core/chemistry/reagent_database.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <string>
 
 #include "archive_test_support.h"
-#include "core/database/archive.h"
-#include "core/database/program_class_registry.h"
-#include "core/database/program_model.h"
+#include "core/archive/archive.h"
+#include "core/program/program_class_registry.h"
+#include "core/program/program_model.h"
 
 namespace solvara {
 namespace {
@@ -105,7 +105,7 @@ TEST_F(ReagentDatabaseTest, ReadBackReagentsAreAnalysedAgainstTheProgramOfTheArc
     std::istringstream in(bytes);
     const ClassRegistry registry = makeProgramClassRegistry();
     Archive archive(in, registry, testing::kTestFileName);
-    archive.setProgramModel(program.get());
+    archive.setChemistryModel(program.get());
     ReagentDatabase loaded;
     loaded.Serialize(archive);
     ASSERT_EQ(loaded.Count(), 1);

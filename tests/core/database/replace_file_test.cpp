@@ -1,4 +1,4 @@
-#include "core/database/replace_file.h"
+#include "core/archive/replace_file.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/database/file_descriptor.h"
-#include "core/database/file_error.h"
+#include "core/archive/file_descriptor.h"
+#include "core/archive/file_error.h"
 #include "temporary_folder.h"
 
 namespace solvara {

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/database/database_file_questions.h"
-#include "core/database/password_dialog.h"
+#include "core/program/database_file_questions.h"
+#include "core/program/password_dialog.h"
 
 namespace solvara::testing {
 

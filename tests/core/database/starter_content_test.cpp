@@ -1,4 +1,4 @@
-#include "core/database/starter_content.h"
+#include "core/program/starter_content.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/chemistry/chemical_formula.h"
-#include "core/database/program_model.h"
+#include "core/program/program_model.h"
 
 namespace solvara {
 namespace {

@@ -1,11 +1,11 @@
-#include "core/database/unreadable_file_backup.h"
+#include "core/archive/unreadable_file_backup.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-#include "core/database/file_error.h"
+#include "core/archive/file_error.h"
 #include "temporary_folder.h"
 
 namespace solvara {

@@ -1,12 +1,12 @@
-#include "core/equilibrium/ph_solution.h"
+#include "core/phcalc/ph_solution.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
-#include "core/database/program_model.h"
 #include "core/equilibrium/ph_calculation_error.h"
+#include "core/program/program_model.h"
 
 namespace solvara {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/database/program_model.h"
+#include "core/program/program_model.h"
 #include "ph_document_fixture.h"
 
 namespace solvara {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "../database/temporary_folder.h"
-#include "core/database/program_model.h"
+#include "core/program/program_model.h"
 #include "ph_document_fixture.h"
 
 namespace solvara {

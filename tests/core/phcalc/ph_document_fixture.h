@@ -6,8 +6,8 @@
 #include <memory>
 #include <tuple>
 
-#include "core/database/program_model.h"
 #include "core/phcalc/ph_calculator_doc.h"
+#include "core/program/program_model.h"
 
 namespace solvara::testing {
 

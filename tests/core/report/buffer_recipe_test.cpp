@@ -1,12 +1,12 @@
-#include "core/report/buffer_recipe.h"
+#include "core/bufferdoc/buffer_recipe.h"
 
 #include <cmath>
 
 #include <gtest/gtest.h>
 
-#include "core/buffer/solvara_doc.h"
-#include "core/database/program_model.h"
-#include "core/report/recipe_page.h"
+#include "core/bufferdoc/recipe_page.h"
+#include "core/bufferdoc/solvara_doc.h"
+#include "core/program/program_model.h"
 #include "core/report/report_text.h"
 
 namespace solvara {

@@ -1,4 +1,4 @@
-#include "core/report/recipe_date.h"
+#include "core/bufferdoc/recipe_date.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/report/recipe_page.h"
+#include "core/bufferdoc/recipe_page.h"
 
 #include <cmath>
 #include <optional>
@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/report/recipe_capacity_plot.h"
-#include "core/report/recipe_temperature_plot.h"
+#include "core/bufferdoc/recipe_capacity_plot.h"
+#include "core/bufferdoc/recipe_temperature_plot.h"
 
 namespace solvara {
 namespace {
