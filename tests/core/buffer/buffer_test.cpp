@@ -6,12 +6,12 @@
 #include <sstream>
 #include <string>
 
-#include "../database/archive_test_support.h"
-#include "../database/record_bytes.h"
 #include "core/archive/archive.h"
 #include "core/chemistry/reagent.h"
 #include "core/program/program_class_registry.h"
 #include "core/program/program_model.h"
+#include "support/archive_test_support.h"
+#include "support/record_bytes.h"
 
 namespace solvara {
 namespace {

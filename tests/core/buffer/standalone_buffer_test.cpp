@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "../database/archive_test_support.h"
 #include "core/archive/archive.h"
 #include "core/program/program_class_registry.h"
 #include "core/program/program_model.h"
+#include "support/archive_test_support.h"
 
 namespace solvara {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <sstream>
 
-#include "../database/record_bytes.h"
 #include "core/archive/archive.h"
 #include "core/program/program_class_registry.h"
 #include "core/program/program_model.h"
+#include "support/record_bytes.h"
 
 namespace solvara {
 namespace {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/program/program_model.h"
-#include "ph_document_fixture.h"
+#include "support/ph_document_fixture.h"
 
 namespace solvara {
 namespace {

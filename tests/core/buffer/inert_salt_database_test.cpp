@@ -5,9 +5,9 @@
 #include <sstream>
 #include <string>
 
-#include "archive_test_support.h"
 #include "core/archive/archive.h"
 #include "core/program/program_class_registry.h"
+#include "support/archive_test_support.h"
 
 namespace solvara {
 namespace {

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "archive_test_support.h"
 #include "core/archive/file_error.h"
-#include "database_file_bytes.h"
-#include "temporary_folder.h"
+#include "support/archive_test_support.h"
+#include "support/database_file_bytes.h"
+#include "support/temporary_folder.h"
 
 namespace solvara {
 namespace {

@@ -6,7 +6,7 @@
 #include "core/chemistry/reagent.h"
 #include "core/program/program_model.h"
 
-namespace solvara::test {
+namespace solvara::testing {
 
 // A reagent of the starter program with this formula and stock concentration, not yet analysed.
 inline Reagent reagentOf(ProgramModel& program, const std::string& formula, double concentration) {
@@ -22,4 +22,4 @@ inline constexpr int kHydrochloricAcid = 3;
 inline constexpr int kPhosphoricAcid = 4;
 inline constexpr int kSodiumHydroxide = 8;
 
-}  // namespace solvara::test
+}  // namespace solvara::testing

@@ -7,12 +7,12 @@
 #include <functional>
 #include <string>
 
-#include "../database/temporary_folder.h"
 #include "core/archive/file_error.h"
 #include "core/bufferdoc/solvara_doc_file.h"
 #include "core/document/document_read_error.h"
 #include "core/phcalc/ph_calculator_file.h"
 #include "core/program/program_model.h"
+#include "support/temporary_folder.h"
 
 namespace solvara {
 namespace {

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "archive_test_support.h"
 #include "core/archive/archive.h"
 #include "core/program/program_class_registry.h"
 #include "core/program/starter_element_table.h"
-#include "record_bytes.h"
+#include "support/archive_test_support.h"
+#include "support/record_bytes.h"
 
 namespace solvara {
 namespace {

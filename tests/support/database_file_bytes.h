@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "core/chemistry/element_table.h"
-#include "record_bytes.h"
+#include "support/record_bytes.h"
 
 namespace solvara::testing {
 

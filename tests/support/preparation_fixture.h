@@ -11,7 +11,7 @@
 #include "core/phcalc/ph_solution.h"
 #include "core/program/program_model.h"
 
-namespace solvara::test {
+namespace solvara::testing {
 
 // The starter program and buffers built from its reagents and acids by name.
 class PreparationTest : public ::testing::Test {
@@ -54,4 +54,4 @@ class PreparationTest : public ::testing::Test {
     std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
 };
 
-}  // namespace solvara::test
+}  // namespace solvara::testing

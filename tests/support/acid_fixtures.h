@@ -8,7 +8,7 @@
 
 #include "core/chemistry/bl_acid.h"
 
-namespace solvara::test {
+namespace solvara::testing {
 
 // 10^-p the way the acid raises it.
 inline double tenToMinus(double p) { return std::exp(-std::numbers::ln10 * p); }
@@ -33,4 +33,4 @@ inline BLAcid phosphateLikeAcid() {
     return acid;
 }
 
-}  // namespace solvara::test
+}  // namespace solvara::testing

@@ -5,14 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "archive_test_support.h"
 #include "core/program/database_file.h"
 #include "core/program/database_messages.h"
 #include "core/program/database_path_dialog.h"
 #include "core/program/password_digest.h"
-#include "database_file_bytes.h"
-#include "scripted_questions.h"
-#include "temporary_folder.h"
+#include "support/archive_test_support.h"
+#include "support/database_file_bytes.h"
+#include "support/scripted_questions.h"
+#include "support/temporary_folder.h"
 
 namespace solvara {
 namespace {

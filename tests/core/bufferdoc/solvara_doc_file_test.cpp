@@ -6,12 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include "../database/record_bytes.h"
-#include "../database/temporary_folder.h"
 #include "core/archive/archive.h"
 #include "core/document/document_read_error.h"
 #include "core/program/program_class_registry.h"
 #include "core/program/program_model.h"
+#include "support/record_bytes.h"
+#include "support/temporary_folder.h"
 
 namespace solvara {
 namespace {

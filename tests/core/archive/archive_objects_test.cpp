@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "archive_test_support.h"
 #include "core/archive/archive.h"
+#include "support/archive_test_support.h"
 
 namespace solvara {
 namespace {

@@ -6,7 +6,7 @@
 #include "core/chemistry/composition.h"
 #include "core/chemistry/element_table.h"
 
-namespace solvara::test {
+namespace solvara::testing {
 
 // The built-in elements plus the starter moieties, each weighing what its composition weighs.
 inline ElementTable starterTable() {
@@ -38,4 +38,4 @@ inline std::string describe(const ElementTable& table, const Composition& compos
     return text;
 }
 
-}  // namespace solvara::test
+}  // namespace solvara::testing

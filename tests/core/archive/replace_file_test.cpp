@@ -13,7 +13,7 @@
 
 #include "core/archive/file_descriptor.h"
 #include "core/archive/file_error.h"
-#include "temporary_folder.h"
+#include "support/temporary_folder.h"
 
 namespace solvara {
 namespace {

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "archive_test_support.h"
 #include "core/archive/archive.h"
 #include "core/buffer/buffer_variants.h"
 #include "core/buffer/inert_salt.h"
@@ -16,6 +15,7 @@
 #include "core/chemistry/cc_data_set.h"
 #include "core/chemistry/element.h"
 #include "core/chemistry/reagent.h"
+#include "support/archive_test_support.h"
 
 namespace solvara {
 namespace {

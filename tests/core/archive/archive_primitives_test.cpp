@@ -9,8 +9,8 @@
 
 #include <sys/resource.h>
 
-#include "archive_test_support.h"
 #include "core/archive/archive.h"
+#include "support/archive_test_support.h"
 
 namespace solvara {
 namespace {

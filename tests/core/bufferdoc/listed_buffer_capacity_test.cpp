@@ -10,12 +10,12 @@
 #include "core/buffer/buffer_preparation.h"
 #include "core/buffer/buffer_preparation_results.h"
 #include "core/buffer/inert_salt.h"
-#include "preparation_fixture.h"
+#include "support/preparation_fixture.h"
 
 namespace solvara {
 namespace {
 
-using ListedBufferCapacityTest = test::PreparationTest;
+using ListedBufferCapacityTest = testing::PreparationTest;
 
 std::map<std::string, std::optional<double>> byGroup(const std::vector<ListedCapacity>& listed) {
     std::map<std::string, std::optional<double>> capacities;

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "core/archive/file_error.h"
-#include "temporary_folder.h"
+#include "support/temporary_folder.h"
 
 namespace solvara {
 namespace {

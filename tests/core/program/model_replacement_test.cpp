@@ -6,8 +6,8 @@
 #include "core/bufferdoc/solvara_doc.h"
 #include "core/phcalc/ph_calculator_doc.h"
 #include "core/program/program_database.h"
-#include "scripted_questions.h"
-#include "temporary_folder.h"
+#include "support/scripted_questions.h"
+#include "support/temporary_folder.h"
 
 namespace solvara {
 namespace {
