@@ -17,4 +17,11 @@ const ClassInfo* ClassRegistry::find(std::string_view name) const {
     return position == classes_.end() ? nullptr : position->second;
 }
 
+std::vector<const ClassInfo*> ClassRegistry::all() const {
+    std::vector<const ClassInfo*> infos;
+    infos.reserve(classes_.size());
+    for (const auto& [name, info] : classes_) infos.push_back(info);
+    return infos;
+}
+
 }  // namespace solvara

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string_view>
+#include <vector>
 
 #include "core/archive/cobject.h"
 
@@ -15,6 +16,8 @@ public:
     // under a name already taken is a programming error (std::invalid_argument).
     void add(const ClassInfo& info);
     const ClassInfo* find(std::string_view name) const;
+    // Every registered description, ordered by name.
+    std::vector<const ClassInfo*> all() const;
 
 private:
     std::map<std::string_view, const ClassInfo*, std::less<>> classes_;
