@@ -13,10 +13,10 @@
 #include "core/buffer/buffer_preparation_results.h"
 #include "core/buffer/capacity_curve.h"
 #include "core/buffer/inert_salt.h"
-#include "core/buffer/listed_buffer_capacity.h"
 #include "core/buffer/prepared_mixture_ph.h"
 #include "core/buffer/standalone_buffer.h"
-#include "core/database/program_model.h"
+#include "core/bufferdoc/listed_buffer_capacity.h"
+#include "core/program/program_model.h"
 
 namespace solvara {
 namespace {

@@ -4,13 +4,13 @@
 #include <sstream>
 #include <string>
 
+#include "core/archive/archive.h"
 #include "core/buffer/buffer_database.h"
-#include "core/buffer/solvara_doc.h"
-#include "core/buffer/solvara_doc_file.h"
-#include "core/database/archive.h"
-#include "core/database/program_model.h"
-#include "core/report/buffer_recipe.h"
-#include "core/report/recipe_page.h"
+#include "core/bufferdoc/buffer_recipe.h"
+#include "core/bufferdoc/recipe_page.h"
+#include "core/bufferdoc/solvara_doc.h"
+#include "core/bufferdoc/solvara_doc_file.h"
+#include "core/program/program_model.h"
 
 namespace solvara {
 namespace {

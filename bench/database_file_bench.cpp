@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/database/database_file.h"
+#include "core/program/database_file.h"
 
 namespace solvara {
 namespace {

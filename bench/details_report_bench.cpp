@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/database/program_model.h"
 #include "core/phcalc/calculation_details_report.h"
+#include "core/program/program_model.h"
 
 namespace solvara {
 namespace {

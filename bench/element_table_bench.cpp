@@ -3,9 +3,9 @@
 #include <sstream>
 #include <string>
 
+#include "core/archive/archive.h"
+#include "core/archive/class_registry.h"
 #include "core/chemistry/element_table.h"
-#include "core/database/archive.h"
-#include "core/database/class_registry.h"
 
 namespace solvara {
 namespace {

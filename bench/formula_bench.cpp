@@ -2,14 +2,14 @@
 // mass together should stay well under a microsecond.
 #include <benchmark/benchmark.h>
 
-#include "../tests/core/chemistry/starter_table.h"
+#include "../tests/support/starter_table.h"
 #include "core/chemistry/chemical_formula.h"
 #include "core/chemistry/element_table.h"
 
 namespace solvara {
 namespace {
 
-using test::starterTable;
+using testing::starterTable;
 
 void compositionAndMolarMass(benchmark::State& state, const char* text) {
     const ElementTable table = starterTable();

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/database/program_model.h"
-#include "core/equilibrium/ph_solution.h"
+#include "core/phcalc/ph_solution.h"
+#include "core/program/program_model.h"
 
 namespace solvara {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/chemistry/reagent.h"
-#include "core/database/program_model.h"
+#include "core/program/program_model.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "core/database/archive.h"
-#include "core/database/class_registry.h"
-#include "core/database/cobject.h"
+#include "core/archive/archive.h"
+#include "core/archive/class_registry.h"
+#include "core/archive/cobject.h"
 
 namespace {
 

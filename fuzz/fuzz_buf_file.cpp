@@ -8,10 +8,10 @@
 #include <sstream>
 #include <string>
 
-#include "core/buffer/solvara_doc_file.h"
-#include "core/database/archive.h"
-#include "core/database/program_model.h"
+#include "core/archive/archive.h"
+#include "core/bufferdoc/solvara_doc_file.h"
 #include "core/document/document_read_error.h"
+#include "core/program/program_model.h"
 
 namespace {
 

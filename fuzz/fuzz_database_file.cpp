@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "core/database/database_file.h"
+#include "core/program/database_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "../tests/core/chemistry/starter_table.h"
+#include "../tests/support/starter_table.h"
 #include "core/chemistry/chemical_formula.h"
 #include "core/chemistry/formula_export.h"
 
@@ -46,7 +46,7 @@ void exercise(const ElementTable& table, std::string_view text, Markup markup) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const ElementTable table = test::starterTable();
+    static const ElementTable table = testing::starterTable();
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     exercise(table, text, Markup::on);
     exercise(table, text, Markup::off);

@@ -9,12 +9,12 @@
 #include <sstream>
 #include <string>
 
-#include "core/database/archive.h"
-#include "core/database/program_model.h"
+#include "core/archive/archive.h"
 #include "core/document/document_read_error.h"
 #include "core/phcalc/calculation_details_report.h"
 #include "core/phcalc/csv_export.h"
 #include "core/phcalc/ph_calculator_file.h"
+#include "core/program/program_model.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // Reading resolves acid forms in the program's acids, as the application does.

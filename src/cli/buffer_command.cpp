@@ -11,8 +11,8 @@
 #include "cli/quantity_with_unit.h"
 #include "cli/save_file_check.h"
 #include "core/buffer/buffer_database.h"
-#include "core/buffer/solvara_doc.h"
-#include "core/database/program_model.h"
+#include "core/bufferdoc/solvara_doc.h"
+#include "core/program/program_model.h"
 #include "core/text/windows1252.h"
 
 namespace solvara {

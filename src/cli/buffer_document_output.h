@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "core/buffer/solvara_doc.h"
+#include "core/bufferdoc/solvara_doc.h"
 
 namespace solvara {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/database/data_paths.h"
+#include "core/program/data_paths.h"
 
 namespace solvara {
 

@@ -10,7 +10,7 @@
 #include "cli/cli_app.h"
 #include "cli/option_values.h"
 #include "cli/program_in_use.h"
-#include "core/database/database_file.h"
+#include "core/program/database_file.h"
 #include "core/text/windows1252.h"
 
 namespace solvara {

@@ -11,7 +11,7 @@
 #include "cli/cli_app.h"
 #include "cli/program_in_use.h"
 #include "cli/text_table.h"
-#include "core/database/program_model.h"
+#include "core/program/program_model.h"
 #include "core/text/float_numbers_string.h"
 #include "core/text/windows1252.h"
 

@@ -6,7 +6,7 @@
 #include "cli/buffer_document_output.h"
 #include "cli/cli_app.h"
 #include "cli/program_in_use.h"
-#include "core/buffer/solvara_doc_file.h"
+#include "core/bufferdoc/solvara_doc_file.h"
 #include "core/document/document_read_error.h"
 
 namespace solvara {

@@ -11,8 +11,8 @@
 #include "cli/ph_document_output.h"
 #include "cli/program_in_use.h"
 #include "cli/save_file_check.h"
-#include "core/database/program_model.h"
 #include "core/phcalc/ph_calculator_doc.h"
+#include "core/program/program_model.h"
 #include "core/text/windows1252.h"
 
 namespace solvara {

@@ -8,12 +8,12 @@
 
 #include "cli/cli_app.h"
 #include "cli/text_table.h"
-#include "core/database/program_model.h"
 #include "core/equilibrium/ionic_strength_limit.h"
 #include "core/equilibrium/ph_calculation_error.h"
 #include "core/phcalc/calculation_details_report.h"
 #include "core/phcalc/csv_export.h"
 #include "core/phcalc/ph_calculator_file.h"
+#include "core/program/program_model.h"
 #include "core/report/report_text.h"
 #include "core/text/float_numbers_string.h"
 #include "core/text/windows1252.h"

@@ -1,6 +1,6 @@
 #include "cli/program_in_use.h"
 
-#include "core/database/database_file.h"
+#include "core/program/database_file.h"
 
 namespace solvara {
 

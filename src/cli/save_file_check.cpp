@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "core/database/file_error.h"
+#include "core/archive/file_error.h"
 
 namespace solvara {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
-#include "../core/database/temporary_folder.h"
-#include "cli_runner.h"
+#include "support/cli_runner.h"
+#include "support/temporary_folder.h"
 
 namespace solvara {
 namespace {

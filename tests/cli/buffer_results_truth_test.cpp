@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "../core/database/temporary_folder.h"
 #include "cli/cli_app.h"
-#include "cli_runner.h"
+#include "support/cli_runner.h"
+#include "support/temporary_folder.h"
 
 namespace solvara {
 namespace {

@@ -5,9 +5,9 @@
 #include <stdexcept>
 #include <streambuf>
 
-#include "../core/database/temporary_folder.h"
-#include "cli_runner.h"
 #include "core/text/windows1252.h"
+#include "support/cli_runner.h"
+#include "support/temporary_folder.h"
 
 namespace solvara {
 namespace {

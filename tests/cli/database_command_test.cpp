@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "../core/database/temporary_folder.h"
-#include "cli_runner.h"
-#include "core/database/database_file.h"
-#include "core/database/password_digest.h"
+#include "core/program/database_file.h"
+#include "core/program/password_digest.h"
+#include "support/cli_runner.h"
+#include "support/temporary_folder.h"
 
 namespace solvara {
 namespace {

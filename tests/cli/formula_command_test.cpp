@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli_runner.h"
+#include "support/cli_runner.h"
 
 namespace solvara {
 namespace {

@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "cli_runner.h"
+#include "support/cli_runner.h"
 
 namespace solvara {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "../core/database/temporary_folder.h"
-#include "cli_runner.h"
-#include "core/database/database_file.h"
+#include "core/program/database_file.h"
+#include "support/cli_runner.h"
+#include "support/temporary_folder.h"
 
 namespace solvara {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "cli/cli_app.h"
 #include "cli/ph_document_output.h"
-#include "cli_runner.h"
-#include "core/database/program_model.h"
+#include "core/program/program_model.h"
+#include "support/cli_runner.h"
 
 namespace solvara {
 namespace {

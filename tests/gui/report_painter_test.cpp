@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/report/recipe_page.h"
+#include "core/bufferdoc/recipe_page.h"
 #include "gui/widgets/report_pdf.h"
 #include "gui/widgets/report_view.h"
 

@@ -1,8 +1,8 @@
 #include "core/buffer/buffer.h"
 
+#include "core/archive/archive.h"
+#include "core/chemistry/chemistry_model.h"
 #include "core/chemistry/reagent.h"
-#include "core/database/archive.h"
-#include "core/database/program_model.h"
 
 namespace solvara {
 
@@ -60,7 +60,7 @@ void Buffer::Serialize(Archive& archive) {
     archive.io(secondReagentId);
     archive.io(id);
     if (archive.IsLoading()) {
-        if (archive.programModel() != nullptr) program_ = archive.programModel();
+        if (archive.chemistryModel() != nullptr) program_ = archive.chemistryModel();
         RecomputeShares();
     }
 }

@@ -5,12 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "core/database/cobject.h"
+#include "core/archive/cobject.h"
 
 namespace solvara {
 
 class BLAcid;
-class ProgramModel;
+class ChemistryModel;
 class Reagent;
 
 // What a capacity curve was computed for; -1 everywhere when it was computed
@@ -38,7 +38,7 @@ class Buffer : public CObject {
     // Bound to no program until loaded by an archive that carries one; such a
     // buffer finds no reagents and no main component.
     Buffer() = default;
-    explicit Buffer(ProgramModel& program) : program_(&program) {}
+    explicit Buffer(ChemistryModel& program) : program_(&program) {}
     // Copies carry everything but the capacity curve key and the scratch
     // ionic strength: a copy starts with those of a fresh buffer, and the
     // target of an assignment keeps its own.
@@ -69,7 +69,7 @@ class Buffer : public CObject {
     // Both shares from the reagents the slots return now.
     void RecomputeShares();
 
-    ProgramModel* program() const noexcept { return program_; }
+    ChemistryModel* program() const noexcept { return program_; }
 
     // Empty, or kCapacityCurvePoints capacities (mol/L per pH unit).
     std::vector<double> capacityCurve;
@@ -89,7 +89,7 @@ class Buffer : public CObject {
     CapacityCurveKey capacityCurveKey;
 
   protected:
-    void setProgram(ProgramModel* program) noexcept { program_ = program; }
+    void setProgram(ChemistryModel* program) noexcept { program_ = program; }
 
   private:
     void copyFrom(const Buffer& other);
@@ -97,7 +97,7 @@ class Buffer : public CObject {
     // its id.
     void dropMainComponentUnlessContained();
 
-    ProgramModel* program_ = nullptr;
+    ChemistryModel* program_ = nullptr;
 };
 
 }  // namespace solvara

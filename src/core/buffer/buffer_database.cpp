@@ -5,8 +5,8 @@
 #include <unordered_set>
 #include <utility>
 
-#include "core/database/archive.h"
-#include "core/database/free_id.h"
+#include "core/archive/archive.h"
+#include "core/archive/free_id.h"
 
 namespace solvara {
 

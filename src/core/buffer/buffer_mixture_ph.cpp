@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "core/buffer/buffer.h"
+#include "core/chemistry/chemistry_model.h"
 #include "core/chemistry/reagent.h"
-#include "core/database/program_model.h"
 #include "core/equilibrium/charge_balance_solver.h"
 
 namespace solvara {
@@ -43,7 +43,7 @@ struct ReagentPair {
 
 }  // namespace
 
-double HydrogenActivity(Buffer& buffer, ProgramModel& program, double c1, double c2,
+double HydrogenActivity(Buffer& buffer, ChemistryModel& program, double c1, double c2,
                         double temperature, double addedBase, bool forceIonicStrength,
                         double ionicStrengthValue, double startH) {
     const Reagent* first = buffer.FirstReagent();
@@ -57,20 +57,20 @@ double HydrogenActivity(Buffer& buffer, ProgramModel& program, double c1, double
     settings.ionicStrengthValue = ionicStrengthValue;
     settings.startH = startH != 0.0 ? startH : kDefaultStartH;
     settings.tolerance = kRelativeTolerance;
-    settings.daviesC = program.defaults.daviesC;
+    settings.daviesC = program.constants().daviesC;
     ReagentPair pair{*first, *second, c1, c2, buffer.reagentIonicStrength};
     double ionicStrength = 0.0;
     return solveChargeBalance(settings, program.water, pair, ionicStrength).hydrogenActivity();
 }
 
-double MixturePH(Buffer& buffer, ProgramModel& program, double c1, double c2, double temperature,
+double MixturePH(Buffer& buffer, ChemistryModel& program, double c1, double c2, double temperature,
                  double addedBase, bool forceIonicStrength, double ionicStrengthValue,
                  double startH) {
     return -std::log10(HydrogenActivity(buffer, program, c1, c2, temperature, addedBase,
                                         forceIonicStrength, ionicStrengthValue, startH));
 }
 
-double BufferCapacity(Buffer& buffer, ProgramModel& program, double c1, double c2,
+double BufferCapacity(Buffer& buffer, ChemistryModel& program, double c1, double c2,
                       double temperature, double addedBase, double saltIonicStrength) {
     try {
         const double probed = MixturePH(buffer, program, c1, c2, temperature,

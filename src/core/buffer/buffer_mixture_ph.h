@@ -3,7 +3,7 @@
 namespace solvara {
 
 class Buffer;
-class ProgramModel;
+class ChemistryModel;
 
 // The pH of a mixture of a buffer's two reagents, at concentrations c1 and c2
 // (mol/L in the final solution, not stock concentrations), solved as a
@@ -19,12 +19,12 @@ class ProgramModel;
 
 // The activity of H+. Throws pHCalculationError when the solve does not
 // converge, or when a reagent is missing.
-double HydrogenActivity(Buffer& buffer, ProgramModel& program, double c1, double c2,
+double HydrogenActivity(Buffer& buffer, ChemistryModel& program, double c1, double c2,
                         double temperature, double addedBase, bool forceIonicStrength,
                         double ionicStrengthValue, double startH);
 
 // -log10 of HydrogenActivity; throws likewise.
-double MixturePH(Buffer& buffer, ProgramModel& program, double c1, double c2, double temperature,
+double MixturePH(Buffer& buffer, ChemistryModel& program, double c1, double c2, double temperature,
                  double addedBase, bool forceIonicStrength, double ionicStrengthValue,
                  double startH);
 
@@ -32,7 +32,7 @@ double MixturePH(Buffer& buffer, ProgramModel& program, double c1, double c2, do
 // makes, the ionic strength not forced and saltIonicStrength added to it;
 // 0 when either evaluation fails or the quotient is not a finite positive
 // number.
-double BufferCapacity(Buffer& buffer, ProgramModel& program, double c1, double c2,
+double BufferCapacity(Buffer& buffer, ChemistryModel& program, double c1, double c2,
                       double temperature, double addedBase, double saltIonicStrength);
 
 }  // namespace solvara

@@ -7,7 +7,7 @@
 
 namespace solvara {
 
-bool PrepareBuffer(Buffer& buffer, ProgramModel& program, double wantedPH,
+bool PrepareBuffer(Buffer& buffer, ChemistryModel& program, double wantedPH,
                    double totalConcentration, double& c1, double& c2, double temperature,
                    bool forceIonicStrength, double ionicStrengthValue) {
     const std::optional<MixingLine> line = MixingLine::of(buffer, totalConcentration);

@@ -3,7 +3,7 @@
 namespace solvara {
 
 class Buffer;
-class ProgramModel;
+class ChemistryModel;
 
 // Finds the concentrations c1 and c2 (mol/L in the final solution) of the
 // buffer's two reagents that give wantedPH at a total concentration
@@ -24,7 +24,7 @@ class ProgramModel;
 // finite, and buffer.reagentIonicStrength holds the reagents' ionic strength
 // of the last bisection pass (the interpolated composition itself is not
 // evaluated).
-bool PrepareBuffer(Buffer& buffer, ProgramModel& program, double wantedPH,
+bool PrepareBuffer(Buffer& buffer, ChemistryModel& program, double wantedPH,
                    double totalConcentration, double& c1, double& c2, double temperature,
                    bool forceIonicStrength, double ionicStrengthValue);
 

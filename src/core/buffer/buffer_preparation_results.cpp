@@ -57,7 +57,7 @@ bool stocksExceedVolume(const Buffer& buffer, const InertSalt& salt,
 // buffer's own ionic strength at the composition found.
 std::optional<BufferPreparationResults> prepare(Buffer& buffer, const InertSalt& salt,
                                                 const BufferPreparationInputs& inputs,
-                                                ProgramModel& program, double& ownIonicStrength) {
+                                                ChemistryModel& program, double& ownIonicStrength) {
     const bool force = inputs.forceIonicStrength;
     BufferPreparationResults results;
     double& c1 = results.firstReagentConcentration;
@@ -100,7 +100,7 @@ std::optional<BufferPreparationResults> prepare(Buffer& buffer, const InertSalt&
 PreparationOutcome recalculatePreparation(Buffer& buffer, const InertSalt& salt,
                                           BufferPreparationInputs& inputs,
                                           BufferPreparationResults& results,
-                                          ProgramModel& program) {
+                                          ChemistryModel& program) {
     results.firstReagentAmount = 0.0;
     results.secondReagentAmount = 0.0;
     results.saltAmount = 0.0;

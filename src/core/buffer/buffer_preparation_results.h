@@ -6,7 +6,7 @@ namespace solvara {
 
 class Buffer;
 class InertSalt;
-class ProgramModel;
+class ChemistryModel;
 
 // What a buffer design asks for. Concentrations and ionic strength in mol/L,
 // the volume in litres, temperatures in degC.
@@ -72,6 +72,6 @@ enum class PreparationOutcome {
 // would not all be finite counts as not found.
 PreparationOutcome recalculatePreparation(Buffer& buffer, const InertSalt& salt,
                                           BufferPreparationInputs& inputs,
-                                          BufferPreparationResults& results, ProgramModel& program);
+                                          BufferPreparationResults& results, ChemistryModel& program);
 
 }  // namespace solvara

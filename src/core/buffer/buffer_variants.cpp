@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <utility>
 
-#include "core/database/archive.h"
+#include "core/archive/archive.h"
 
 namespace solvara {
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
+#include "core/archive/cobject.h"
 #include "core/buffer/buffer.h"
-#include "core/database/cobject.h"
 
 namespace solvara {
 

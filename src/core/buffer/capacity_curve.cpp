@@ -30,7 +30,7 @@ bool canBePrepared(const Buffer& buffer) {
 
 // The pH range between the two end compositions, without added base, lowest
 // first; none when an end cannot be evaluated.
-std::optional<std::pair<double, double>> reachableRange(Buffer& buffer, ProgramModel& program,
+std::optional<std::pair<double, double>> reachableRange(Buffer& buffer, ChemistryModel& program,
                                                         const MixingLine& line, double temperature,
                                                         double saltIonicStrength) {
     double c1 = 0.0;
@@ -48,7 +48,7 @@ std::optional<std::pair<double, double>> reachableRange(Buffer& buffer, ProgramM
     }
 }
 
-std::vector<double> computeCurve(Buffer& buffer, ProgramModel& program, const MixingLine& line,
+std::vector<double> computeCurve(Buffer& buffer, ChemistryModel& program, const MixingLine& line,
                                  double low, double high, double temperature,
                                  double saltIonicStrength) {
     std::vector<double> curve(Buffer::kCapacityCurvePoints, 0.0);
@@ -76,7 +76,7 @@ std::vector<double> computeCurve(Buffer& buffer, ProgramModel& program, const Mi
 
 }  // namespace
 
-const std::vector<double>* CapacityCurve(Buffer& buffer, ProgramModel& program, double wantedPH,
+const std::vector<double>* CapacityCurve(Buffer& buffer, ChemistryModel& program, double wantedPH,
                                          double totalConcentration, double temperature,
                                          double saltIonicStrength) {
     if (!canBePrepared(buffer)) return nullptr;

@@ -5,7 +5,7 @@
 namespace solvara {
 
 class Buffer;
-class ProgramModel;
+class ChemistryModel;
 
 // The buffer capacity (mol/L per pH unit) at pH 0.05 * i for i = 0 ... 279,
 // for a buffer prepared at each of those pH values with the total
@@ -19,7 +19,7 @@ class ProgramModel;
 // lacks a reagent or its main component, when a reagent that is not solid
 // has a stock concentration of 0, when the total is 0, when the range of
 // the buffer cannot be computed, or when wantedPH lies outside that range.
-const std::vector<double>* CapacityCurve(Buffer& buffer, ProgramModel& program, double wantedPH,
+const std::vector<double>* CapacityCurve(Buffer& buffer, ChemistryModel& program, double wantedPH,
                                          double totalConcentration, double temperature,
                                          double saltIonicStrength);
 

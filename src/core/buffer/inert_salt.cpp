@@ -1,6 +1,6 @@
 #include "core/buffer/inert_salt.h"
 
-#include "core/database/archive.h"
+#include "core/archive/archive.h"
 
 namespace solvara {
 

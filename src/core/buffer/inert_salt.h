@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "core/buffer/salt_formula_analysis.h"
+#include "core/chemistry/cc_data_set.h"
 #include "core/chemistry/element_table.h"
 #include "core/chemistry/substance.h"
-#include "core/database/cc_data_set.h"
 
 namespace solvara {
 

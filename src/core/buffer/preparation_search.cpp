@@ -19,7 +19,7 @@ constexpr int kMaxBisections = 100;
 
 }  // namespace
 
-PreparationSearch::PreparationSearch(Buffer& buffer, ProgramModel& program, const MixingLine& line,
+PreparationSearch::PreparationSearch(Buffer& buffer, ChemistryModel& program, const MixingLine& line,
                                      double temperature, bool forceIonicStrength,
                                      double ionicStrengthValue, bool remember)
     : buffer_(buffer),

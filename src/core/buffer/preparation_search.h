@@ -9,7 +9,7 @@
 namespace solvara {
 
 class Buffer;
-class ProgramModel;
+class ChemistryModel;
 
 // The bisection of PrepareBuffer for one buffer, total concentration,
 // temperature and ionic strength, made reusable over many wanted pH values:
@@ -20,7 +20,7 @@ class ProgramModel;
 // remembered value is exactly the one a fresh search would compute.
 class PreparationSearch {
   public:
-    PreparationSearch(Buffer& buffer, ProgramModel& program, const MixingLine& line,
+    PreparationSearch(Buffer& buffer, ChemistryModel& program, const MixingLine& line,
                       double temperature, bool forceIonicStrength, double ionicStrengthValue,
                       bool remember);
 
@@ -36,7 +36,7 @@ class PreparationSearch {
     double pHAt(double x, double startH, double& c1, double& c2);
 
     Buffer& buffer_;
-    ProgramModel& program_;
+    ChemistryModel& program_;
     MixingLine line_;
     double temperature_;
     bool force_;

@@ -10,7 +10,7 @@ namespace solvara {
 
 namespace {
 
-std::optional<double> preparedPH(Buffer& buffer, ProgramModel& program,
+std::optional<double> preparedPH(Buffer& buffer, ChemistryModel& program,
                                  const BufferPreparationResults& results, double temperature,
                                  double addedBase) {
     if (!results.prepared) return std::nullopt;
@@ -25,12 +25,12 @@ std::optional<double> preparedPH(Buffer& buffer, ProgramModel& program,
 
 }  // namespace
 
-std::optional<double> PreparedPHAt(Buffer& buffer, ProgramModel& program,
+std::optional<double> PreparedPHAt(Buffer& buffer, ChemistryModel& program,
                                    const BufferPreparationResults& results, double temperature) {
     return preparedPH(buffer, program, results, temperature, 0.0);
 }
 
-TemperatureSeries PHVersusTemperature(Buffer& buffer, ProgramModel& program,
+TemperatureSeries PHVersusTemperature(Buffer& buffer, ChemistryModel& program,
                                       const BufferPreparationResults& results) {
     TemperatureSeries series;
     for (std::size_t degrees = 0; degrees < series.size(); ++degrees) {
@@ -49,7 +49,7 @@ std::optional<std::pair<double, double>> PHRange(const TemperatureSeries& series
     return range;
 }
 
-ExpectedPHChanges ExpectedPHChangesAt(Buffer& buffer, ProgramModel& program,
+ExpectedPHChanges ExpectedPHChangesAt(Buffer& buffer, ChemistryModel& program,
                                       const BufferPreparationResults& results,
                                       double workingTemperature) {
     ExpectedPHChanges changes;

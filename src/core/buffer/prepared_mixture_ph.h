@@ -9,7 +9,7 @@
 namespace solvara {
 
 class Buffer;
-class ProgramModel;
+class ChemistryModel;
 
 // The pH of a prepared composition under conditions other than those it was
 // designed for: another temperature, or an addition of strong acid or base.
@@ -17,12 +17,12 @@ class ProgramModel;
 // Each value is none when the preparation found no composition or when that
 // one pH cannot be calculated; the others are unaffected.
 
-std::optional<double> PreparedPHAt(Buffer& buffer, ProgramModel& program,
+std::optional<double> PreparedPHAt(Buffer& buffer, ChemistryModel& program,
                                    const BufferPreparationResults& results, double temperature);
 
 // pH at 0, 1, ..., 100 degC, entry i at i degC.
 using TemperatureSeries = std::array<std::optional<double>, 101>;
-TemperatureSeries PHVersusTemperature(Buffer& buffer, ProgramModel& program,
+TemperatureSeries PHVersusTemperature(Buffer& buffer, ChemistryModel& program,
                                       const BufferPreparationResults& results);
 // The lowest and highest pH of the series; none when no value is available.
 std::optional<std::pair<double, double>> PHRange(const TemperatureSeries& series);
@@ -34,7 +34,7 @@ inline constexpr std::array<double, 6> kExpectedChangeAdditions{-0.01, -0.005, -
 // The pH after each addition of kExpectedChangeAdditions, at the working
 // temperature.
 using ExpectedPHChanges = std::array<std::optional<double>, kExpectedChangeAdditions.size()>;
-ExpectedPHChanges ExpectedPHChangesAt(Buffer& buffer, ProgramModel& program,
+ExpectedPHChanges ExpectedPHChangesAt(Buffer& buffer, ChemistryModel& program,
                                       const BufferPreparationResults& results,
                                       double workingTemperature);
 

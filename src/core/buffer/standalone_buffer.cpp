@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <utility>
 
+#include "core/archive/archive.h"
+#include "core/chemistry/chemistry_model.h"
 #include "core/chemistry/element_table.h"
-#include "core/database/archive.h"
-#include "core/database/program_model.h"
 
 namespace solvara {
 
@@ -14,12 +14,12 @@ namespace {
 constexpr std::int32_t kRecordVersion = 0x00010000;
 
 // The vocabulary of a buffer bound to no program: nothing can be read with it.
-const ElementTable& elementTableOf(const ProgramModel* program) {
+const ElementTable& elementTableOf(const ChemistryModel* program) {
     static const ElementTable noElements;
     return program == nullptr ? noElements : program->elements;
 }
 
-std::unique_ptr<Reagent> reagentCopyOrEmpty(const Reagent* reagent, ProgramModel* program) {
+std::unique_ptr<Reagent> reagentCopyOrEmpty(const Reagent* reagent, ChemistryModel* program) {
     if (reagent != nullptr) return std::make_unique<Reagent>(*reagent);
     return program == nullptr ? std::make_unique<Reagent>() : std::make_unique<Reagent>(*program);
 }
@@ -36,7 +36,7 @@ void addAcidsOf(const Reagent& reagent, BLAcidDatabase& acids) {
 
 StandaloneBuffer::StandaloneBuffer() { bindToProgram(nullptr); }
 
-StandaloneBuffer::StandaloneBuffer(ProgramModel& program) : Buffer(program) {
+StandaloneBuffer::StandaloneBuffer(ChemistryModel& program) : Buffer(program) {
     bindToProgram(&program);
 }
 
@@ -86,9 +86,9 @@ const ClassInfo& StandaloneBuffer::staticClassInfo() {
 const ClassInfo& StandaloneBuffer::classInfo() const { return staticClassInfo(); }
 
 void StandaloneBuffer::Serialize(Archive& archive) {
-    if (archive.IsLoading() && archive.programModel() != nullptr &&
-        archive.programModel() != program()) {
-        bindToProgram(archive.programModel());
+    if (archive.IsLoading() && archive.chemistryModel() != nullptr &&
+        archive.chemistryModel() != program()) {
+        bindToProgram(archive.chemistryModel());
     }
     std::int32_t version = kRecordVersion;
     archive.io(version);
@@ -132,7 +132,7 @@ void StandaloneBuffer::RebuildAcidDatabase() {
     linkReagents();
 }
 
-void StandaloneBuffer::bindToProgram(ProgramModel* program) {
+void StandaloneBuffer::bindToProgram(ChemistryModel* program) {
     setProgram(program);
     first_ = reagentCopyOrEmpty(nullptr, program);
     second_ = reagentCopyOrEmpty(nullptr, program);

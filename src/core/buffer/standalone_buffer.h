@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "core/buffer/buffer.h"
+#include "core/chemistry/bl_acid_database.h"
 #include "core/chemistry/reagent.h"
-#include "core/database/bl_acid_database.h"
 
 namespace solvara {
 
@@ -16,7 +16,7 @@ class StandaloneBuffer : public Buffer {
   public:
     // Bound to no program until loaded by an archive that carries one.
     StandaloneBuffer();
-    explicit StandaloneBuffer(ProgramModel& program);
+    explicit StandaloneBuffer(ChemistryModel& program);
     // Copies the reagents and the acids as they are, acid order included.
     StandaloneBuffer(const StandaloneBuffer& other);
     StandaloneBuffer& operator=(const StandaloneBuffer& other);
@@ -50,7 +50,7 @@ class StandaloneBuffer : public Buffer {
 
   private:
     // Empty private reagents and acids working with `program`.
-    void bindToProgram(ProgramModel* program);
+    void bindToProgram(ChemistryModel* program);
     void linkReagents() noexcept;
 
     // Owned through pointers so that the const slots hand out reagents and

@@ -1,8 +1,8 @@
 // The acid's record in the database file and in documents.
 #include <cstdint>
 
+#include "core/archive/archive.h"
 #include "core/chemistry/bl_acid.h"
-#include "core/database/archive.h"
 
 namespace solvara {
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "core/database/archive.h"
+#include "core/archive/archive.h"
 
 namespace solvara {
 

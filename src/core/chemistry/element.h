@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/database/cobject.h"
+#include "core/archive/cobject.h"
 
 namespace solvara {
 

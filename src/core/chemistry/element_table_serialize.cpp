@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/archive/archive.h"
 #include "core/chemistry/element_table.h"
-#include "core/database/archive.h"
 
 namespace solvara {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "core/database/bl_acid_database.h"
-#include "core/database/program_model.h"
+#include "core/chemistry/bl_acid_database.h"
+#include "core/chemistry/chemistry_model.h"
 
 namespace solvara {
 

@@ -6,31 +6,31 @@
 #include <vector>
 
 #include "core/chemistry/bl_acid.h"
+#include "core/chemistry/cc_data_set.h"
 #include "core/chemistry/spectator.h"
 #include "core/chemistry/substance.h"
-#include "core/database/cc_data_set.h"
 #include "core/equilibrium/activity_coefficients.h"
 
 namespace solvara {
 
 class BLAcidDatabase;
-class ProgramModel;
+class ChemistryModel;
 
 // A substance as it is taken from the shelf: a name, a formula and a stock
 // concentration, or a solid. Analysing its formula against the acid
 // databases yields the acids it contains, each with a multiplier, and the
 // spectator ions; that analysis is what the pH calculations consume.
 //
-// A reagent works with one program (its element table, acid database,
-// defaults and water ion product). Its acids are looked up first in its own
-// acid database, a document's private list when one is set, then in the
-// program's.
+// A reagent works with one program's chemistry (its element table, acid
+// database, equilibrium constants and water ion product). Its acids are looked
+// up first in its own acid database, a document's private list when one is
+// set, then in the program's.
 class Reagent : public CSubstance {
   public:
     // Bound to no program until loaded by an archive that carries one; such
     // a reagent has no acids and fails every analysis.
     Reagent() = default;
-    explicit Reagent(ProgramModel& program) : program_(&program) {}
+    explicit Reagent(ChemistryModel& program) : program_(&program) {}
 
     static const ClassInfo& staticClassInfo();
     const ClassInfo& classInfo() const override;
@@ -45,7 +45,7 @@ class Reagent : public CSubstance {
     virtual BLAcid* findAcid(std::string_view acidName) const;
     virtual int acidCount() const;
 
-    ProgramModel* program() const noexcept { return program_; }
+    ChemistryModel* program() const noexcept { return program_; }
     // The acids of a document's own list come before the program's; none
     // leaves only the program's.
     void setAcidDatabase(BLAcidDatabase* database) noexcept { acidDatabase_ = database; }
@@ -104,7 +104,7 @@ class Reagent : public CSubstance {
 
     void describeStockInConcentrationData();
 
-    ProgramModel* program_ = nullptr;
+    ChemistryModel* program_ = nullptr;
     BLAcidDatabase* acidDatabase_ = nullptr;  // none: the program's
     OwnResult ownIonicStrength_;
 };

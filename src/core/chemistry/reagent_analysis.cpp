@@ -10,10 +10,10 @@
 #include <system_error>
 
 #include "core/chemistry/chemical_formula.h"
+#include "core/chemistry/chemistry_model.h"
 #include "core/chemistry/formula_count.h"
 #include "core/chemistry/reagent.h"
 #include "core/chemistry/reagent_analysis_messages.h"
-#include "core/database/program_model.h"
 #include "core/equilibrium/ph_calculation_error.h"
 #include "core/text/message_format.h"
 
@@ -51,7 +51,7 @@ bool isWaterIon(std::string_view piece) {
 // One run of the analysis over a reagent, with what the steps share.
 class Reagent::Analysis {
   public:
-    Analysis(Reagent& reagent, ProgramModel& program) : reagent_(reagent), program_(program) {}
+    Analysis(Reagent& reagent, ChemistryModel& program) : reagent_(reagent), program_(program) {}
 
     void run(bool quiet);
     std::string log;
@@ -81,7 +81,7 @@ class Reagent::Analysis {
     void summarize(bool quiet);
 
     Reagent& reagent_;
-    ProgramModel& program_;
+    ChemistryModel& program_;
     std::optional<double> forcedPH_;
     double divisor_ = 1.0;
     double totalCharge_ = 0.0;
@@ -240,7 +240,7 @@ void Reagent::Analysis::summarize(bool quiet) {
     if (reagent_.isSolid) return;
     if (!forcedPH_) write(messages::kPH, {pH});
     write(messages::kIonicStrength, {reagent_.ownIonicStrength()});
-    if (reagent_.ownIonicStrength() > program_.defaults.highIonicStrengthLimit) {
+    if (reagent_.ownIonicStrength() > program_.constants().highIonicStrengthLimit) {
         write(messages::kHighIonicStrength);
     }
 }

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <limits>
 
+#include "core/chemistry/chemistry_model.h"
 #include "core/chemistry/reagent.h"
-#include "core/database/program_model.h"
 #include "core/equilibrium/charge_balance_solver.h"
 
 namespace solvara {
@@ -34,7 +34,7 @@ struct StockSolution {
 void Reagent::computeConstants(double solutionTemperature, double ionicStrength,
                                const ActivityCoefficients& coefficients) const {
     const double daviesC =
-        program_ == nullptr ? ProgramDefaults{}.daviesC : program_->defaults.daviesC;
+        program_ == nullptr ? EquilibriumConstants{}.daviesC : program_->constants().daviesC;
     for (int i = acidCount() - 1; i >= 0; --i) {
         if (BLAcid* entry = acid(i); entry != nullptr) {
             entry->computeConstants(solutionTemperature, ionicStrength, &coefficients, daviesC);
@@ -64,7 +64,7 @@ double Reagent::calculatePH(double solutionTemperature, double extraCharge) {
     settings.extraCharge = extraCharge;
     settings.startH = kStartH;
     settings.tolerance = kRelativeTolerance;
-    settings.daviesC = program_->defaults.daviesC;
+    settings.daviesC = program_->constants().daviesC;
     StockSolution stock{*this};
     const ChargeBalanceResult result =
         solveChargeBalance(settings, program_->water, stock, ownIonicStrength_.value);

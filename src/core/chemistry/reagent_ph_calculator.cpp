@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "core/database/archive.h"
+#include "core/archive/archive.h"
 
 namespace solvara {
 namespace {

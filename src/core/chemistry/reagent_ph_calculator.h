@@ -9,7 +9,7 @@ namespace solvara {
 class ReagentpHCalculator : public Reagent {
   public:
     ReagentpHCalculator() = default;
-    explicit ReagentpHCalculator(ProgramModel& program) : Reagent(program) {}
+    explicit ReagentpHCalculator(ChemistryModel& program) : Reagent(program) {}
     ReagentpHCalculator(const Reagent& reagent, double volumeMl)
         : Reagent(reagent), volume(volumeMl) {}
 

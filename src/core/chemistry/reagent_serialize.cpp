@@ -1,7 +1,7 @@
 #include <cstdint>
 
+#include "core/archive/archive.h"
 #include "core/chemistry/reagent.h"
-#include "core/database/archive.h"
 
 namespace solvara {
 
@@ -41,7 +41,7 @@ void Reagent::Serialize(Archive& archive) {
         describeStockInConcentrationData();
     }
     archive.io(acidMultipliers);
-    if (archive.IsLoading() && archive.programModel() != nullptr) program_ = archive.programModel();
+    if (archive.IsLoading() && archive.chemistryModel() != nullptr) program_ = archive.chemistryModel();
     analyze(true);
 }
 

@@ -3,10 +3,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/archive/cobject.h"
 #include "core/chemistry/chemical_formula.h"
 #include "core/chemistry/composition.h"
 #include "core/chemistry/element_table.h"
-#include "core/database/cobject.h"
 
 namespace solvara {
 

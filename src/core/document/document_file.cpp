@@ -3,12 +3,13 @@
 #include <exception>
 #include <sstream>
 
-#include "core/database/archive.h"
-#include "core/database/file_error.h"
-#include "core/database/program_class_registry.h"
-#include "core/database/read_stored_file.h"
-#include "core/database/replace_file.h"
+#include "core/archive/archive.h"
+#include "core/archive/file_error.h"
+#include "core/archive/read_stored_file.h"
+#include "core/archive/replace_file.h"
 #include "core/document/document_read_error.h"
+#include "core/program/program_class_registry.h"
+#include "core/program/program_model.h"
 
 namespace solvara {
 
@@ -33,7 +34,7 @@ void readDocumentRecord(std::istream& in, const std::string& fileName, ProgramMo
     try {
         const ClassRegistry registry = makeProgramClassRegistry();
         Archive archive(in, registry, fileName);
-        archive.setProgramModel(&program);
+        archive.setChemistryModel(&program);
         document.Serialize(archive);
     } catch (const ArchiveError& error) {
         throw DocumentReadError(error.message());

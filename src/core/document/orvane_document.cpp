@@ -1,6 +1,6 @@
 #include "core/document/orvane_document.h"
 
-#include "core/database/program_model.h"
+#include "core/program/program_model.h"
 
 namespace solvara {
 

@@ -1,11 +1,11 @@
 #include "core/equilibrium/ionic_strength_limit.h"
 
-#include "core/database/program_defaults.h"
+#include "core/equilibrium/equilibrium_constants.h"
 
 namespace solvara {
 
-bool ionicStrengthTooHigh(double ionicStrength, const ProgramDefaults& defaults) {
-    return ionicStrength > defaults.highIonicStrengthLimit;
+bool ionicStrengthTooHigh(double ionicStrength, const EquilibriumConstants& constants) {
+    return ionicStrength > constants.highIonicStrengthLimit;
 }
 
 }  // namespace solvara

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <optional>
 
-#include "core/database/program_model.h"
 #include "core/equilibrium/activity_coefficients.h"
 #include "core/equilibrium/ph_calculation_error.h"
 #include "core/phcalc/ph_results_layout.h"
+#include "core/program/program_model.h"
 #include "core/report/report_numbers.h"
 #include "core/text/float_numbers_string.h"
 #include "core/text/message_format.h"

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "core/database/program_model.h"
-#include "core/database/replace_file.h"
+#include "core/archive/replace_file.h"
 #include "core/equilibrium/activity_coefficients.h"
 #include "core/phcalc/ph_results_layout.h"
+#include "core/program/program_model.h"
 #include "core/report/report_items.h"
 #include "core/report/report_numbers.h"
 #include "core/text/float_numbers_string.h"

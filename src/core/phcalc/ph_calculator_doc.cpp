@@ -5,9 +5,9 @@
 #include <limits>
 #include <memory>
 
+#include "core/archive/archive.h"
 #include "core/chemistry/chemical_formula.h"
-#include "core/database/archive.h"
-#include "core/database/program_model.h"
+#include "core/program/program_model.h"
 
 namespace solvara {
 

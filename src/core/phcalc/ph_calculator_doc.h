@@ -3,7 +3,7 @@
 #include "core/chemistry/composition.h"
 #include "core/chemistry/reagent_ph_calculator.h"
 #include "core/document/orvane_document.h"
-#include "core/equilibrium/ph_solution.h"
+#include "core/phcalc/ph_solution.h"
 
 namespace solvara {
 

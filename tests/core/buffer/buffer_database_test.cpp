@@ -6,10 +6,10 @@
 #include <sstream>
 #include <string>
 
-#include "../database/archive_test_support.h"
-#include "../database/database_file_bytes.h"
-#include "core/database/archive.h"
-#include "core/database/program_class_registry.h"
+#include "core/archive/archive.h"
+#include "core/program/program_class_registry.h"
+#include "support/archive_test_support.h"
+#include "support/database_file_bytes.h"
 
 namespace solvara {
 namespace {

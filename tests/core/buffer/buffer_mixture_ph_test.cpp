@@ -5,12 +5,12 @@
 #include <cmath>
 
 #include "core/equilibrium/ph_calculation_error.h"
-#include "preparation_fixture.h"
+#include "support/preparation_fixture.h"
 
 namespace solvara {
 namespace {
 
-using MixturePHTest = test::PreparationTest;
+using MixturePHTest = testing::PreparationTest;
 
 // Charge balance of NaH2PO4 + Na2HPO4 with activity coefficients 1 and the
 // starter pKa values (2.148, 7.199, 12.35; Na+ the acid form of sodium
@@ -40,7 +40,7 @@ TEST_F(MixturePHTest, AgreesWithThePHCalculatorForTheSameMixture) {
     };
     Buffer buffer = phosphate72();
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.c1 << " " << c.c2 << " T=" << c.temperature
+        SCOPED_TRACE(::testing::Message() << c.c1 << " " << c.c2 << " T=" << c.temperature
                                         << " b=" << c.addedBase << " I=" << c.ionicStrength);
         EXPECT_NEAR(
             MixturePH(buffer, *program, c.c1, c.c2, c.temperature, c.addedBase, c.force,

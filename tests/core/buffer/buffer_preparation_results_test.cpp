@@ -10,12 +10,12 @@
 #include "core/buffer/inert_salt.h"
 #include "core/buffer/prepared_mixture_ph.h"
 #include "core/buffer/standalone_buffer.h"
-#include "preparation_fixture.h"
+#include "support/preparation_fixture.h"
 
 namespace solvara {
 namespace {
 
-class RecalculatePreparationTest : public test::PreparationTest {
+class RecalculatePreparationTest : public testing::PreparationTest {
   protected:
     RecalculatePreparationTest() {
         inputs.pH = 7.4;

@@ -5,12 +5,12 @@
 #include <cmath>
 
 #include "core/buffer/buffer_mixture_ph.h"
-#include "preparation_fixture.h"
+#include "support/preparation_fixture.h"
 
 namespace solvara {
 namespace {
 
-using PrepareBufferTest = test::PreparationTest;
+using PrepareBufferTest = testing::PreparationTest;
 
 // The bisection stops at a bracket 0.0049 pH wide and interpolates; the
 // composition found is that close to the wanted pH and closer.
@@ -20,7 +20,7 @@ TEST_F(PrepareBufferTest, PhosphateHitsTheWantedPHWithTheTotalSplitBetweenBothRe
     Buffer buffer = phosphate72();
     for (const double wantedPH : {5.6, 6.5, 7.2, 7.4, 8.5}) {
         for (const double total : {0.001, 0.1, 0.4}) {
-            SCOPED_TRACE(testing::Message() << "pH " << wantedPH << ", C " << total);
+            SCOPED_TRACE(::testing::Message() << "pH " << wantedPH << ", C " << total);
             double c1 = -1.0;
             double c2 = -1.0;
             ASSERT_TRUE(PrepareBuffer(buffer, *program, wantedPH, total, c1, c2, 25.0, false, 0.0));

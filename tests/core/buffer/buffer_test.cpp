@@ -6,12 +6,12 @@
 #include <sstream>
 #include <string>
 
-#include "../database/archive_test_support.h"
-#include "../database/record_bytes.h"
+#include "core/archive/archive.h"
 #include "core/chemistry/reagent.h"
-#include "core/database/archive.h"
-#include "core/database/program_class_registry.h"
-#include "core/database/program_model.h"
+#include "core/program/program_class_registry.h"
+#include "core/program/program_model.h"
+#include "support/archive_test_support.h"
+#include "support/record_bytes.h"
 
 namespace solvara {
 namespace {
@@ -135,7 +135,7 @@ TEST_F(BufferTest, RecordReadsAnyVersionKeepsTheBaseExcessAndRecomputesTheShares
     for (const std::int32_t version : {0x10000, 0x20003}) {
         std::istringstream in(variantRecord(version, 0.002, 6));
         Archive archive(in, registry, testing::kTestFileName);
-        archive.setProgramModel(program.get());
+        archive.setChemistryModel(program.get());
         Buffer buffer;
         buffer.Serialize(archive);
         EXPECT_EQ(buffer.name, "acetic acid/sodium acetate");
@@ -149,7 +149,7 @@ TEST_F(BufferTest, RecordReadsAnyVersionKeepsTheBaseExcessAndRecomputesTheShares
 
     std::istringstream in(variantRecord(0x10000, 0.0, 999));
     Archive archive(in, registry, testing::kTestFileName);
-    archive.setProgramModel(program.get());
+    archive.setChemistryModel(program.get());
     Buffer dangling;
     dangling.Serialize(archive);
     EXPECT_EQ(dangling.secondReagentId, 999);

@@ -8,12 +8,12 @@
 
 #include "core/buffer/buffer_mixture_ph.h"
 #include "core/buffer/buffer_preparation.h"
-#include "preparation_fixture.h"
+#include "support/preparation_fixture.h"
 
 namespace solvara {
 namespace {
 
-using CapacityCurveTest = test::PreparationTest;
+using CapacityCurveTest = testing::PreparationTest;
 
 constexpr double kTotal = 0.1;
 constexpr double kSalt = 0.05;

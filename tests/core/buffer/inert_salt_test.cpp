@@ -6,10 +6,10 @@
 #include <sstream>
 #include <string>
 
-#include "../chemistry/starter_table.h"
-#include "../database/archive_test_support.h"
-#include "../database/record_bytes.h"
-#include "core/database/archive.h"
+#include "core/archive/archive.h"
+#include "support/archive_test_support.h"
+#include "support/record_bytes.h"
+#include "support/starter_table.h"
 
 namespace solvara {
 namespace {
@@ -29,7 +29,7 @@ TEST(InertSaltTest, ANewSaltHasNoIonsAndAFreshDataSet) {
 }
 
 TEST(InertSaltTest, AFormulaGivesFactorAndMassToTheSaltAndItsDataSet) {
-    const ElementTable table = test::starterTable();
+    const ElementTable table = testing::starterTable();
     InertSalt salt;
     const SaltFormulaAnalysis analysis = salt.setSaltFormula("Mg^{2+},2Cl^-", table);
     EXPECT_TRUE(analysis.valid());

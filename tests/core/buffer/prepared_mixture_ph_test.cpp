@@ -6,12 +6,12 @@
 
 #include "core/buffer/buffer_preparation_results.h"
 #include "core/buffer/inert_salt.h"
-#include "preparation_fixture.h"
+#include "support/preparation_fixture.h"
 
 namespace solvara {
 namespace {
 
-class PreparedMixturePHTest : public test::PreparationTest {
+class PreparedMixturePHTest : public testing::PreparationTest {
   protected:
     PreparedMixturePHTest() {
         inputs.pH = 7.4;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../chemistry/starter_table.h"
+#include "support/starter_table.h"
 
 namespace solvara {
 namespace {
@@ -11,7 +11,7 @@ constexpr double kNa = 22.98976928;
 constexpr double kCl = 35.453;
 
 TEST(SaltFormulaAnalysisTest, IonListsGiveFactorMassAndTheEditorsText) {
-    const ElementTable table = test::starterTable();
+    const ElementTable table = testing::starterTable();
     const double magnesium = table[table.find("Mg")].molarMass;
     const double perchlorate = kCl + 4 * 15.9994;
     const double sulfate = 32.065 + 4 * 15.9994;
@@ -48,7 +48,7 @@ TEST(SaltFormulaAnalysisTest, IonListsGiveFactorMassAndTheEditorsText) {
 }
 
 TEST(SaltFormulaAnalysisTest, CountsBeyondTheIntRangeMakeTheIonUnweighable) {
-    const ElementTable table = test::starterTable();
+    const ElementTable table = testing::starterTable();
     for (const char* formula : {
              "99999999999Na^+,Cl^-",      // multiplier beyond the int range
              "Na^+,1073741824Ca^{2+}",    // nu z^2 = 2^32

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "../database/archive_test_support.h"
-#include "core/database/archive.h"
-#include "core/database/program_class_registry.h"
-#include "core/database/program_model.h"
+#include "core/archive/archive.h"
+#include "core/program/program_class_registry.h"
+#include "core/program/program_model.h"
+#include "support/archive_test_support.h"
 
 namespace solvara {
 namespace {
@@ -125,7 +125,7 @@ TEST_F(StandaloneBufferTest, ReadsBackAsARunTimeTypedObjectWithItsOwnAcids) {
     const ClassRegistry registry = makeProgramClassRegistry();
     std::istringstream in(bytes);
     Archive archive(in, registry, testing::kTestFileName);
-    archive.setProgramModel(program.get());
+    archive.setChemistryModel(program.get());
     const std::shared_ptr<Buffer> loaded = archive.readObjectAs<Buffer>();
 
     ASSERT_EQ(&loaded->classInfo(), &StandaloneBuffer::staticClassInfo());
@@ -147,7 +147,7 @@ TEST_F(StandaloneBufferTest, TruncatedRecordIsAnEndOfFileError) {
     for (const std::size_t size : {std::size_t{3}, bytes.size() / 2, bytes.size() - 1}) {
         std::istringstream in(bytes.substr(0, size));
         Archive archive(in, registry, testing::kTestFileName);
-        archive.setProgramModel(program.get());
+        archive.setChemistryModel(program.get());
         StandaloneBuffer buffer(*program);
         EXPECT_EQ(testing::errorKindOf([&] { buffer.Serialize(archive); }),
                   ArchiveErrorKind::endOfFile)

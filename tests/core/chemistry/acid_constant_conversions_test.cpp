@@ -4,13 +4,13 @@
 #include <cmath>
 #include <string>
 
-#include "acid_fixtures.h"
 #include "core/chemistry/bl_acid.h"
+#include "support/acid_fixtures.h"
 
 namespace solvara {
 namespace {
 
-using test::acidWithPKa;
+using testing::acidWithPKa;
 
 using Setter = bool (BLAcid::*)(int, double) noexcept;
 

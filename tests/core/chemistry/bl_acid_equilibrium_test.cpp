@@ -5,16 +5,16 @@
 #include <cmath>
 #include <numbers>
 
-#include "acid_fixtures.h"
 #include "core/chemistry/bl_acid.h"
 #include "core/equilibrium/activity_coefficients.h"
+#include "support/acid_fixtures.h"
 
 namespace solvara {
 namespace {
 
-using test::acidWithPKa;
-using test::phosphateLikeAcid;
-using test::tenToMinus;
+using testing::acidWithPKa;
+using testing::phosphateLikeAcid;
+using testing::tenToMinus;
 
 constexpr double kDaviesC = -0.3;
 

@@ -3,10 +3,10 @@
 #include <sstream>
 #include <string>
 
-#include "../database/archive_test_support.h"
-#include "../database/record_bytes.h"
+#include "core/archive/archive.h"
 #include "core/chemistry/bl_acid.h"
-#include "core/database/archive.h"
+#include "support/archive_test_support.h"
+#include "support/record_bytes.h"
 
 namespace solvara {
 namespace {

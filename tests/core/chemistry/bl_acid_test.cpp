@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "acid_fixtures.h"
-#include "starter_table.h"
+#include "support/acid_fixtures.h"
+#include "support/starter_table.h"
 
 namespace solvara {
 namespace {
 
-using test::phosphateLikeAcid;
-using test::tenToMinus;
+using testing::phosphateLikeAcid;
+using testing::tenToMinus;
 
 TEST(BLAcidTest, ANewAcidHasOneStepOfPKaZero) {
     const BLAcid acid;
@@ -80,7 +80,7 @@ TEST(BLAcidTest, DroppingAStepZeroesItsValuesButKeepsItsTemperatureCoefficient) 
 }
 
 TEST(BLAcidTest, ChargesComeFromTheFormsAndTheLowestNeutralFormIsShown) {
-    const ElementTable table = test::starterTable();
+    const ElementTable table = testing::starterTable();
     const struct {
         std::vector<std::string> forms;
         std::vector<std::int32_t> charges;
@@ -112,7 +112,7 @@ TEST(BLAcidTest, ChargesComeFromTheFormsAndTheLowestNeutralFormIsShown) {
 }
 
 TEST(BLAcidTest, HAcetateWeighsHydrogenAndTheAcetateMoiety) {
-    const ElementTable table = test::starterTable();
+    const ElementTable table = testing::starterTable();
     BLAcid acid;
     acid.forms[0] = "HAcetate";
     acid.forms[1] = "Acetate^-";

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "starter_table.h"
+#include "support/starter_table.h"
 
 namespace solvara {
 namespace {
@@ -13,11 +13,11 @@ namespace {
 class ChemicalFormulaTest : public ::testing::Test {
   protected:
     std::string compositionOf(std::string_view text) const {
-        return test::describe(table, ChemicalFormula(table, text).composition());
+        return testing::describe(table, ChemicalFormula(table, text).composition());
     }
     double mass(const char* symbol) const { return table[table.find(symbol)].molarMass; }
 
-    ElementTable table = test::starterTable();
+    ElementTable table = testing::starterTable();
 };
 
 struct CompositionCase {
@@ -72,7 +72,7 @@ TEST_F(ChemicalFormulaTest, CompositionFollowsTheNotation) {
     };
     for (const auto& [formula, composition] : cases) {
         const ChemicalFormula parsed(table, formula);
-        EXPECT_EQ(test::describe(table, parsed.composition()), composition) << formula;
+        EXPECT_EQ(testing::describe(table, parsed.composition()), composition) << formula;
         EXPECT_FALSE(parsed.error()) << formula;
     }
 }

@@ -3,11 +3,11 @@
 #include <sstream>
 #include <string>
 
-#include "../database/archive_test_support.h"
-#include "../database/record_bytes.h"
+#include "core/archive/archive.h"
 #include "core/chemistry/element_table.h"
-#include "core/database/archive.h"
-#include "starter_table.h"
+#include "support/archive_test_support.h"
+#include "support/record_bytes.h"
+#include "support/starter_table.h"
 
 namespace solvara {
 namespace {
@@ -117,7 +117,7 @@ TEST(ElementTableSerializeTest, StoredBytesFollowTheLayoutAndClearModified) {
 }
 
 TEST(ElementTableSerializeTest, StaleEntriesAreStoredAndLoadedButNotCounted) {
-    ElementTable table = test::starterTable();  // Citrate, HEPES, Acetate at 104 to 106
+    ElementTable table = testing::starterTable();  // Citrate, HEPES, Acetate at 104 to 106
     ASSERT_TRUE(table.remove(104));
     ASSERT_EQ(table.count(), 106);
     ASSERT_EQ(table.entries().size(), 107u);
@@ -181,7 +181,7 @@ TEST(ElementTableSerializeTest, BrokenTablesAreRefusedAndLeaveTheTableAsItWas) {
         {"negative count", negativeCount.bytes(), ArchiveErrorKind::badIndex},
     };
     for (const auto& broken : cases) {
-        ElementTable table = test::starterTable();
+        ElementTable table = testing::starterTable();
         try {
             loadTable(table, broken.bytes);
             ADD_FAILURE() << broken.name << ": no error";

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "starter_table.h"
+#include "support/starter_table.h"
 
 namespace solvara {
 namespace {
@@ -40,7 +40,7 @@ TEST(ElementTableTest, BuiltInTableHasFixedPositionsMassesAndDecimals) {
 }
 
 TEST(ElementTableTest, LoadBuiltInReplacesWhateverTheTableHeld) {
-    ElementTable table = test::starterTable();
+    ElementTable table = testing::starterTable();
     table.loadBuiltIn();
     EXPECT_EQ(table.count(), 104);
     EXPECT_EQ(table.find("HEPES"), -1);
@@ -63,7 +63,7 @@ TEST(ElementTableTest, AddAppendsAndRefusesATakenSymbol) {
 }
 
 TEST(ElementTableTest, ModifyKeepsOrChangesTheSymbolButNeverTakesAnother) {
-    ElementTable table = test::starterTable();
+    ElementTable table = testing::starterTable();
     const int hepes = table.find("HEPES");
 
     Element renamed = table[hepes];
@@ -84,7 +84,7 @@ TEST(ElementTableTest, ModifyKeepsOrChangesTheSymbolButNeverTakesAnother) {
 }
 
 TEST(ElementTableTest, BuiltInEntriesAndInvalidPositionsCannotBeModifiedOrRemoved) {
-    ElementTable table = test::starterTable();
+    ElementTable table = testing::starterTable();
     const Element carbon = table[6];
     EXPECT_EQ(table.modify(6, {"Cx", "", "", 12.0, 1}), -1);
     EXPECT_EQ(table[6], carbon);
@@ -118,7 +118,7 @@ TEST(ElementTableTest, RemoveShiftsLaterMoietiesDownAndLeavesAStaleEntry) {
 }
 
 TEST(ElementTableTest, LongestPrefixPrefersLongerSymbols) {
-    const ElementTable withMoieties = test::starterTable();
+    const ElementTable withMoieties = testing::starterTable();
     const ElementTable elementsOnly = builtInTable();
     const int chlorine = withMoieties.find("Cl");
 
@@ -154,7 +154,7 @@ SymbolMatch scanForLongestPrefix(const ElementTable& table, std::string_view tex
 }
 
 TEST(ElementTableTest, LongestPrefixAgreesWithAScanOfTheTableAfterEdits) {
-    ElementTable table = test::starterTable();
+    ElementTable table = testing::starterTable();
     table.add({"Ci", "", "", 1.0, 0});  // shares prefixes with C, Citrate and Cl
     table.add({"Citr", "", "", 1.0, 0});
     table.remove(table.find("HEPES"));

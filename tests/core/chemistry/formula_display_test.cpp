@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/chemistry/chemical_formula.h"
-#include "starter_table.h"
+#include "support/starter_table.h"
 
 namespace solvara {
 namespace {
@@ -28,7 +28,7 @@ struct DisplayCase {
 
 class FormulaDisplayTest : public ::testing::Test {
   protected:
-    ElementTable table = test::starterTable();
+    ElementTable table = testing::starterTable();
 };
 
 TEST_F(FormulaDisplayTest, ClassifiesPlainMarkupAndAutomaticText) {

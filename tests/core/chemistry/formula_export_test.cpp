@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "starter_table.h"
+#include "support/starter_table.h"
 
 namespace solvara {
 namespace {
@@ -19,7 +19,7 @@ struct ExportCase {
 
 class FormulaExportTest : public ::testing::Test {
   protected:
-    ElementTable table = test::starterTable();
+    ElementTable table = testing::starterTable();
 };
 
 TEST_F(FormulaExportTest, WritesRunsOfEachKindInEveryFormat) {

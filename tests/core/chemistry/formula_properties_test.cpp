@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/chemistry/chemical_formula.h"
-#include "starter_table.h"
+#include "support/starter_table.h"
 
 namespace solvara {
 namespace {
@@ -35,7 +35,7 @@ class FormulaPropertiesTest : public ::testing::Test {
         return static_cast<double>(sum);
     }
 
-    ElementTable table = test::starterTable();
+    ElementTable table = testing::starterTable();
     const Composition none = Composition(table.count() + 1, 0);
 };
 

@@ -8,7 +8,7 @@
 #include "core/chemistry/chemical_formula.h"
 #include "core/chemistry/formula_export.h"
 #include "core/chemistry/formula_fault.h"
-#include "starter_table.h"
+#include "support/starter_table.h"
 
 namespace solvara {
 namespace {
@@ -39,7 +39,7 @@ class MalformedFormulaTest : public ::testing::Test {
         EXPECT_EQ(formula.sortedFormula(), "") << shown;
     }
 
-    ElementTable table = test::starterTable();
+    ElementTable table = testing::starterTable();
 };
 
 struct RefusalCase {
@@ -88,7 +88,7 @@ TEST_F(MalformedFormulaTest, LimitsLieWhereTheirMessagesSay) {
     EXPECT_FALSE(mostNegative.error());
     EXPECT_EQ(mostNegative.composition().charge(), -2147483647 - 1);
     const ChemicalFormula deepest(table, nested("H", 32));
-    EXPECT_EQ(test::describe(table, deepest.composition()), "H:1");
+    EXPECT_EQ(testing::describe(table, deepest.composition()), "H:1");
 }
 
 // Lists and charges are read one after another, not inside one another: however many there are,
@@ -109,7 +109,7 @@ TEST_F(MalformedFormulaTest, UnmatchedBracketsAndBracesAreTolerated) {
     for (const auto& [text, composition] : cases) {
         const ChemicalFormula formula(table, text);
         EXPECT_FALSE(formula.error()) << text;
-        EXPECT_EQ(test::describe(table, formula.composition()), composition) << text;
+        EXPECT_EQ(testing::describe(table, formula.composition()), composition) << text;
     }
 }
 

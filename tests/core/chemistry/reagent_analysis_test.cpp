@@ -9,17 +9,17 @@
 #include <vector>
 
 #include "core/chemistry/reagent.h"
-#include "core/database/program_model.h"
 #include "core/equilibrium/ph_calculation_error.h"
-#include "starter_program.h"
+#include "core/program/program_model.h"
+#include "support/starter_program.h"
 
 namespace solvara {
 namespace {
 
-using test::kHydrochloricAcid;
-using test::kPhosphoricAcid;
-using test::kSodiumHydroxide;
-using test::reagentOf;
+using testing::kHydrochloricAcid;
+using testing::kPhosphoricAcid;
+using testing::kSodiumHydroxide;
+using testing::reagentOf;
 
 const std::string kSpectatorHint = "(have you entered the canonical formula?)\r\n";
 

@@ -4,10 +4,10 @@
 
 #include <sstream>
 
-#include "../database/record_bytes.h"
-#include "core/database/archive.h"
-#include "core/database/program_class_registry.h"
-#include "core/database/program_model.h"
+#include "core/archive/archive.h"
+#include "core/program/program_class_registry.h"
+#include "core/program/program_model.h"
+#include "support/record_bytes.h"
 
 namespace solvara {
 namespace {
@@ -31,7 +31,7 @@ class ReagentpHCalculatorRecord : public ::testing::Test {
     ReagentpHCalculator read(const std::string& bytes) {
         std::istringstream in(bytes);
         Archive archive(in, registry_, "row.phc");
-        archive.setProgramModel(program_.get());
+        archive.setChemistryModel(program_.get());
         ReagentpHCalculator row;
         row.Serialize(archive);
         EXPECT_THROW(archive.readByte(), ArchiveError) << "bytes left after the row";

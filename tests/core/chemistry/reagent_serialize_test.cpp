@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "../database/archive_test_support.h"
-#include "../database/record_bytes.h"
+#include "core/archive/archive.h"
 #include "core/chemistry/reagent.h"
-#include "core/database/archive.h"
-#include "core/database/program_class_registry.h"
-#include "core/database/program_model.h"
-#include "starter_program.h"
+#include "core/program/program_class_registry.h"
+#include "core/program/program_model.h"
+#include "support/archive_test_support.h"
+#include "support/record_bytes.h"
+#include "support/starter_program.h"
 
 namespace solvara {
 namespace {
@@ -26,7 +26,7 @@ class ReagentSerializeTest : public ::testing::Test {
         std::istringstream in(record);
         const ClassRegistry registry = makeProgramClassRegistry();
         Archive archive(in, registry, testing::kTestFileName);
-        archive.setProgramModel(model);
+        archive.setChemistryModel(model);
         Reagent reagent;
         reagent.Serialize(archive);
         EXPECT_THROW(archive.readByte(), ArchiveError) << "the record was not read to its end";
@@ -53,7 +53,7 @@ class ReagentSerializeTest : public ::testing::Test {
 };
 
 TEST_F(ReagentSerializeTest, StoredRecordReadsBackAndIsAnalysedAgain) {
-    Reagent reagent = test::reagentOf(*program, "2Na^+,HPO_4^{2-}", 0.5);
+    Reagent reagent = testing::reagentOf(*program, "2Na^+,HPO_4^{2-}", 0.5);
     reagent.name = "disodium phosphate";
     reagent.id = 12;
     reagent.isSolid = true;
@@ -83,7 +83,7 @@ TEST_F(ReagentSerializeTest, FirstLayoutGetsAConcentrationDataSetDescribingTheSt
     EXPECT_EQ(loaded.id, 12);
     EXPECT_TRUE(loaded.analysed);
     EXPECT_EQ(loaded.acidIds,
-              (std::vector<std::int32_t>{test::kSodiumHydroxide, test::kPhosphoricAcid}));
+              (std::vector<std::int32_t>{testing::kSodiumHydroxide, testing::kPhosphoricAcid}));
     EXPECT_EQ(loaded.acidMultipliers, (std::vector<double>{2.0, 1.0}));
     EXPECT_EQ(loaded.spectatorCharge, 0.0);
     EXPECT_NEAR(loaded.molarMass, 141.96, 0.01);
@@ -108,7 +108,7 @@ TEST_F(ReagentSerializeTest, SecondLayoutReadsItsConcentrationDataSet) {
 }
 
 TEST_F(ReagentSerializeTest, WithoutAProgramTheLoadedReagentIsNotAnalysed) {
-    Reagent reagent = test::reagentOf(*program, "HCl", 1.0);
+    Reagent reagent = testing::reagentOf(*program, "HCl", 1.0);
     const std::string bytes = testing::store([&](Archive& archive) { reagent.Serialize(archive); });
     const Reagent loaded = load(bytes, nullptr);
     EXPECT_EQ(loaded.formula, "HCl");

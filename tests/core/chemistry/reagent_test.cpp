@@ -6,17 +6,17 @@
 #include <limits>
 #include <memory>
 
-#include "core/database/program_model.h"
 #include "core/equilibrium/ph_calculation_error.h"
-#include "starter_program.h"
+#include "core/program/program_model.h"
+#include "support/starter_program.h"
 
 namespace solvara {
 namespace {
 
-using test::kAceticAcid;
-using test::kPhosphoricAcid;
-using test::kSodiumHydroxide;
-using test::reagentOf;
+using testing::kAceticAcid;
+using testing::kPhosphoricAcid;
+using testing::kSodiumHydroxide;
+using testing::reagentOf;
 
 class ReagentTest : public ::testing::Test {
   protected:

@@ -5,10 +5,10 @@
 #include <sstream>
 #include <string>
 
-#include "../database/archive_test_support.h"
-#include "../database/record_bytes.h"
-#include "core/database/archive.h"
-#include "starter_table.h"
+#include "core/archive/archive.h"
+#include "support/archive_test_support.h"
+#include "support/record_bytes.h"
+#include "support/starter_table.h"
 
 namespace solvara {
 namespace {
@@ -16,7 +16,7 @@ namespace {
 using testing::RecordBytes;
 
 TEST(SubstanceTest, SetFormulaKeepsMolarMassAndStateMarkerInStep) {
-    const ElementTable table = test::starterTable();
+    const ElementTable table = testing::starterTable();
     const double sodium = table[table.find("Na")].molarMass;
     const double hydrogenPhosphate = 1.00794 + 30.973762 + 4 * 15.9994;
     const struct {
@@ -41,10 +41,10 @@ TEST(SubstanceTest, SetFormulaKeepsMolarMassAndStateMarkerInStep) {
 }
 
 TEST(SubstanceTest, CompositionIsThatOfTheFormula) {
-    const ElementTable table = test::starterTable();
+    const ElementTable table = testing::starterTable();
     CSubstance substance;
     substance.setFormula("HPO_4^{2-}", table);
-    EXPECT_EQ(test::describe(table, substance.composition(table)), "H:1 O:4 P:1 charge:-2");
+    EXPECT_EQ(testing::describe(table, substance.composition(table)), "H:1 O:4 P:1 charge:-2");
 }
 
 TEST(SubstanceTest, EqualityComparesTextsAndStateMarkerButNotTheMass) {

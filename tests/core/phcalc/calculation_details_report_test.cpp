@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/database/program_model.h"
-#include "ph_document_fixture.h"
+#include "core/program/program_model.h"
+#include "support/ph_document_fixture.h"
 
 namespace solvara {
 namespace {

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "../database/temporary_folder.h"
-#include "core/database/program_model.h"
-#include "ph_document_fixture.h"
+#include "core/program/program_model.h"
+#include "support/ph_document_fixture.h"
+#include "support/temporary_folder.h"
 
 namespace solvara {
 namespace {

@@ -5,9 +5,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/database/program_model.h"
 #include "core/phcalc/calculation_details_report.h"
 #include "core/phcalc/csv_export.h"
+#include "core/program/program_model.h"
 #include "core/report/report_text.h"
 
 namespace solvara {

@@ -5,11 +5,11 @@
 #include <set>
 #include <sstream>
 
-#include "../database/record_bytes.h"
-#include "../database/temporary_folder.h"
-#include "core/database/archive.h"
-#include "core/database/program_model.h"
+#include "core/archive/archive.h"
 #include "core/document/document_read_error.h"
+#include "core/program/program_model.h"
+#include "support/record_bytes.h"
+#include "support/temporary_folder.h"
 
 namespace solvara {
 namespace {

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+#include <tuple>
+
+#include "core/phcalc/ph_calculator_doc.h"
+#include "core/program/program_model.h"
+
+namespace solvara::testing {
+
+// A pH calculator document over the starter database whose rows a test sets
+// as (name, formula, concentration, volume).
+class PhDocumentFixture : public ::testing::Test {
+  protected:
+    PhDocumentFixture() : program_(makeStarterProgramModel()), document_(*program_) {}
+
+    void setRows(std::initializer_list<std::tuple<const char*, const char*, double, double>> rows) {
+        document_.removeReagent(0);
+        for (const auto& [name, formula, concentration, volume] : rows) {
+            ReagentpHCalculator row(*program_);
+            row.name = name;
+            row.setFormula(formula, program_->elements);
+            row.concentration = concentration;
+            row.volume = volume;
+            row.analyze(true);
+            document_.addReagent(row);
+        }
+    }
+
+    std::shared_ptr<ProgramModel> program_;
+    CpHCalculatorDoc document_;
+};
+
+}  // namespace solvara::testing
