@@ -135,7 +135,7 @@ void addFormulaCommand(CLI::App& app, const CommonOptions& options, std::ostream
                 printText(out, result, compositionEntries(formula, table), options.digits);
             }
             if (!formula.error()) return exitSuccess;
-            err << kCannotEvaluate << '\n';
+            err << *problemOf(formula) << '\n';
             return exitCalculationFailed;
         };
     });
