@@ -54,18 +54,19 @@ std::unique_ptr<CpHCalculatorDoc> MakepHCalculatorFromBuffer(const CSolvaraDoc& 
     calculator->setTitle(title);
 
     const double volume = buffer.inputs.volume;
-    calculator->volumeMode = CpHCalculatorDoc::finalVolume;
-    calculator->solutionVolume = volume * kMillilitresPerLitre;
-    calculator->temperature = buffer.inputs.temperature;
+    calculator->setVolumeMode(VolumeMode::finalVolume);
+    calculator->setSolutionVolume(volume * kMillilitresPerLitre);
+    calculator->setTemperature(buffer.inputs.temperature);
     if (buffer.inputs.forceIonicStrength) {
-        calculator->ionicStrengthMode = CpHCalculatorDoc::forceIonicStrength;
-        calculator->ionicStrength = buffer.inputs.ionicStrength;
+        calculator->setIonicStrengthMode(IonicStrengthMode::forceIonicStrength);
+        calculator->setIonicStrength(buffer.inputs.ionicStrength);
     }
     calculator->addReagent(
         rowOf(*buffer.buffer.FirstReagent(), buffer.results.firstReagentAmount, volume));
     calculator->addReagent(
         rowOf(*buffer.buffer.SecondReagent(), buffer.results.secondReagentAmount, volume));
-    calculator->acids.Assign(buffer.buffer.acidDatabase());
+    calculator->editAcids(
+        [&buffer](BLAcidDatabase& acids) { acids.Assign(buffer.buffer.acidDatabase()); });
 
     const std::optional<double> saltAmount = buffer.results.saltAmount;
     if (!buffer.salt.formula.empty() && saltAmount && std::isfinite(*saltAmount)) {

@@ -27,13 +27,14 @@ TEST_F(PhCalculatorFromBufferTest, TheRecipeMixedInTheCalculatorHasTheWantedPh) 
     EXPECT_EQ(calculator->reagentAt(0).name, "acetic acid");
     EXPECT_EQ(calculator->reagentAt(0).volume, document.results.firstReagentAmount);
     EXPECT_EQ(calculator->reagentAt(1).volume, document.results.secondReagentAmount);
-    EXPECT_EQ(calculator->volumeMode, CpHCalculatorDoc::finalVolume);
-    EXPECT_EQ(calculator->solutionVolume, 1000.0);
-    EXPECT_EQ(calculator->ionicStrengthMode, CpHCalculatorDoc::calculateIonicStrength);
-    EXPECT_NE(calculator->acids.FindByName("acetic acid"), nullptr);
+    EXPECT_EQ(calculator->volumeMode(), VolumeMode::finalVolume);
+    EXPECT_EQ(calculator->solutionVolume(), 1000.0);
+    EXPECT_EQ(calculator->ionicStrengthMode(), IonicStrengthMode::calculateIonicStrength);
+    EXPECT_NE(calculator->acids().FindByName("acetic acid"), nullptr);
     EXPECT_TRUE(calculator->IsModified());
-    ASSERT_TRUE(calculator->recalculate());
-    EXPECT_NEAR(calculator->pH, 4.8, 0.005);
+    calculator->recalculate();
+    ASSERT_TRUE(calculator->resultsValid());
+    EXPECT_NEAR(calculator->pH(), 4.8, 0.005);
 }
 
 TEST_F(PhCalculatorFromBufferTest, SolidsBecomeSolutionsInTheFinalVolumeAndTheSaltIsAdded) {
@@ -54,10 +55,11 @@ TEST_F(PhCalculatorFromBufferTest, SolidsBecomeSolutionsInTheFinalVolumeAndTheSa
     const ReagentpHCalculator& salt = calculator->reagentAt(2);
     EXPECT_EQ(salt.name, document.salt.name);
     EXPECT_EQ(salt.volume, *document.results.saltAmount);
-    EXPECT_EQ(calculator->ionicStrengthMode, CpHCalculatorDoc::forceIonicStrength);
-    EXPECT_EQ(calculator->ionicStrength, 0.1);
-    ASSERT_TRUE(calculator->recalculate());
-    EXPECT_NEAR(calculator->pH, 4.8, 0.005);
+    EXPECT_EQ(calculator->ionicStrengthMode(), IonicStrengthMode::forceIonicStrength);
+    EXPECT_EQ(calculator->ionicStrength(), 0.1);
+    calculator->recalculate();
+    ASSERT_TRUE(calculator->resultsValid());
+    EXPECT_NEAR(calculator->pH(), 4.8, 0.005);
 }
 
 }  // namespace
