@@ -97,6 +97,11 @@ std::optional<BufferPreparationResults> prepare(Buffer& buffer, const InertSalt&
 
 }  // namespace
 
+bool canMakepHCalculator(const BufferPreparationResults& results) {
+    const auto usable = [](double amount) { return std::isfinite(amount) && amount != 0.0; };
+    return usable(results.firstReagentAmount) && usable(results.secondReagentAmount);
+}
+
 PreparationOutcome recalculatePreparation(Buffer& buffer, const InertSalt& salt,
                                           BufferPreparationInputs& inputs,
                                           BufferPreparationResults& results,

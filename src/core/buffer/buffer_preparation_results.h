@@ -54,6 +54,9 @@ struct BufferPreparationResults {
     bool stocksExceedVolume = false;
 };
 
+// Both amounts are finite and non-zero: a pH calculation can be made from them.
+bool canMakepHCalculator(const BufferPreparationResults& results);
+
 enum class PreparationOutcome {
     // The total concentration is 0: only the amounts were reset to 0.
     noConcentration,
