@@ -15,6 +15,8 @@
 namespace solvara {
 namespace {
 
+constexpr SolveTuning kSolutionTuning{1.0003e-7, 1e-8};
+
 // The rows of a solution as terms of the charge balance.
 class RowTerms {
   public:
@@ -171,43 +173,35 @@ void pHSolution::distributeConcentrations(VolumeMode mode) {
     }
 }
 
-ChargeBalanceSettings pHSolution::chargeBalanceSettings(const pHSolveSettings& settings) const {
+ChargeBalanceSettings pHSolution::settingsOf(const SolveConditions& conditions) const {
     if (volumeMode != VolumeMode::ignoreVolumes &&
         (!(solutionVolume > 0.0) || !std::isfinite(solutionVolume))) {
         throw pHCalculationError();
     }
-    ChargeBalanceSettings solve;
-    solve.temperature = settings.temperature;
-    solve.extraCharge = settings.extraCharge;
-    solve.forceIonicStrength = settings.forceIonicStrength;
-    solve.ionicStrengthValue = settings.ionicStrengthValue;
-    solve.startH = settings.initialH != 0.0 ? settings.initialH : 1.0003e-7;
-    solve.tolerance = 1e-8;
-    solve.daviesC = program_.defaults.daviesC;
-    return solve;
+    return chargeBalanceSettings(conditions, kSolutionTuning, program_.defaults.daviesC);
 }
 
-pHSolveSettings pHSolution::settingsOfModes(double extraCharge) const {
-    pHSolveSettings settings;
-    settings.temperature = temperature;
-    settings.extraCharge = extraCharge;
-    settings.forceIonicStrength = ionicStrengthMode != IonicStrengthMode::calculateIonicStrength;
-    settings.ionicStrengthValue =
+SolveConditions pHSolution::conditionsOfModes(double extraCharge) const {
+    SolveConditions conditions;
+    conditions.temperature = temperature;
+    conditions.extraCharge = extraCharge;
+    conditions.forceIonicStrength = ionicStrengthMode != IonicStrengthMode::calculateIonicStrength;
+    conditions.ionicStrengthValue =
         ionicStrengthMode == IonicStrengthMode::forceIonicStrength ? ionicStrength : 0.0;
-    return settings;
+    return conditions;
 }
 
-double pHSolution::solveHydrogenActivity(const pHSolveSettings& settings) {
+double pHSolution::solveHydrogenActivity(const SolveConditions& conditions) {
     resultsValid = false;
     RowTerms terms(reagents);
     const ChargeBalanceResult result =
-        solveChargeBalance(chargeBalanceSettings(settings), program_.water, terms, ionicStrength);
+        solveChargeBalance(settingsOf(conditions), program_.water, terms, ionicStrength);
     resultsValid = true;
     return result.hydrogenActivity();
 }
 
-double pHSolution::calculatePH(const pHSolveSettings& settings) {
-    return -std::log10(solveHydrogenActivity(settings));
+double pHSolution::calculatePH(const SolveConditions& conditions) {
+    return -std::log10(solveHydrogenActivity(conditions));
 }
 
 double pHSolution::bufferCapacity() const {
@@ -216,8 +210,8 @@ double pHSolution::bufferCapacity() const {
     const auto solvePH = [&](double extraCharge) {
         double workingIonicStrength = 0.0;
         const ChargeBalanceResult result =
-            solveChargeBalance(chargeBalanceSettings(settingsOfModes(extraCharge)),
-                               program_.water, terms, workingIonicStrength);
+            solveChargeBalance(settingsOf(conditionsOfModes(extraCharge)), program_.water, terms,
+                               workingIonicStrength);
         return -std::log10(result.hydrogenActivity());
     };
     const double raisedPH = solvePH(kAddedBase);
@@ -384,7 +378,7 @@ bool pHSolution::recalculate() {
     } else {
         distributeConcentrations(volumeMode);
         try {
-            pH = calculatePH(settingsOfModes(0.0));
+            pH = calculatePH(conditionsOfModes(0.0));
         } catch (const pHCalculationError&) {
             // resultsValid is already false; pH keeps its last value.
         }

@@ -7,13 +7,13 @@
 
 #include "core/chemistry/reagent_ph_calculator.h"
 #include "core/database/bl_acid_database.h"
+#include "core/equilibrium/charge_balance_solver.h"
 #include "core/equilibrium/solution_form.h"
 #include "core/equilibrium/solution_modes.h"
 
 namespace solvara {
 
 class ProgramModel;
-struct ChargeBalanceSettings;
 
 // Why a row keeps the solution from being calculated.
 enum class RowFault {
@@ -21,17 +21,6 @@ enum class RowFault {
     formulaNotAnalysed,           // the formula names something the database does not know
     noConcentration,              // a reagent without a concentration
     concentrationWithoutFormula,  // a concentration of nothing
-};
-
-// One charge-balance solve of a solution.
-struct pHSolveSettings {
-    double temperature = 25.0;  // degC
-    // Positive charge added as if a strong monoprotic base were present (mol/L).
-    double extraCharge = 0.0;
-    // Forced: the ionic strength stays at ionicStrengthValue; otherwise it follows the species.
-    bool forceIonicStrength = false;
-    double ionicStrengthValue = 0.0;
-    double initialH = 0.0;  // mol/L; 0 starts where the solver usually starts
 };
 
 // A solution made of reagents with their concentrations and volumes, and
@@ -62,10 +51,10 @@ class pHSolution {
     void distributeConcentrations(VolumeMode mode);
     // The activity of H+ at equilibrium; throws pHCalculationError. Leaves the working ionic
     // strength in ionicStrength and sets resultsValid when it converged.
-    double solveHydrogenActivity(const pHSolveSettings& settings);
-    double calculatePH(const pHSolveSettings& settings);
+    double solveHydrogenActivity(const SolveConditions& conditions);
+    double calculatePH(const SolveConditions& conditions);
     // The solve the modes ask for, with `extraCharge` mol/L of base added.
-    pHSolveSettings settingsOfModes(double extraCharge) const;
+    SolveConditions conditionsOfModes(double extraCharge) const;
     // mol/L per pH unit, from two solves on copies of the acids, so the solution and its results
     // stay as they are; throws pHCalculationError, also when the quotient is not a finite
     // positive number: adding base never lowers the pH of a real solution, so a capacity of 0
@@ -110,7 +99,7 @@ class pHSolution {
   private:
     // The settings of the Newton solve; throws pHCalculationError when the volume mode needs a
     // volume the solution does not have.
-    ChargeBalanceSettings chargeBalanceSettings(const pHSolveSettings& settings) const;
+    ChargeBalanceSettings settingsOf(const SolveConditions& conditions) const;
     // Every figure of the species table is finite, and water's own ions have an activity.
     bool speciesAreFinite() const;
     // -1 when the table has no such row.

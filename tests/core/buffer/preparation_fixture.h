@@ -48,12 +48,12 @@ class PreparationTest : public ::testing::Test {
         solution.addReagent(first);
         solution.addReagent(second);
         solution.distributeConcentrations(VolumeMode::ignoreVolumes);
-        pHSolveSettings settings;
-        settings.temperature = temperature;
-        settings.extraCharge = addedBase;
-        settings.forceIonicStrength = force;
-        settings.ionicStrengthValue = ionicStrength;
-        return solution.calculatePH(settings);
+        SolveConditions conditions;
+        conditions.temperature = temperature;
+        conditions.extraCharge = addedBase;
+        conditions.forceIonicStrength = force;
+        conditions.ionicStrengthValue = ionicStrength;
+        return solution.calculatePH(conditions);
     }
 
     std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
