@@ -25,16 +25,7 @@
 namespace solvara {
 namespace {
 
-constexpr const char* kNotPrepared =
-    "Buffer not properly defined or can be not prepared using selected reagents.";
-
 std::string utf8(const std::string& text) { return windows1252ToUtf8(text); }
-
-std::string stocksExceedVolumeText(const CSolvaraDoc& document) {
-    return "the stock solutions add up to more than the final volume of " +
-           CFloatNumbersString(4).formatCompact(document.volumeShown()) +
-           (document.volumeUnit() == VolumeUnit::millilitres ? " mL" : " L") + ": this buffer cannot be made from them";
-}
 
 // null for a value that is missing or not a number, so JSON stays valid.
 nlohmann::json number(double value) {
@@ -47,13 +38,9 @@ nlohmann::json number(const std::optional<double>& value) {
 
 // The reason the document cannot be mixed; none when it can.
 std::optional<std::string> preparationProblem(const CSolvaraDoc& document) {
-    switch (document.preparationFailure()) {
-        case PreparationFailure::noConcentration: return "the concentration is 0";
-        case PreparationFailure::notPrepared: return kNotPrepared;
-        case PreparationFailure::stocksExceedVolume: return stocksExceedVolumeText(document);
-        case PreparationFailure::none: break;
-    }
-    return std::nullopt;
+    std::string problem = preparationFailureText(document);
+    if (problem.empty()) return std::nullopt;
+    return problem;
 }
 
 bool ionicStrengthIsHigh(const CSolvaraDoc& document) {
@@ -179,7 +166,9 @@ void printText(std::ostream& out, const CSolvaraDoc& document,
         << (inputs.forceIonicStrength ? " (forced)" : "") << '\n'
         << "at " << numbers.formatCompact(inputs.preparationTemperature) << " "
         << preparationPhText(results.pHAtPreparation) << '\n';
-    if (results.stocksExceedVolume) out << "Warning: " << stocksExceedVolumeText(document) << "!\n";
+    if (results.stocksExceedVolume) {
+        out << "Warning: " << preparationFailureText(document) << "!\n";
+    }
     if (ionicStrengthIsHigh(document)) out << kHighIonicStrengthWarning << '\n';
     if (results.lowForcingWarning) {
         out << "Forced ionic strength lower than original ionic strength of the buffer.\n";
