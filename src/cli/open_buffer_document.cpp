@@ -31,8 +31,7 @@ int openBufferDocument(const OpenArguments& arguments, const CommonOptions& opti
     }
     const std::optional<BufferOrigin> origin =
         findBufferOrigin(document->buffer(), document->program().buffers);
-    const int status =
-        printBufferResults(*document, origin, *output, options.digits, out, err);
+    const int status = printBufferResults(*document, origin, *output, options.digits, out, err);
     if (!arguments.save.empty() && !saveBufferDocument(*document, arguments.save, err)) {
         return exitUsageOrFile;
     }

@@ -49,8 +49,8 @@ std::string rowProblem(const pHSolution& solution) {
     const ReagentpHCalculator& row = solution.reagentAt(*faulty);
     switch (solution.rowFault(*faulty)) {
         case RowFault::formulaNotAnalysed:
-            return "the formula of " + inQuotes(row.name) + " cannot be used: " +
-                   utf8(row.analysisLog);
+            return "the formula of " + inQuotes(row.name) +
+                   " cannot be used: " + utf8(row.analysisLog);
         case RowFault::noConcentration:
             return inQuotes(row.name) + " has no concentration";
         case RowFault::concentrationWithoutFormula:

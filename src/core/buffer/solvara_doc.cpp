@@ -44,8 +44,8 @@ CSolvaraDoc::CSolvaraDoc(ProgramModel& program) : COrvaneDocument(program), buff
     const ProgramDefaults& defaults = program.defaults;
     inputs_.forceIonicStrength = defaults.forceIonicStrength;
     results_.lowForcingWarning = defaults.forceIonicStrength;
-    concentrationUnit_ = defaults.concentrationUnit == 1 ? ConcentrationUnit::millimolar
-                                                         : ConcentrationUnit::molar;
+    concentrationUnit_ =
+        defaults.concentrationUnit == 1 ? ConcentrationUnit::millimolar : ConcentrationUnit::molar;
     volumeUnit_ = defaults.volumeUnit == 1 ? VolumeUnit::millilitres : VolumeUnit::litres;
     concentrationShown_ = defaults.concentration;
     volumeShown_ = defaults.volume;
@@ -194,17 +194,15 @@ ExpectedPHChanges CSolvaraDoc::expectedPHChanges() const {
 
 const std::vector<double>* CSolvaraDoc::capacityCurve() const {
     if (!results_.prepared) return nullptr;
-    return CapacityCurve(buffer_, program(), inputs_.pH, inputs_.concentration,
-                         inputs_.temperature, results_.saltIonicStrength);
+    return CapacityCurve(buffer_, program(), inputs_.pH, inputs_.concentration, inputs_.temperature,
+                         results_.saltIonicStrength);
 }
 
 bool CSolvaraDoc::HasBothReagents() const {
     return isReagent(buffer_.FirstReagent()) && isReagent(buffer_.SecondReagent());
 }
 
-bool CSolvaraDoc::CanMakepHCalculator() const {
-    return canMakepHCalculator(results_);
-}
+bool CSolvaraDoc::CanMakepHCalculator() const { return canMakepHCalculator(results_); }
 
 Composition CSolvaraDoc::ElementUsage() const {
     const ElementTable& table = program().elements;

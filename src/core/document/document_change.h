@@ -6,9 +6,9 @@ namespace solvara {
 // returns the union of the flags; none() means the edit changed nothing.
 enum class DocumentChange : unsigned {
     none = 0,
-    inputs = 1u << 0,    // a value the user enters: temperature, a mode, a volume, a unit ...
-    rows = 1u << 1,      // the parts the document is made of: reagent rows, buffer, salt
-    results = 1u << 2,   // what the calculation found
+    inputs = 1u << 0,   // a value the user enters: temperature, a mode, a volume, a unit ...
+    rows = 1u << 1,     // the parts the document is made of: reagent rows, buffer, salt
+    results = 1u << 2,  // what the calculation found
     title = 1u << 3,
     modified = 1u << 4,  // the modified flag was switched
 };

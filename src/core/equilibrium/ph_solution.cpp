@@ -42,12 +42,14 @@ class RowTerms {
 // the rows use their acids, so every sum is added up as the rows add it.
 class CopiedAcidTerms {
   public:
-    CopiedAcidTerms(const std::vector<std::shared_ptr<ReagentpHCalculator>>& rows,
-                    double daviesC)
+    CopiedAcidTerms(const std::vector<std::shared_ptr<ReagentpHCalculator>>& rows, double daviesC)
         : daviesC_(daviesC) {
         for (const auto& row : rows) {
-            Row term{row->effectiveConcentration, row->spectatorCharge, row->spectatorStrength,
-                     {}, acids_.size()};
+            Row term{row->effectiveConcentration,
+                     row->spectatorCharge,
+                     row->spectatorStrength,
+                     {},
+                     acids_.size()};
             const std::size_t entries = std::min(row->acidIds.size(), row->acidMultipliers.size());
             for (std::size_t i = entries; i-- > 0;) {
                 const BLAcid* acid = row->acid(static_cast<int>(i));

@@ -31,8 +31,8 @@ class DetailsReportBuilder {
           ignoresIonicStrength_(document.ionicStrengthMode() ==
                                 IonicStrengthMode::ignoreIonicStrength),
           ionicStrength_(document.resultIonicStrength()),
-          coefficients_(ionicStrength_, document.temperature(),
-                        document.program().defaults.daviesC, false) {}
+          coefficients_(ionicStrength_, document.temperature(), document.program().defaults.daviesC,
+                        false) {}
 
     Report build() {
         report_.height = detailsReportHeight(document_) + kLineHeight;
@@ -86,7 +86,9 @@ class DetailsReportBuilder {
     }
 
     void addConditions() {
-        text(100, formatMessage("at temperature %lg \xB0" "C.", {document_.temperature()}));
+        text(100, formatMessage("at temperature %lg \xB0"
+                                "C.",
+                                {document_.temperature()}));
         nextLine();
         const std::string strength =
             four(ionicStrength_) +
@@ -133,8 +135,8 @@ class DetailsReportBuilder {
             text(150, acid.name);
             nextLine();
             if (!ignoresIonicStrength_) {
-                acid.computeConstants(document_.temperature(), ionicStrength_,
-                                      &coefficients_, document_.program().defaults.daviesC);
+                acid.computeConstants(document_.temperature(), ionicStrength_, &coefficients_,
+                                      document_.program().defaults.daviesC);
             }
             for (int step = 1; step <= stepsOf(acid); ++step) {
                 const auto k = static_cast<std::size_t>(step - 1);

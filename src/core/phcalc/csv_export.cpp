@@ -66,7 +66,10 @@ class CsvWriter {
     }
 
     void writeConditions() {
-        line(formatMessage("at temperature,%lg,\xB0" "C", {document_.temperature()}));
+        line(
+            formatMessage("at temperature,%lg,\xB0"
+                          "C",
+                          {document_.temperature()}));
         const double ionicStrength = document_.resultIonicStrength();
         const std::string strength =
             four(ionicStrength) +

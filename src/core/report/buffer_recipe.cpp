@@ -39,7 +39,8 @@ RecipeContent recipeContentOf(const CSolvaraDoc& document, std::string date) {
         content.mainComponentName = mainComponent->name;
     }
     content.concentrationShown = document.concentrationShown();
-    content.concentrationInMillimolar = document.concentrationUnit() == ConcentrationUnit::millimolar;
+    content.concentrationInMillimolar =
+        document.concentrationUnit() == ConcentrationUnit::millimolar;
     content.volumeShown = document.volumeShown();
     content.volumeInMillilitres = document.volumeUnit() == VolumeUnit::millilitres;
     content.ionicStrength = inputs.ionicStrength;

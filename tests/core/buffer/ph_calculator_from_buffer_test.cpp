@@ -51,7 +51,8 @@ TEST_F(PhCalculatorFromBufferTest, SolidsBecomeSolutionsInTheFinalVolumeAndTheSa
     const ReagentpHCalculator& solid = calculator->reagentAt(1);
     EXPECT_FALSE(solid.isSolid);
     EXPECT_EQ(solid.volume, 500.0);
-    EXPECT_NEAR(solid.concentration * 0.5, document.results().secondReagentConcentration * 0.5, 1e-12);
+    EXPECT_NEAR(solid.concentration * 0.5, document.results().secondReagentConcentration * 0.5,
+                1e-12);
     EXPECT_NEAR(solid.concentrationData.mass, document.results().secondReagentAmount, 1e-12);
     const ReagentpHCalculator& salt = calculator->reagentAt(2);
     EXPECT_EQ(salt.name, document.salt().name);

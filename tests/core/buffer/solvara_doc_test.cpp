@@ -1,9 +1,9 @@
 #include "core/buffer/solvara_doc.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <functional>
-
-#include <gtest/gtest.h>
 
 #include "core/database/program_model.h"
 
@@ -132,7 +132,8 @@ TEST_F(SolvaraDocTest, PickingABufferPreparesItAndIsNoChange) {
 
 TEST_F(SolvaraDocTest, RecalculationNeedsAConcentrationAndBothReagents) {
     CSolvaraDoc picked(*program_);
-    picked.PickBuffer(*program_->buffers.FindVariant("acetate buffer", "acetic acid/sodium acetate"));
+    picked.PickBuffer(
+        *program_->buffers.FindVariant("acetate buffer", "acetic acid/sodium acetate"));
     ASSERT_GT(picked.results().firstReagentAmount, 0.0);
     picked.setConcentrationShown(0.0);
     picked.SetModifiedFlag(false);
@@ -175,7 +176,8 @@ TEST_F(SolvaraDocTest, EditsMarkTheDocumentAndSayWhatChanged) {
     };
     EXPECT_TRUE(marks([&] { return document.SetForceIonicStrength(true); }));
     EXPECT_TRUE(marks([&] { return document.setVolumeUnit(VolumeUnit::millilitres); }));
-    EXPECT_TRUE(marks([&] { return document.setConcentrationUnit(ConcentrationUnit::millimolar); }));
+    EXPECT_TRUE(
+        marks([&] { return document.setConcentrationUnit(ConcentrationUnit::millimolar); }));
     EXPECT_TRUE(marks([&] { return document.setPreparationTemperature(10.0); }));
     EXPECT_TRUE(marks([&] { return document.setBufferName("my acetate"); }));
     EXPECT_EQ(document.title(), "my acetate");

@@ -222,7 +222,8 @@ TEST_F(pHSolutionTest, IonicStrengthAboveTheProgramsLimitIsFlagged) {
         {"Na^+,Cl^-", 0.2, IonicStrengthMode::forceIonicStrength, 0.05, false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.concentration) + " mode " + std::to_string(static_cast<int>(c.mode)));
+        SCOPED_TRACE(std::to_string(c.concentration) + " mode " +
+                     std::to_string(static_cast<int>(c.mode)));
         pHSolution solution(*program_);
         solution.addReagent(row(c.formula, c.concentration));
         solution.ionicStrengthMode = c.mode;

@@ -149,7 +149,8 @@ TEST_F(DetailsReportTest, WaterWithIgnoredIonicStrengthShowsResultsWithoutTheCor
     const std::vector<std::string> top(lines.begin(), lines.begin() + 5);
     EXPECT_EQ(top, (std::vector<std::string>{
                        "100 -100 T Results of pH calculation",
-                       "100 -205 at temperature 25 \xB0" "C.",
+                       "100 -205 at temperature 25 \xB0"
+                       "C.",
                        "100 -275 Ionic strength ignored (forced to be 0.0).",
                        "100 -345 Thermodynamically corrected <SUBSTANCEFORMULA> = 13.997|pK_w",
                        "100 -415 Solution composition:",
@@ -210,8 +211,8 @@ TEST_F(DetailsReportTest, AFailedCalculationShowsNoFigureOfItsSolve) {
 
 TEST_F(DetailsReportTest, TooHighIonicStrengthIsRemarkedBeforeThePeriod) {
     setRows({{"sodium chloride", "Na^+,Cl^-", 0.2, 0.0}});
-    for (const IonicStrengthMode mode : {IonicStrengthMode::calculateIonicStrength,
-                           IonicStrengthMode::forceIonicStrength}) {
+    for (const IonicStrengthMode mode :
+         {IonicStrengthMode::calculateIonicStrength, IonicStrengthMode::forceIonicStrength}) {
         document_.setIonicStrengthMode(mode);
         document_.setIonicStrength(0.2);
         document_.recalculate();

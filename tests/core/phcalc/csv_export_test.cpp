@@ -89,7 +89,8 @@ TEST_F(CsvExportTest, AnEmptyDocumentWithoutResults) {
               "Results of pH calculation\r\n"
               "name/formula,molarity,volume (mL)\r\n"
               "\r\n"
-              "at temperature,25,\xB0" "C\r\n"
+              "at temperature,25,\xB0"
+              "C\r\n"
               "ionic strength ignored (forced to be,0.0)\r\n"
               "thermodynamically corrected pKw =,13.997\r\n"
               "pH =,???\r\n"
@@ -105,7 +106,8 @@ TEST_F(CsvExportTest, IonicStrengthLineOfEachMode) {
         const char* expected;
     };
     const Case cases[] = {
-        {IonicStrengthMode::calculateIonicStrength, 0.05, "ionic strength calculated to be,0.05000"},
+        {IonicStrengthMode::calculateIonicStrength, 0.05,
+         "ionic strength calculated to be,0.05000"},
         {IonicStrengthMode::calculateIonicStrength, 0.2,
          "ionic strength calculated to be,0.2000,(too high for reliable results)"},
         {IonicStrengthMode::forceIonicStrength, 0.2,

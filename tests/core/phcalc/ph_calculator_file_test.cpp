@@ -71,9 +71,12 @@ class pHCalculatorFileTest : public ::testing::Test {
 // The fields of a document: a calculated pH and concentrations in the solution come from the
 // calculation, so the document is read from its record here rather than edited into that state.
 TEST_F(pHCalculatorFileTest, ADocumentIsWrittenInTheFileLayout) {
-    const std::string expected =
-        header().raw(reagentRecord("potassium chloride", "K^+,Br^-", 0.1))
-            .int32(0x20000).float64(0.01).float64(25.0).bytes();
+    const std::string expected = header()
+                                     .raw(reagentRecord("potassium chloride", "K^+,Br^-", 0.1))
+                                     .int32(0x20000)
+                                     .float64(0.01)
+                                     .float64(25.0)
+                                     .bytes();
     std::istringstream record(expected);
     const std::unique_ptr<CpHCalculatorDoc> read =
         readpHCalculatorDocument(record, "record.phc", *program_);
