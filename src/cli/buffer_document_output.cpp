@@ -43,10 +43,6 @@ std::optional<std::string> preparationProblem(const CSolvaraDoc& document) {
     return problem;
 }
 
-bool ionicStrengthIsHigh(const CSolvaraDoc& document) {
-    return ionicStrengthTooHigh(document.inputs().ionicStrength, document.program().defaults);
-}
-
 nlohmann::json ingredientJson(const CSubstance& substance, bool isSolid, double stock,
                               const std::optional<double>& concentration,
                               const std::optional<double>& amount) {
@@ -112,7 +108,7 @@ nlohmann::json resultJson(const CSolvaraDoc& document, const std::optional<Buffe
         {"preparationTemperature", number(inputs.preparationTemperature)},
         {"pHAtPreparation", number(results.pHAtPreparation)},
         {"lowForcingWarning", results.lowForcingWarning},
-        {"highIonicStrength", ionicStrengthIsHigh(document)},
+        {"highIonicStrength", document.ionicStrengthTooHigh()},
         {"stocksExceedVolume", results.stocksExceedVolume},
         {"temperatureSeries", series},
         {"expectedChanges",
@@ -169,7 +165,7 @@ void printText(std::ostream& out, const CSolvaraDoc& document,
     if (results.stocksExceedVolume) {
         out << "Warning: " << preparationFailureText(document) << "!\n";
     }
-    if (ionicStrengthIsHigh(document)) out << kHighIonicStrengthWarning << '\n';
+    if (document.ionicStrengthTooHigh()) out << kHighIonicStrengthWarning << '\n';
     if (results.lowForcingWarning) {
         out << "Forced ionic strength lower than original ionic strength of the buffer.\n";
     }

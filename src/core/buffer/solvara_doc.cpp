@@ -8,6 +8,7 @@
 #include "core/buffer/prepared_mixture_ph.h"
 #include "core/database/archive.h"
 #include "core/database/program_model.h"
+#include "core/equilibrium/ionic_strength_limit.h"
 
 namespace solvara {
 namespace {
@@ -203,6 +204,10 @@ bool CSolvaraDoc::HasBothReagents() const {
 }
 
 bool CSolvaraDoc::CanMakepHCalculator() const { return canMakepHCalculator(results_); }
+
+bool CSolvaraDoc::ionicStrengthTooHigh() const {
+    return solvara::ionicStrengthTooHigh(inputs_.ionicStrength, program().defaults);
+}
 
 Composition CSolvaraDoc::ElementUsage() const {
     const ElementTable& table = program().elements;

@@ -103,6 +103,9 @@ class CSolvaraDoc : public COrvaneDocument {
     // A wanted pH of 12 or more, or 2 or less: such a solution can be buffered with just a strong
     // acid or base, which the user is told once on asking for a recipe.
     bool IsHighOrLowPh() const { return inputs_.pH >= 12.0 || inputs_.pH <= 2.0; }
+    // The ionic strength, forced or the buffer's own, is above the program's limit for reliable
+    // results (the design view draws its field in red).
+    bool ionicStrengthTooHigh() const;
     // The element and moiety counts of the two reagents and the salt together.
     Composition ElementUsage() const;
 

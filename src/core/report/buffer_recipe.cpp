@@ -5,8 +5,6 @@
 #include <utility>
 
 #include "core/buffer/solvara_doc.h"
-#include "core/database/program_model.h"
-#include "core/equilibrium/ionic_strength_limit.h"
 
 namespace solvara {
 namespace {
@@ -28,7 +26,6 @@ RecipeIngredient reagentOf(const Reagent* reagent, double amount) {
 RecipeContent recipeContentOf(const CSolvaraDoc& document, std::string date) {
     const BufferPreparationInputs& inputs = document.inputs();
     const BufferPreparationResults& results = document.results();
-    const ProgramModel& program = document.program();
     const StandaloneBuffer& buffer = document.buffer();
 
     RecipeContent content;
@@ -45,7 +42,7 @@ RecipeContent recipeContentOf(const CSolvaraDoc& document, std::string date) {
     content.volumeInMillilitres = document.volumeUnit() == VolumeUnit::millilitres;
     content.ionicStrength = inputs.ionicStrength;
     content.forceIonicStrength = inputs.forceIonicStrength;
-    content.ionicStrengthTooHigh = ionicStrengthTooHigh(inputs.ionicStrength, program.defaults);
+    content.ionicStrengthTooHigh = document.ionicStrengthTooHigh();
     content.lowForcingWarning = results.lowForcingWarning;
     content.stocksExceedVolume = results.stocksExceedVolume;
     content.firstReagent = reagentOf(buffer.FirstReagent(), results.firstReagentAmount);
