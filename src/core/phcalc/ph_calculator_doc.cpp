@@ -88,6 +88,15 @@ DocumentChange CpHCalculatorDoc::setRowName(int index, std::string name) {
     return recalculated(DocumentChange::rows);
 }
 
+DocumentChange CpHCalculatorDoc::setRowFormula(int index, const std::string& formula) {
+    ReagentpHCalculator& edited = row(index);
+    edited.setFormula(formula, program().elements);
+    edited.analyze(false);
+    solution_.refreshAcids();
+    solution_.rebuildSpecies();
+    return recalculated(DocumentChange::rows);
+}
+
 DocumentChange CpHCalculatorDoc::setRowConcentration(int index, double concentration) {
     ReagentpHCalculator& edited = row(index);
     edited.concentration = concentration;

@@ -74,6 +74,9 @@ class CpHCalculatorDoc : public COrvaneDocument {
     DocumentChange replaceReagent(int index, const Reagent& reagent);
     DocumentChange removeReagent(int index);
     DocumentChange setRowName(int index, std::string name);
+    // The formula is analysed again (its messages go to the row's analysis log) and the acid
+    // copies and species rows follow it.
+    DocumentChange setRowFormula(int index, const std::string& formula);
     DocumentChange setRowConcentration(int index, double concentration);
     DocumentChange setRowVolume(int index, double volume);
     // Runs `edit` on the document's acid copies, as the acid editor does on them, then rebuilds

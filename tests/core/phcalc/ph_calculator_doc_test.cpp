@@ -104,10 +104,13 @@ TEST_F(pHCalculatorDocTest, EachRowSaysWhatKeepsItFromTheCalculation) {
     EXPECT_FALSE(document.resultsValid());
 
     document.removeReagent(3);
-    document.removeReagent(2);
+    document.setRowFormula(2, "Na^+,Acetate^-");
+    EXPECT_EQ(document.rowFault(2), RowFault::none);
     document.setRowConcentration(1, 0.1);
     EXPECT_EQ(document.solution().firstFaultyRow(), std::nullopt);
     EXPECT_TRUE(document.resultsValid());
+    EXPECT_EQ(document.acids().Count(), 2) << "acetic acid and sodium hydroxide";
+    EXPECT_EQ(document.reagentAt(2).acid(0), &document.acids().At(0));
 }
 
 TEST_F(pHCalculatorDocTest, TheSpeciesCompositionSumsEverySpeciesRow) {
