@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 
+#include "core/buffer/buffer_origin.h"
 #include "core/database/program_model.h"
 
 namespace solvara {
@@ -128,6 +129,20 @@ TEST_F(SolvaraDocTest, PickingABufferPreparesItAndIsNoChange) {
     ASSERT_TRUE(cold);
     EXPECT_EQ(document.inputs().preparationTemperature, 5.0);
     EXPECT_NE(*cold, 7.0);
+}
+
+TEST_F(SolvaraDocTest, ThePickedBufferIsFoundInTheDatabaseUntilItIsRenamed) {
+    CSolvaraDoc document(*program_);
+    const char* variant = "sodium dihydrogenphosphate/disodium hydrogenphosphate";
+    document.PickBuffer(*program_->buffers.FindVariant("phosphate buffer 7.2", variant));
+    const std::optional<BufferOrigin> origin =
+        findBufferOrigin(document.buffer(), program_->buffers);
+    ASSERT_TRUE(origin);
+    EXPECT_EQ(origin->groupName, "phosphate buffer 7.2");
+    EXPECT_EQ(origin->variantName, variant);
+
+    document.setBufferName("my phosphate");
+    EXPECT_FALSE(findBufferOrigin(document.buffer(), program_->buffers));
 }
 
 TEST_F(SolvaraDocTest, RecalculationNeedsAConcentrationAndBothReagents) {
