@@ -53,7 +53,7 @@ void PrepareBufferPhosphate72(benchmark::State& state) {
         double c1 = 0.0;
         double c2 = 0.0;
         benchmark::DoNotOptimize(
-            PrepareBuffer(buffer, *program, 7.4, 0.1, c1, c2, 25.0, false, 0.0));
+            PrepareBuffer(buffer, *program, {7.4, 0.1, 25.0, false, 0.0}, c1, c2));
         benchmark::DoNotOptimize(c1 + c2);
     }
 }

@@ -18,7 +18,7 @@ namespace {
 // A phosphate buffer designed at pH 7.2, recalculated.
 std::unique_ptr<CSolvaraDoc> phosphateDesign(ProgramModel& program) {
     auto document = std::make_unique<CSolvaraDoc>(program);
-    document->inputs.pH = 7.2;
+    document->setPH(7.2);
     document->PickBuffer(*program.buffers.FindVariant(
         "phosphate buffer 7.2", "sodium dihydrogenphosphate/disodium hydrogenphosphate"));
     return document;

@@ -27,9 +27,9 @@ void solveRepeatedly(benchmark::State& state, const std::vector<std::pair<const 
     pHSolution solution(*program);
     for (const auto& [name, concentration] : rows) addRow(*program, solution, name, concentration);
     solution.distributeConcentrations(solution.volumeMode);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(solution.calculatePH(solution.temperature, 0.0, false, 0.0, 0.0));
-    }
+    SolveConditions conditions;
+    conditions.temperature = solution.temperature;
+    for (auto _ : state) benchmark::DoNotOptimize(solution.calculatePH(conditions));
 }
 
 void SolveAceticAcidCalculatingIonicStrength(benchmark::State& state) {

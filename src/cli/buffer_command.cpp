@@ -75,16 +75,16 @@ bool applyParameters(CSolvaraDoc& document, const BufferArguments& arguments, st
     const std::optional<QuantityWithUnit> volume =
         readQuantity(arguments.volume, "--volume", kAboveZero, "L", "mL", err);
     if (!volume) return false;
-    BufferPreparationInputs& inputs = document.inputs;
-    inputs.pH = arguments.pH;
-    if (arguments.temperature) inputs.temperature = *arguments.temperature;
-    if (arguments.preparationTemperature) inputs.preparationTemperature = *arguments.preparationTemperature;
-    document.concentrationShown = concentration->value;
-    document.concentrationUnit = concentration->unit;
-    document.ConcentrationFromShown();
-    document.volumeShown = volume->value;
-    document.volumeUnit = volume->unit;
-    document.VolumeFromShown();
+    document.setPH(arguments.pH);
+    if (arguments.temperature) document.setTemperature(*arguments.temperature);
+    if (arguments.preparationTemperature) {
+        document.setPreparationTemperature(*arguments.preparationTemperature);
+    }
+    document.setConcentrationUnit(concentration->unit == 1 ? ConcentrationUnit::millimolar
+                                                           : ConcentrationUnit::molar);
+    document.setConcentrationShown(concentration->value);
+    document.setVolumeUnit(volume->unit == 1 ? VolumeUnit::millilitres : VolumeUnit::litres);
+    document.setVolumeShown(volume->value);
 
     document.SetForceIonicStrength(arguments.forcedIonicStrength.has_value());
     if (!arguments.forcedIonicStrength) {
@@ -92,14 +92,14 @@ bool applyParameters(CSolvaraDoc& document, const BufferArguments& arguments, st
         err << "--salt acts only with --force-is\n";
         return false;
     }
-    inputs.ionicStrength = *arguments.forcedIonicStrength;
+    document.setIonicStrength(*arguments.forcedIonicStrength);
     if (!arguments.salt.empty()) {
         const InertSalt* salt = document.program().salts.FindByName(utf8ToWindows1252(arguments.salt));
         if (salt == nullptr) {
             err << "no inert salt \"" << arguments.salt << "\" (solvara-cli list salts shows them)\n";
             return false;
         }
-        document.salt = *salt;
+        document.setSalt(*salt);
     }
     return true;
 }

@@ -25,16 +25,7 @@
 namespace solvara {
 namespace {
 
-constexpr const char* kNotPrepared =
-    "Buffer not properly defined or can be not prepared using selected reagents.";
-
 std::string utf8(const std::string& text) { return windows1252ToUtf8(text); }
-
-std::string stocksExceedVolumeText(const CSolvaraDoc& document) {
-    return "the stock solutions add up to more than the final volume of " +
-           CFloatNumbersString(4).formatCompact(document.volumeShown) +
-           (document.volumeUnit == 1 ? " mL" : " L") + ": this buffer cannot be made from them";
-}
 
 // null for a value that is missing or not a number, so JSON stays valid.
 nlohmann::json number(double value) {
@@ -47,14 +38,9 @@ nlohmann::json number(const std::optional<double>& value) {
 
 // The reason the document cannot be mixed; none when it can.
 std::optional<std::string> preparationProblem(const CSolvaraDoc& document) {
-    if (document.inputs.concentration == 0.0) return "the concentration is 0";
-    if (!document.results.prepared) return kNotPrepared;
-    if (document.results.stocksExceedVolume) return stocksExceedVolumeText(document);
-    return std::nullopt;
-}
-
-bool ionicStrengthIsHigh(const CSolvaraDoc& document) {
-    return ionicStrengthTooHigh(document.inputs.ionicStrength, document.program().defaults);
+    std::string problem = preparationFailureText(document);
+    if (problem.empty()) return std::nullopt;
+    return problem;
 }
 
 nlohmann::json ingredientJson(const CSubstance& substance, bool isSolid, double stock,
@@ -74,26 +60,22 @@ nlohmann::json reagentJson(const Reagent& reagent, double concentration, double 
 }
 
 bool hasSalt(const CSolvaraDoc& document) {
-    return document.inputs.forceIonicStrength && !document.salt.name.empty();
+    return document.inputs().forceIonicStrength && !document.salt().name.empty();
 }
 
-nlohmann::json resultJson(CSolvaraDoc& document, const std::optional<BufferOrigin>& origin,
+nlohmann::json resultJson(const CSolvaraDoc& document, const std::optional<BufferOrigin>& origin,
                           const std::optional<std::string>& problem) {
     ProgramModel& program = document.program();
-    const BufferPreparationInputs& inputs = document.inputs;
-    const BufferPreparationResults& results = document.results;
-    StandaloneBuffer& buffer = document.buffer;
+    const BufferPreparationInputs& inputs = document.inputs();
+    const BufferPreparationResults& results = document.results();
+    const StandaloneBuffer& buffer = document.buffer();
 
     nlohmann::json series = nlohmann::json::array();
-    for (const std::optional<double>& pH : PHVersusTemperature(buffer, program, results)) {
+    for (const std::optional<double>& pH : document.pHVersusTemperature()) {
         series.push_back(number(pH));
     }
-    const ExpectedPHChanges changes =
-        ExpectedPHChangesAt(buffer, program, results, inputs.temperature);
-    const std::vector<double>* curve =
-        results.prepared ? CapacityCurve(buffer, program, inputs.pH, inputs.concentration,
-                                         inputs.temperature, results.saltIonicStrength)
-                         : nullptr;
+    const ExpectedPHChanges changes = document.expectedPHChanges();
+    const std::vector<double>* curve = document.capacityCurve();
     nlohmann::json listed = nlohmann::json::array();
     for (const BufferListRow& row : ListCapacities(program, inputs)) {
         listed.push_back({{"group", utf8(row.entry.groupName)},
@@ -101,7 +83,7 @@ nlohmann::json resultJson(CSolvaraDoc& document, const std::optional<BufferOrigi
                           {"capacity", row.capacity == 0.0 ? nlohmann::json(nullptr)
                                                            : number(row.capacity)}});
     }
-    const InertSalt& salt = document.salt;
+    const InertSalt& salt = document.salt();
     return {
         {"success", !problem},
         {"error", problem ? nlohmann::json(*problem) : nlohmann::json(nullptr)},
@@ -126,7 +108,7 @@ nlohmann::json resultJson(CSolvaraDoc& document, const std::optional<BufferOrigi
         {"preparationTemperature", number(inputs.preparationTemperature)},
         {"pHAtPreparation", number(results.pHAtPreparation)},
         {"lowForcingWarning", results.lowForcingWarning},
-        {"highIonicStrength", ionicStrengthIsHigh(document)},
+        {"highIonicStrength", document.ionicStrengthTooHigh()},
         {"stocksExceedVolume", results.stocksExceedVolume},
         {"temperatureSeries", series},
         {"expectedChanges",
@@ -151,26 +133,26 @@ void printIngredient(std::ostream& out, const char* label, const CSubstance& sub
 
 void printText(std::ostream& out, const CSolvaraDoc& document,
                const std::optional<BufferOrigin>& origin, int digits) {
-    const BufferPreparationInputs& inputs = document.inputs;
-    const BufferPreparationResults& results = document.results;
+    const BufferPreparationInputs& inputs = document.inputs();
+    const BufferPreparationResults& results = document.results();
     CFloatNumbersString numbers(digits);
     const auto show = [&numbers](double value) { return numbers.formatSignificant(value, 0); };
     const char* degrees = " \xC2\xB0" "C";
-    out << "buffer:          " << utf8(document.buffer.name);
+    out << "buffer:          " << utf8(document.buffer().name);
     if (origin) out << " (" << utf8(origin->groupName) << ")";
     out << "\npH:              " << formatMessage("%.2lf", {inputs.pH}) << " at "
         << numbers.formatCompact(inputs.temperature) << degrees << '\n'
         << "concentration:   " << show(inputs.concentration) << " M\n"
         << "volume:          " << show(inputs.volume) << " L\n";
     if (!results.prepared) return;
-    const Reagent& first = *document.buffer.FirstReagent();
-    const Reagent& second = *document.buffer.SecondReagent();
+    const Reagent& first = *document.buffer().FirstReagent();
+    const Reagent& second = *document.buffer().SecondReagent();
     printIngredient(out, "1st reagent:     ", first, first.isSolid, first.concentration,
                     amountText(results.firstReagentAmount), numbers);
     printIngredient(out, "2nd reagent:     ", second, second.isSolid, second.concentration,
                     amountText(results.secondReagentAmount), numbers);
     if (hasSalt(document)) {
-        const InertSalt& salt = document.salt;
+        const InertSalt& salt = document.salt();
         printIngredient(out, "salt:            ", salt, salt.isSolid, salt.concentration,
                         saltAmountText(results.saltAmount, true), numbers);
     }
@@ -180,8 +162,10 @@ void printText(std::ostream& out, const CSolvaraDoc& document,
         << (inputs.forceIonicStrength ? " (forced)" : "") << '\n'
         << "at " << numbers.formatCompact(inputs.preparationTemperature) << " "
         << preparationPhText(results.pHAtPreparation) << '\n';
-    if (results.stocksExceedVolume) out << "Warning: " << stocksExceedVolumeText(document) << "!\n";
-    if (ionicStrengthIsHigh(document)) out << kHighIonicStrengthWarning << '\n';
+    if (results.stocksExceedVolume) {
+        out << "Warning: " << preparationFailureText(document) << "!\n";
+    }
+    if (document.ionicStrengthTooHigh()) out << kHighIonicStrengthWarning << '\n';
     if (results.lowForcingWarning) {
         out << "Forced ionic strength lower than original ionic strength of the buffer.\n";
     }
@@ -205,19 +189,7 @@ std::optional<BufferOutput> chooseBufferOutput(bool json, bool recipe, std::ostr
     return recipe ? BufferOutput::recipe : BufferOutput::text;
 }
 
-std::optional<BufferOrigin> findBufferOrigin(const CSolvaraDoc& document) {
-    const Buffer& buffer = document.buffer;
-    for (const auto& [groupName, group] : document.program().buffers.groups()) {
-        for (const auto& [variantName, variant] : group->variants) {
-            if (variant->id == buffer.id && variantName == buffer.name) {
-                return BufferOrigin{groupName, variantName};
-            }
-        }
-    }
-    return std::nullopt;
-}
-
-int printBufferResults(CSolvaraDoc& document, const std::optional<BufferOrigin>& origin,
+int printBufferResults(const CSolvaraDoc& document, const std::optional<BufferOrigin>& origin,
                        BufferOutput output, int digits, std::ostream& out, std::ostream& err) {
     const std::optional<std::string> problem = preparationProblem(document);
     switch (output) {

@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "core/buffer/buffer_origin.h"
 #include "core/bufferdoc/solvara_doc.h"
 
 namespace solvara {
@@ -15,19 +16,10 @@ enum class BufferOutput { text, json, recipe };
 // The output the flags ask for; none, after saying so on `err`, when they ask for more than one.
 std::optional<BufferOutput> chooseBufferOutput(bool json, bool recipe, std::ostream& err);
 
-// Where the document's buffer came from in the program's buffer database.
-struct BufferOrigin {
-    std::string groupName;  // Windows-1252
-    std::string variantName;
-};
-
-// The database variant with the document buffer's id and name; none when there is no such one.
-std::optional<BufferOrigin> findBufferOrigin(const CSolvaraDoc& document);
-
 // Prints the results of the document's last recalculation; the status says whether the buffer
 // could be prepared (exitSuccess or exitCalculationFailed, with the reason on `err`). Text, JSON
 // and the recipe are UTF-8.
-int printBufferResults(CSolvaraDoc& document, const std::optional<BufferOrigin>& origin,
+int printBufferResults(const CSolvaraDoc& document, const std::optional<BufferOrigin>& origin,
                        BufferOutput output, int digits, std::ostream& out, std::ostream& err);
 
 // Writes the document as a ".buf" file; false, after saying why on `err`, when it cannot.

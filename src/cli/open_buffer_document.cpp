@@ -7,6 +7,7 @@
 #include "cli/cli_app.h"
 #include "cli/program_in_use.h"
 #include "core/bufferdoc/solvara_doc_file.h"
+#include "core/program/program_model.h"
 #include "core/document/document_read_error.h"
 
 namespace solvara {
@@ -28,8 +29,9 @@ int openBufferDocument(const OpenArguments& arguments, const CommonOptions& opti
         err << error.what() << '\n';
         return exitUsageOrFile;
     }
-    const int status = printBufferResults(*document, findBufferOrigin(*document), *output,
-                                          options.digits, out, err);
+    const std::optional<BufferOrigin> origin =
+        findBufferOrigin(document->buffer(), document->program().buffers);
+    const int status = printBufferResults(*document, origin, *output, options.digits, out, err);
     if (!arguments.save.empty() && !saveBufferDocument(*document, arguments.save, err)) {
         return exitUsageOrFile;
     }

@@ -114,31 +114,31 @@ std::optional<std::vector<ReagentArgument>> readReagents(const PhArguments& argu
 // Sets the modes of the solution from the arguments; an error text when they
 // are not understood or do not fit together.
 std::optional<std::string> applyModes(CpHCalculatorDoc& solution, const PhArguments& arguments) {
-    solution.temperature = arguments.temperature;
+    solution.setTemperature(arguments.temperature);
     if (arguments.finalVolume && arguments.volumeMode != "final") {
         return "--final-volume acts only with --volume-mode final";
     }
     if (arguments.volumeMode == "ignore") {
-        solution.volumeMode = CpHCalculatorDoc::ignoreVolumes;
+        solution.setVolumeMode(VolumeMode::ignoreVolumes);
     } else if (arguments.volumeMode == "sum") {
-        solution.volumeMode = CpHCalculatorDoc::sumVolumes;
+        solution.setVolumeMode(VolumeMode::sumVolumes);
     } else {
         if (!arguments.finalVolume) return "--volume-mode final needs --final-volume";
-        solution.volumeMode = CpHCalculatorDoc::finalVolume;
-        solution.solutionVolume = *arguments.finalVolume;
+        solution.setVolumeMode(VolumeMode::finalVolume);
+        solution.setSolutionVolume(*arguments.finalVolume);
     }
     if (arguments.ionicStrength == "calculate") {
-        solution.ionicStrengthMode = CpHCalculatorDoc::calculateIonicStrength;
+        solution.setIonicStrengthMode(IonicStrengthMode::calculateIonicStrength);
     } else if (arguments.ionicStrength == "ignore") {
-        solution.ionicStrengthMode = CpHCalculatorDoc::ignoreIonicStrength;
+        solution.setIonicStrengthMode(IonicStrengthMode::ignoreIonicStrength);
     } else {
         std::string problem;
         const std::optional<double> forced =
             readNumber(arguments.ionicStrength, kNotNegative, problem);
         if (!forced)
             return "--ionic-strength takes calculate, ignore or a value in mol/L: " + problem;
-        solution.ionicStrengthMode = CpHCalculatorDoc::forceIonicStrength;
-        solution.ionicStrength = *forced;
+        solution.setIonicStrengthMode(IonicStrengthMode::forceIonicStrength);
+        solution.setIonicStrength(*forced);
     }
     return std::nullopt;
 }

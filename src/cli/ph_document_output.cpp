@@ -42,39 +42,40 @@ struct PhResult {
     double pKw = 0.0;
 };
 
-// Why the rows cannot be calculated: the analysis log of the first row whose
-// formula did not analyse.
+// Why the rows cannot be calculated: the fault of the first row that has one.
 std::string rowProblem(const pHSolution& solution) {
-    for (const auto& row : solution.reagents) {
-        if (!row->analysed) {
-            return "the formula of " + inQuotes(row->name) + " cannot be used: " +
-                   utf8(row->analysisLog);
-        }
-        if (row->concentration == 0.0) return inQuotes(row->name) + " has no concentration";
+    const std::optional<int> faulty = solution.firstFaultyRow();
+    if (!faulty) return "the pH could not be calculated";
+    const ReagentpHCalculator& row = solution.reagentAt(*faulty);
+    switch (solution.rowFault(*faulty)) {
+        case RowFault::formulaNotAnalysed:
+            return "the formula of " + inQuotes(row.name) +
+                   " cannot be used: " + utf8(row.analysisLog);
+        case RowFault::noConcentration:
+            return inQuotes(row.name) + " has no concentration";
+        case RowFault::concentrationWithoutFormula:
+            return inQuotes(row.name) + " has a concentration but no formula";
+        case RowFault::none:
+            break;
     }
     return "the pH could not be calculated";
 }
 
 PhResult calculate(CpHCalculatorDoc& document) {
     PhResult result;
-    result.valid = document.recalculate();
+    document.recalculate();
+    result.valid = document.resultsValid();
     if (!result.valid) {
         result.error = rowProblem(document.solution());
         return result;
     }
-    result.pKw = document.program().water.pKw(document.temperature, document.ionicStrength);
-    const double pH = document.pH;
-    const double ionicStrength = document.ionicStrength;
+    result.pKw = document.program().water.pKw(document.temperature(), document.ionicStrength());
     try {
         result.capacity = document.bufferCapacity();
     } catch (const pHCalculationError&) {
         // The capacity (also one that is not positive) is shown as not available; the other
         // results stand.
     }
-    // The capacity's solves must not change what the first solve found.
-    document.pH = pH;
-    document.ionicStrength = ionicStrength;
-    document.resultsValid = true;
     return result;
 }
 

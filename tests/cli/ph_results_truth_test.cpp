@@ -96,11 +96,11 @@ TEST(PhResultsTruth, ASolutionWithoutReagentsIsPureWaterInEveryOutput) {
          {PhOutput::text, PhOutput::json, PhOutput::csv, PhOutput::report}) {
         CpHCalculatorDoc document(*program);
         document.removeReagent(0);
-        document.ionicStrengthMode = CpHCalculatorDoc::ignoreIonicStrength;
+        document.setIonicStrengthMode(IonicStrengthMode::ignoreIonicStrength);
         std::ostringstream out;
         std::ostringstream err;
         EXPECT_EQ(printPhResults(document, output, 4, out, err), exitSuccess) << err.str();
-        EXPECT_NEAR(document.pH, 6.9985, 1e-9);
+        EXPECT_NEAR(document.pH(), 6.9985, 1e-9);
         const std::string printed = out.str();
         switch (output) {
             case PhOutput::text:

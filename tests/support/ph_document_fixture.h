@@ -7,7 +7,9 @@
 #include <tuple>
 
 #include "core/phcalc/ph_calculator_doc.h"
+#include "core/phcalc/ph_calculator_file.h"
 #include "core/program/program_model.h"
+#include "support/temporary_folder.h"
 
 namespace solvara::testing {
 
@@ -28,6 +30,14 @@ class PhDocumentFixture : public ::testing::Test {
             row.analyze(true);
             document_.addReagent(row);
         }
+    }
+
+    // The document as its file gives it back: the same inputs, never calculated.
+    std::unique_ptr<CpHCalculatorDoc> uncalculated() {
+        const TemporaryFolder folder;
+        const std::filesystem::path path = folder.path() / "document.phc";
+        writepHCalculatorFile(document_, path);
+        return readpHCalculatorFile(path, *program_);
     }
 
     std::shared_ptr<ProgramModel> program_;

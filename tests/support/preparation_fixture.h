@@ -47,8 +47,13 @@ class PreparationTest : public ::testing::Test {
         second.concentration = c2;
         solution.addReagent(first);
         solution.addReagent(second);
-        solution.distributeConcentrations(pHSolution::ignoreVolumes);
-        return solution.calculatePH(temperature, addedBase, force, ionicStrength, 0.0);
+        solution.distributeConcentrations(VolumeMode::ignoreVolumes);
+        SolveConditions conditions;
+        conditions.temperature = temperature;
+        conditions.extraCharge = addedBase;
+        conditions.forceIonicStrength = force;
+        conditions.ionicStrengthValue = ionicStrength;
+        return solution.calculatePH(conditions);
     }
 
     std::shared_ptr<ProgramModel> program = makeStarterProgramModel();

@@ -11,8 +11,7 @@ namespace solvara {
 
 namespace {
 
-constexpr double kDefaultStartH = 1e-7;  // mol/L
-constexpr double kRelativeTolerance = 1e-8;
+constexpr SolveTuning kMixtureTuning{1e-7, 1e-8};
 // Strong base added to read the capacity off the pH change (mol/L).
 constexpr double kCapacityProbe = 5e-7;
 
@@ -43,40 +42,29 @@ struct ReagentPair {
 
 }  // namespace
 
-double HydrogenActivity(Buffer& buffer, ChemistryModel& program, double c1, double c2,
-                        double temperature, double addedBase, bool forceIonicStrength,
-                        double ionicStrengthValue, double startH) {
+double HydrogenActivity(Buffer& buffer, ChemistryModel& program, const MixtureConditions& mixture) {
     const Reagent* first = buffer.FirstReagent();
     const Reagent* second = buffer.SecondReagent();
     if (first == nullptr || second == nullptr) throw pHCalculationError();
 
-    ChargeBalanceSettings settings;
-    settings.temperature = temperature;
-    settings.extraCharge = addedBase;
-    settings.forceIonicStrength = forceIonicStrength;
-    settings.ionicStrengthValue = ionicStrengthValue;
-    settings.startH = startH != 0.0 ? startH : kDefaultStartH;
-    settings.tolerance = kRelativeTolerance;
-    settings.daviesC = program.constants().daviesC;
-    ReagentPair pair{*first, *second, c1, c2, buffer.reagentIonicStrength};
+    ReagentPair pair{*first, *second, mixture.c1, mixture.c2, buffer.reagentIonicStrength};
     double ionicStrength = 0.0;
-    return solveChargeBalance(settings, program.water, pair, ionicStrength).hydrogenActivity();
+    return solveChargeBalance(
+               chargeBalanceSettings(mixture.solve, kMixtureTuning, program.constants().daviesC),
+               program.water, pair, ionicStrength)
+        .hydrogenActivity();
 }
 
-double MixturePH(Buffer& buffer, ChemistryModel& program, double c1, double c2, double temperature,
-                 double addedBase, bool forceIonicStrength, double ionicStrengthValue,
-                 double startH) {
-    return -std::log10(HydrogenActivity(buffer, program, c1, c2, temperature, addedBase,
-                                        forceIonicStrength, ionicStrengthValue, startH));
+double MixturePH(Buffer& buffer, ChemistryModel& program, const MixtureConditions& mixture) {
+    return -std::log10(HydrogenActivity(buffer, program, mixture));
 }
 
-double BufferCapacity(Buffer& buffer, ChemistryModel& program, double c1, double c2,
-                      double temperature, double addedBase, double saltIonicStrength) {
+double BufferCapacity(Buffer& buffer, ChemistryModel& program, const MixtureConditions& mixture) {
     try {
-        const double probed = MixturePH(buffer, program, c1, c2, temperature,
-                                        addedBase + kCapacityProbe, false, saltIonicStrength, 0.0);
-        const double plain = MixturePH(buffer, program, c1, c2, temperature, addedBase, false,
-                                       saltIonicStrength, 0.0);
+        MixtureConditions probedMixture = mixture;
+        probedMixture.solve.extraCharge += kCapacityProbe;
+        const double probed = MixturePH(buffer, program, probedMixture);
+        const double plain = MixturePH(buffer, program, mixture);
         const double capacity = kCapacityProbe / (probed - plain);
         // Adding base never lowers the pH of a real solution: a capacity of 0 or below only
         // shows that the model has left its range.

@@ -7,14 +7,13 @@
 
 namespace solvara {
 
-bool PrepareBuffer(Buffer& buffer, ChemistryModel& program, double wantedPH,
-                   double totalConcentration, double& c1, double& c2, double temperature,
-                   bool forceIonicStrength, double ionicStrengthValue) {
-    const std::optional<MixingLine> line = MixingLine::of(buffer, totalConcentration);
+bool PrepareBuffer(Buffer& buffer, ChemistryModel& program, const PreparationTarget& target,
+                   double& c1, double& c2) {
+    const std::optional<MixingLine> line = MixingLine::of(buffer, target.totalConcentration);
     if (!line) return false;
-    PreparationSearch search(buffer, program, *line, temperature, forceIonicStrength,
-                             ionicStrengthValue, false);
-    return search.evaluateEnds() && search.find(wantedPH, c1, c2);
+    PreparationSearch search(buffer, program, *line, target.temperature, target.forceIonicStrength,
+                             target.ionicStrengthValue, false);
+    return search.evaluateEnds() && search.find(target.pH, c1, c2);
 }
 
 }  // namespace solvara

@@ -62,8 +62,7 @@ std::optional<BufferPreparationResults> prepare(Buffer& buffer, const InertSalt&
     BufferPreparationResults results;
     double& c1 = results.firstReagentConcentration;
     double& c2 = results.secondReagentConcentration;
-    if (!PrepareBuffer(buffer, program, inputs.pH, inputs.concentration, c1, c2, inputs.temperature,
-                       force, force ? inputs.ionicStrength : 0.0)) {
+    if (!PrepareBuffer(buffer, program, preparationTargetOf(inputs), c1, c2)) {
         return std::nullopt;
     }
     results.prepared = true;
@@ -79,9 +78,11 @@ std::optional<BufferPreparationResults> prepare(Buffer& buffer, const InertSalt&
         addSalt(salt, inputs.volume, results);
     }
     // BufferCapacity gives 0 for a capacity it cannot work out.
-    if (const double capacity = BufferCapacity(buffer, program, c1, c2, inputs.temperature, 0.0,
-                                               results.saltIonicStrength);
-        capacity > 0.0) {
+    const MixtureConditions mixture{.c1 = c1,
+                                    .c2 = c2,
+                                    .solve = {.temperature = inputs.temperature,
+                                              .ionicStrengthValue = results.saltIonicStrength}};
+    if (const double capacity = BufferCapacity(buffer, program, mixture); capacity > 0.0) {
         results.capacity = capacity;
     }
     results.pHAtPreparation = PreparedPHAt(buffer, program, results, inputs.preparationTemperature);
@@ -96,6 +97,20 @@ std::optional<BufferPreparationResults> prepare(Buffer& buffer, const InertSalt&
 }
 
 }  // namespace
+
+PreparationTarget preparationTargetOf(const BufferPreparationInputs& inputs) {
+    const bool force = inputs.forceIonicStrength;
+    return {.pH = inputs.pH,
+            .totalConcentration = inputs.concentration,
+            .temperature = inputs.temperature,
+            .forceIonicStrength = force,
+            .ionicStrengthValue = force ? inputs.ionicStrength : 0.0};
+}
+
+bool canMakepHCalculator(const BufferPreparationResults& results) {
+    const auto usable = [](double amount) { return std::isfinite(amount) && amount != 0.0; };
+    return usable(results.firstReagentAmount) && usable(results.secondReagentAmount);
+}
 
 PreparationOutcome recalculatePreparation(Buffer& buffer, const InertSalt& salt,
                                           BufferPreparationInputs& inputs,

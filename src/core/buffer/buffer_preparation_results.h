@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "core/buffer/buffer_preparation.h"
+
 namespace solvara {
 
 class Buffer;
@@ -53,6 +55,13 @@ struct BufferPreparationResults {
     // found, but this buffer cannot be made from these stocks.
     bool stocksExceedVolume = false;
 };
+
+// The preparation a design asks for: its pH, concentration and temperature, and the forced ionic
+// strength when it forces one.
+PreparationTarget preparationTargetOf(const BufferPreparationInputs& inputs);
+
+// Both amounts are finite and non-zero: a pH calculation can be made from them.
+bool canMakepHCalculator(const BufferPreparationResults& results);
 
 enum class PreparationOutcome {
     // The total concentration is 0: only the amounts were reset to 0.

@@ -36,12 +36,16 @@ std::optional<std::pair<double, double>> reachableRange(Buffer& buffer, Chemistr
     double c1 = 0.0;
     double c2 = 0.0;
     try {
-        line.compositionAt(0.0, c1, c2);
-        const double atZero =
-            MixturePH(buffer, program, c1, c2, temperature, 0.0, false, saltIonicStrength, 0.0);
-        line.compositionAt(1.0, c1, c2);
-        const double atOne =
-            MixturePH(buffer, program, c1, c2, temperature, 0.0, false, saltIonicStrength, 0.0);
+        const auto pHAt = [&](double x) {
+            line.compositionAt(x, c1, c2);
+            const MixtureConditions mixture{
+                .c1 = c1,
+                .c2 = c2,
+                .solve = {.temperature = temperature, .ionicStrengthValue = saltIonicStrength}};
+            return MixturePH(buffer, program, mixture);
+        };
+        const double atZero = pHAt(0.0);
+        const double atOne = pHAt(1.0);
         return std::minmax(atZero, atOne);
     } catch (const pHCalculationError&) {
         return std::nullopt;
@@ -67,8 +71,11 @@ std::vector<double> computeCurve(Buffer& buffer, ChemistryModel& program, const 
         double c1 = 0.0;
         double c2 = 0.0;
         if (search.find(Buffer::kCapacityCurveStep * static_cast<double>(i), c1, c2)) {
-            curve[static_cast<std::size_t>(i)] =
-                BufferCapacity(buffer, program, c1, c2, temperature, 0.0, saltIonicStrength);
+            const MixtureConditions mixture{
+                .c1 = c1,
+                .c2 = c2,
+                .solve = {.temperature = temperature, .ionicStrengthValue = saltIonicStrength}};
+            curve[static_cast<std::size_t>(i)] = BufferCapacity(buffer, program, mixture);
         }
     }
     return curve;

@@ -32,8 +32,14 @@ PreparationSearch::PreparationSearch(Buffer& buffer, ChemistryModel& program, co
 
 double PreparationSearch::pHAt(double x, double startH, double& c1, double& c2) {
     line_.compositionAt(x, c1, c2);
-    return MixturePH(buffer_, program_, c1, c2, temperature_, buffer_.baseExcess, force_,
-                     ionicStrengthValue_, startH);
+    const MixtureConditions mixture{.c1 = c1,
+                                    .c2 = c2,
+                                    .solve = {.temperature = temperature_,
+                                              .extraCharge = buffer_.baseExcess,
+                                              .forceIonicStrength = force_,
+                                              .ionicStrengthValue = ionicStrengthValue_,
+                                              .startH = startH}};
+    return MixturePH(buffer_, program_, mixture);
 }
 
 bool PreparationSearch::evaluateEnds() {

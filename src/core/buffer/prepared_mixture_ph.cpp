@@ -15,9 +15,12 @@ std::optional<double> preparedPH(Buffer& buffer, ChemistryModel& program,
                                  double addedBase) {
     if (!results.prepared) return std::nullopt;
     try {
-        return MixturePH(buffer, program, results.firstReagentConcentration,
-                         results.secondReagentConcentration, temperature, addedBase, false,
-                         results.saltIonicStrength, 0.0);
+        const MixtureConditions mixture{.c1 = results.firstReagentConcentration,
+                                        .c2 = results.secondReagentConcentration,
+                                        .solve = {.temperature = temperature,
+                                                  .extraCharge = addedBase,
+                                                  .ionicStrengthValue = results.saltIonicStrength}};
+        return MixturePH(buffer, program, mixture);
     } catch (const pHCalculationError&) {
         return std::nullopt;
     }

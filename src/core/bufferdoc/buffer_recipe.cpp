@@ -27,11 +27,10 @@ RecipeIngredient reagentOf(const Reagent* reagent, double amount) {
 
 }  // namespace
 
-RecipeContent recipeContentOf(CSolvaraDoc& document, std::string date) {
-    const BufferPreparationInputs& inputs = document.inputs;
-    const BufferPreparationResults& results = document.results;
-    ProgramModel& program = document.program();
-    StandaloneBuffer& buffer = document.buffer;
+RecipeContent recipeContentOf(const CSolvaraDoc& document, std::string date) {
+    const BufferPreparationInputs& inputs = document.inputs();
+    const BufferPreparationResults& results = document.results();
+    const StandaloneBuffer& buffer = document.buffer();
 
     RecipeContent content;
     content.pH = inputs.pH;
@@ -40,18 +39,19 @@ RecipeContent recipeContentOf(CSolvaraDoc& document, std::string date) {
     if (const BLAcid* mainComponent = buffer.HasMainComponent() ? buffer.MainComponent() : nullptr) {
         content.mainComponentName = mainComponent->name;
     }
-    content.concentrationShown = document.concentrationShown;
-    content.concentrationInMillimolar = document.concentrationUnit == 1;
-    content.volumeShown = document.volumeShown;
-    content.volumeInMillilitres = document.volumeUnit == 1;
+    content.concentrationShown = document.concentrationShown();
+    content.concentrationInMillimolar =
+        document.concentrationUnit() == ConcentrationUnit::millimolar;
+    content.volumeShown = document.volumeShown();
+    content.volumeInMillilitres = document.volumeUnit() == VolumeUnit::millilitres;
     content.ionicStrength = inputs.ionicStrength;
     content.forceIonicStrength = inputs.forceIonicStrength;
-    content.ionicStrengthTooHigh = ionicStrengthTooHigh(inputs.ionicStrength, program.defaults);
+    content.ionicStrengthTooHigh = document.ionicStrengthTooHigh();
     content.lowForcingWarning = results.lowForcingWarning;
     content.stocksExceedVolume = results.stocksExceedVolume;
     content.firstReagent = reagentOf(buffer.FirstReagent(), results.firstReagentAmount);
     content.secondReagent = reagentOf(buffer.SecondReagent(), results.secondReagentAmount);
-    const InertSalt& salt = document.salt;
+    const InertSalt& salt = document.salt();
     content.salt = ingredientOf(salt, salt.isSolid, salt.concentration,
                                 results.saltAmount.value_or(kNotAvailable));
     content.preparationTemperature = inputs.preparationTemperature;
@@ -60,16 +60,13 @@ RecipeContent recipeContentOf(CSolvaraDoc& document, std::string date) {
     content.date = std::move(date);
     if (!results.prepared) return content;
 
-    for (const std::optional<double>& pH : PHVersusTemperature(buffer, program, results)) {
+    for (const std::optional<double>& pH : document.pHVersusTemperature()) {
         content.temperatureSeries.push_back(pH.value_or(kNotAvailable));
     }
-    const ExpectedPHChanges changes =
-        ExpectedPHChangesAt(buffer, program, results, inputs.temperature);
+    const ExpectedPHChanges changes = document.expectedPHChanges();
     const auto at = [&changes](std::size_t i) { return changes[i].value_or(kNotAvailable); };
     content.pHChanges = {at(0), at(1), at(2), at(3), at(4), at(5)};
-    if (const std::vector<double>* curve =
-            CapacityCurve(buffer, program, inputs.pH, inputs.concentration, inputs.temperature,
-                          results.saltIonicStrength)) {
+    if (const std::vector<double>* curve = document.capacityCurve()) {
         content.capacityCurve = *curve;
     }
     return content;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/bufferdoc/solvara_doc.h"
 #include "core/chemistry/reagent.h"
 #include "core/equilibrium/ph_calculation_error.h"
 #include "core/text/float_numbers_string.h"
@@ -25,6 +26,23 @@ std::string saltAmountText(const std::optional<double>& amount, bool forceIonicS
 std::string preparationPhText(const std::optional<double>& pHAtPreparation) {
     if (!pHAtPreparation || !std::isfinite(*pHAtPreparation)) return "deg C pH can't be calculated.";
     return formatMessage("deg C pH of this solution is %.2lf", {*pHAtPreparation});
+}
+
+std::string preparationFailureText(const CSolvaraDoc& document) {
+    switch (document.preparationFailure()) {
+        case PreparationFailure::noConcentration:
+            return "the concentration is 0";
+        case PreparationFailure::notPrepared:
+            return "Buffer not properly defined or can be not prepared using selected reagents.";
+        case PreparationFailure::stocksExceedVolume:
+            return "the stock solutions add up to more than the final volume of " +
+                   CFloatNumbersString(4).formatCompact(document.volumeShown()) +
+                   (document.volumeUnit() == VolumeUnit::millilitres ? " mL" : " L") +
+                   ": this buffer cannot be made from them";
+        case PreparationFailure::none:
+            break;
+    }
+    return {};
 }
 
 std::string reagentCaption(Reagent& reagent, int ordinal) {

@@ -5,6 +5,7 @@
 
 namespace solvara {
 
+class CSolvaraDoc;
 class Reagent;
 
 // The texts the buffer design view shows beside its fields.
@@ -20,5 +21,8 @@ std::string preparationPhText(const std::optional<double>& pHAtPreparation);
 // "1st reagent (pH=4.76)" with the pH of the stock at 25 degC, "1st reagent" for a solid,
 // "1st reagent (error in pH calculation!)" when that pH cannot be calculated; `ordinal` is 1 or 2.
 std::string reagentCaption(Reagent& reagent, int ordinal);
+
+// Why the design gives nothing to mix, as the user is told it; empty when it gives something.
+std::string preparationFailureText(const CSolvaraDoc& document);
 
 }  // namespace solvara

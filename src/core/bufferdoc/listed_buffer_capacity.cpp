@@ -15,15 +15,17 @@ std::optional<double> ListedBufferCapacity(Buffer& buffer, ProgramModel& program
     const bool force = inputs.forceIonicStrength;
     double c1 = 0.0;
     double c2 = 0.0;
-    if (!PrepareBuffer(buffer, program, inputs.pH, inputs.concentration, c1, c2, inputs.temperature,
-                       force, force ? inputs.ionicStrength : 0.0)) {
+    if (!PrepareBuffer(buffer, program, preparationTargetOf(inputs), c1, c2)) {
         return std::nullopt;
     }
     const double saltIonicStrength =
         force ? std::max(0.0, inputs.ionicStrength - buffer.reagentIonicStrength) : 0.0;
     // BufferCapacity gives 0 for a capacity it cannot work out.
-    const double capacity =
-        BufferCapacity(buffer, program, c1, c2, inputs.temperature, 0.0, saltIonicStrength);
+    const MixtureConditions mixture{
+        .c1 = c1,
+        .c2 = c2,
+        .solve = {.temperature = inputs.temperature, .ionicStrengthValue = saltIonicStrength}};
+    const double capacity = BufferCapacity(buffer, program, mixture);
     if (capacity > 0.0) return capacity;
     return std::nullopt;
 }

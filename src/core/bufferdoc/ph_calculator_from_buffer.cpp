@@ -53,23 +53,24 @@ std::unique_ptr<CpHCalculatorDoc> MakepHCalculatorFromBuffer(const CSolvaraDoc& 
     std::replace(title.begin(), title.end(), '/', '+');
     calculator->setTitle(title);
 
-    const double volume = buffer.inputs.volume;
-    calculator->volumeMode = CpHCalculatorDoc::finalVolume;
-    calculator->solutionVolume = volume * kMillilitresPerLitre;
-    calculator->temperature = buffer.inputs.temperature;
-    if (buffer.inputs.forceIonicStrength) {
-        calculator->ionicStrengthMode = CpHCalculatorDoc::forceIonicStrength;
-        calculator->ionicStrength = buffer.inputs.ionicStrength;
+    const double volume = buffer.inputs().volume;
+    calculator->setVolumeMode(VolumeMode::finalVolume);
+    calculator->setSolutionVolume(volume * kMillilitresPerLitre);
+    calculator->setTemperature(buffer.inputs().temperature);
+    if (buffer.inputs().forceIonicStrength) {
+        calculator->setIonicStrengthMode(IonicStrengthMode::forceIonicStrength);
+        calculator->setIonicStrength(buffer.inputs().ionicStrength);
     }
     calculator->addReagent(
-        rowOf(*buffer.buffer.FirstReagent(), buffer.results.firstReagentAmount, volume));
+        rowOf(*buffer.buffer().FirstReagent(), buffer.results().firstReagentAmount, volume));
     calculator->addReagent(
-        rowOf(*buffer.buffer.SecondReagent(), buffer.results.secondReagentAmount, volume));
-    calculator->acids.Assign(buffer.buffer.acidDatabase());
+        rowOf(*buffer.buffer().SecondReagent(), buffer.results().secondReagentAmount, volume));
+    calculator->editAcids(
+        [&buffer](BLAcidDatabase& acids) { acids.Assign(buffer.buffer().acidDatabase()); });
 
-    const std::optional<double> saltAmount = buffer.results.saltAmount;
-    if (!buffer.salt.formula.empty() && saltAmount && std::isfinite(*saltAmount)) {
-        calculator->addReagent(rowOf(reagentOfSalt(buffer.salt, program), *saltAmount, volume));
+    const std::optional<double> saltAmount = buffer.results().saltAmount;
+    if (!buffer.salt().formula.empty() && saltAmount && std::isfinite(*saltAmount)) {
+        calculator->addReagent(rowOf(reagentOfSalt(buffer.salt(), program), *saltAmount, volume));
     }
     // The new document's own empty row goes last, which also points the rows at the copied acids.
     calculator->removeReagent(0);

@@ -12,8 +12,7 @@ namespace solvara {
 
 namespace {
 
-constexpr double kStartH = 1e-7;  // mol/L
-constexpr double kRelativeTolerance = 1e-6;
+constexpr SolveTuning kStockTuning{1e-7, 1e-6};
 
 // The terms of a stock solution of one reagent, for solveChargeBalance.
 struct StockSolution {
@@ -59,15 +58,13 @@ void Reagent::addChargeAndStrength(double c, double h, double& charge, double& c
 
 double Reagent::calculatePH(double solutionTemperature, double extraCharge) {
     if (program_ == nullptr) throw pHCalculationError();
-    ChargeBalanceSettings settings;
-    settings.temperature = solutionTemperature;
-    settings.extraCharge = extraCharge;
-    settings.startH = kStartH;
-    settings.tolerance = kRelativeTolerance;
-    settings.daviesC = program_->constants().daviesC;
+    SolveConditions conditions;
+    conditions.temperature = solutionTemperature;
+    conditions.extraCharge = extraCharge;
     StockSolution stock{*this};
-    const ChargeBalanceResult result =
-        solveChargeBalance(settings, program_->water, stock, ownIonicStrength_.value);
+    const ChargeBalanceResult result = solveChargeBalance(
+        chargeBalanceSettings(conditions, kStockTuning, program_->constants().daviesC),
+        program_->water, stock, ownIonicStrength_.value);
     return -std::log10(result.hydrogenActivity());
 }
 

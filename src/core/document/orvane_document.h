@@ -2,7 +2,8 @@
 
 #include <memory>
 #include <string>
-#include <utility>
+
+#include "core/document/document_change.h"
 
 namespace solvara {
 
@@ -12,6 +13,10 @@ class ProgramModel;
 // What every document of the program has besides its content: the program model it works with,
 // a title (the file name once it was opened or saved) and the flag that its content changed since
 // then.
+//
+// Documents keep their content private: a view reads it through const getters and changes it
+// through edit operations, each of which recalculates what depends on it, marks the document
+// modified and returns the DocumentChange flags of what changed.
 class COrvaneDocument {
   public:
     virtual ~COrvaneDocument() = default;
@@ -20,10 +25,15 @@ class COrvaneDocument {
     virtual void Serialize(Archive& archive) = 0;
 
     bool IsModified() const noexcept { return modified_; }
-    void SetModifiedFlag(bool modified = true) noexcept { modified_ = modified; }
+    // DocumentChange::modified when the flag was switched.
+    DocumentChange SetModifiedFlag(bool modified = true) noexcept {
+        const bool switched = modified_ != modified;
+        modified_ = modified;
+        return switched ? DocumentChange::modified : DocumentChange::none;
+    }
 
     const std::string& title() const noexcept { return title_; }
-    void setTitle(std::string title) { title_ = std::move(title); }
+    DocumentChange setTitle(std::string title);
 
     ProgramModel& program() const noexcept { return *program_; }
 

@@ -22,6 +22,41 @@ struct ChargeBalanceSettings {
     double daviesC = -0.3;
 };
 
+// What a caller solves for: the conditions of one solve.
+struct SolveConditions {
+    double temperature = 25.0;  // degC
+    // Positive charge added as if a strong monoprotic base were present (mol/L); negative for a
+    // strong acid.
+    double extraCharge = 0.0;
+    // Forced: the ionic strength stays at ionicStrengthValue; otherwise it follows the species
+    // and ionicStrengthValue is added to it.
+    bool forceIonicStrength = false;
+    double ionicStrengthValue = 0.0;
+    double startH = 0.0;  // mol/L; 0 starts where the caller's solves usually start
+};
+
+// How one kind of caller solves: where it starts when the conditions name no start, and how
+// close the solve must come.
+struct SolveTuning {
+    double defaultStartH;  // mol/L
+    double tolerance;      // on the relative change of h
+};
+
+// The one setup of a solve, shared by every caller: the conditions, the caller's tuning and the
+// program's Davies coefficient.
+inline ChargeBalanceSettings chargeBalanceSettings(const SolveConditions& conditions,
+                                                   SolveTuning tuning, double daviesC) {
+    ChargeBalanceSettings settings;
+    settings.temperature = conditions.temperature;
+    settings.extraCharge = conditions.extraCharge;
+    settings.forceIonicStrength = conditions.forceIonicStrength;
+    settings.ionicStrengthValue = conditions.ionicStrengthValue;
+    settings.startH = conditions.startH != 0.0 ? conditions.startH : tuning.defaultStartH;
+    settings.tolerance = tuning.tolerance;
+    settings.daviesC = daviesC;
+    return settings;
+}
+
 // The result of a converged solve: [H+] and the activity coefficients at the
 // final ionic strength (full computation, gamma included).
 struct ChargeBalanceResult {

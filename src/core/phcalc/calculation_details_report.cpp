@@ -25,14 +25,14 @@ int stepsOf(const BLAcid& acid) { return std::clamp(acid.steps, 0, BLAcid::kMaxS
 
 class DetailsReportBuilder {
   public:
-    explicit DetailsReportBuilder(CpHCalculatorDoc& document)
+    explicit DetailsReportBuilder(const CpHCalculatorDoc& document)
         : document_(document),
           listed_(showsReagentList(document)),
-          ignoresIonicStrength_(document.ionicStrengthMode ==
-                                CpHCalculatorDoc::ignoreIonicStrength),
+          ignoresIonicStrength_(document.ionicStrengthMode() ==
+                                IonicStrengthMode::ignoreIonicStrength),
           ionicStrength_(document.resultIonicStrength()),
-          coefficients_(ionicStrength_, document.temperature,
-                        document.program().defaults.daviesC, false) {}
+          coefficients_(ionicStrength_, document.temperature(), document.program().defaults.daviesC,
+                        false) {}
 
     Report build() {
         report_.height = detailsReportHeight(document_) + kLineHeight;
@@ -65,7 +65,7 @@ class DetailsReportBuilder {
     }
 
     void addReagents() {
-        for (const auto& row : document_.reagents) {
+        for (const auto& row : document_.reagents()) {
             const std::string label = reagentLabel(*row);
             if (row->formula.empty()) {
                 text(150, label);
@@ -76,26 +76,28 @@ class DetailsReportBuilder {
             if (row->volume != 0.0) text(1600, four(row->volume) + " mL");
             nextLine();
         }
-        if (document_.volumeMode == CpHCalculatorDoc::sumVolumes) {
-            text(150, "mixed for a total volume of " + four(document_.solutionVolume) + " mL");
+        if (document_.volumeMode() == VolumeMode::sumVolumes) {
+            text(150, "mixed for a total volume of " + four(document_.solutionVolume()) + " mL");
             nextLine();
-        } else if (document_.volumeMode == CpHCalculatorDoc::finalVolume) {
-            text(150, "final volume assumed to be " + four(document_.solutionVolume) + " mL");
+        } else if (document_.volumeMode() == VolumeMode::finalVolume) {
+            text(150, "final volume assumed to be " + four(document_.solutionVolume()) + " mL");
             nextLine();
         }
     }
 
     void addConditions() {
-        text(100, formatMessage("at temperature %lg \xB0" "C.", {document_.temperature}));
+        text(100, formatMessage("at temperature %lg \xB0"
+                                "C.",
+                                {document_.temperature()}));
         nextLine();
         const std::string strength =
             four(ionicStrength_) +
             (document_.ionicStrengthTooHigh() ? " (too high for reliable results)" : "");
-        switch (document_.ionicStrengthMode) {
-            case CpHCalculatorDoc::calculateIonicStrength:
+        switch (document_.ionicStrengthMode()) {
+            case IonicStrengthMode::calculateIonicStrength:
                 text(100, "Ionic strength calculated to be " + strength + ".");
                 break;
-            case CpHCalculatorDoc::ignoreIonicStrength:
+            case IonicStrengthMode::ignoreIonicStrength:
                 text(100, "Ionic strength ignored (forced to be 0.0).");
                 break;
             default:
@@ -112,7 +114,7 @@ class DetailsReportBuilder {
                 nextLine();
             }
         }
-        const double pKw = document_.program().water.pKw(document_.temperature, ionicStrength_);
+        const double pKw = document_.program().water.pKw(document_.temperature(), ionicStrength_);
         formulaText(100, "Thermodynamically corrected " + kTag + " = " + threeDecimals(pKw),
                     "pK_w");
         nextLine();
@@ -127,14 +129,14 @@ class DetailsReportBuilder {
         }
         nextLine();
         const double practicalShift = std::log10(coefficients_.gamma(1));
-        for (int position = 0; position < document_.acids.Count(); ++position) {
+        for (int position = 0; position < document_.acids().Count(); ++position) {
             // The constants are worked out on a copy: the document's acids hold the solver's.
-            BLAcid acid = document_.acids.At(position);
+            BLAcid acid = document_.acids().At(position);
             text(150, acid.name);
             nextLine();
             if (!ignoresIonicStrength_) {
-                acid.computeConstants(document_.temperature, ionicStrength_,
-                                      &coefficients_, document_.program().defaults.daviesC);
+                acid.computeConstants(document_.temperature(), ionicStrength_, &coefficients_,
+                                      document_.program().defaults.daviesC);
             }
             for (int step = 1; step <= stepsOf(acid); ++step) {
                 const auto k = static_cast<std::size_t>(step - 1);
@@ -161,10 +163,10 @@ class DetailsReportBuilder {
         text(1450, "activity");
         text(1780, "-log(act)");
         nextLine();
-        speciesLine(&document_.species[0]);
-        speciesLine(&document_.species[1]);
-        for (int position = 0; position < document_.acids.Count(); ++position) {
-            const BLAcid& acid = document_.acids.At(position);
+        speciesLine(&document_.species()[0]);
+        speciesLine(&document_.species()[1]);
+        for (int position = 0; position < document_.acids().Count(); ++position) {
+            const BLAcid& acid = document_.acids().At(position);
             text(150, acid.name);
             nextLine();
             for (int form = 0; form <= stepsOf(acid); ++form) {
@@ -175,8 +177,8 @@ class DetailsReportBuilder {
         if (!hasSpectators(document_)) return;
         text(100, "spectators");
         nextLine();
-        for (const int row : document_.spectatorRows) {
-            speciesLine(&document_.species.at(static_cast<std::size_t>(row)));
+        for (const int row : document_.spectatorRows()) {
+            speciesLine(&document_.species().at(static_cast<std::size_t>(row)));
         }
     }
 
@@ -184,7 +186,7 @@ class DetailsReportBuilder {
     void speciesLine(const SolutionForm* form) {
         if (form == nullptr) return;
         formulaText(200, kTag, form->formula);
-        if (document_.resultsValid) {
+        if (document_.resultsValid()) {
             text(550, four(form->concentration));
             text(1000, formatMessage("%.2lf%%", {form->fraction * 100.0}), ReportAlignment::right);
             text(1300, four(form->activityCoefficient), ReportAlignment::right);
@@ -200,7 +202,7 @@ class DetailsReportBuilder {
     // A failed calculation has neither: its empty species table would add up to an osmolality
     // of 0, and the capacity's solves might succeed where the calculation itself did not.
     void addTotals() {
-        const bool valid = document_.resultsValid;
+        const bool valid = document_.resultsValid();
         text(100, "Solution osmolality is " + (valid ? four(document_.osmolality()) : "???") + ".");
         nextLine();
         if (!valid) return;
@@ -209,24 +211,15 @@ class DetailsReportBuilder {
         }
     }
 
-    // The capacity's solves overwrite the results of the calculation they extend; the report
-    // shows the document as it was, and so does the document afterwards.
-    std::optional<double> bufferCapacity() {
-        const double pH = document_.pH;
-        const double ionicStrength = document_.ionicStrength;
-        const bool resultsValid = document_.resultsValid;
-        std::optional<double> capacity;
+    std::optional<double> bufferCapacity() const {
         try {
-            capacity = document_.bufferCapacity();
+            return document_.bufferCapacity();
         } catch (const pHCalculationError&) {
+            return std::nullopt;
         }
-        document_.pH = pH;
-        document_.ionicStrength = ionicStrength;
-        document_.resultsValid = resultsValid;
-        return capacity;
     }
 
-    CpHCalculatorDoc& document_;
+    const CpHCalculatorDoc& document_;
     const bool listed_;
     const bool ignoresIonicStrength_;
     const double ionicStrength_;  // what the results are at; not a number after a failed solve
@@ -241,16 +234,16 @@ class DetailsReportBuilder {
 int detailsReportHeight(const CpHCalculatorDoc& document) {
     int height = 940;
     if (showsReagentList(document)) {
-        const bool volumeLine = document.volumeMode == CpHCalculatorDoc::sumVolumes ||
-                                document.volumeMode == CpHCalculatorDoc::finalVolume;
+        const bool volumeLine = document.volumeMode() == VolumeMode::sumVolumes ||
+                                document.volumeMode() == VolumeMode::finalVolume;
         height = kLineHeight * document.reagentCount() + (volumeLine ? 1010 : 940);
     }
-    if (document.ionicStrengthMode != CpHCalculatorDoc::ignoreIonicStrength) height += 350;
-    for (int position = 0; position < document.acids.Count(); ++position) {
-        height += 140 * stepsOf(document.acids.At(position)) + 210;
+    if (document.ionicStrengthMode() != IonicStrengthMode::ignoreIonicStrength) height += 350;
+    for (int position = 0; position < document.acids().Count(); ++position) {
+        height += 140 * stepsOf(document.acids().At(position)) + 210;
     }
     std::size_t spectators = 0;
-    for (const auto& row : document.reagents) spectators += row->spectators.size();
+    for (const auto& row : document.reagents()) spectators += row->spectators.size();
     if (spectators > 0) height += kLineHeight * static_cast<int>(spectators) + kLineHeight;
     return height;
 }
@@ -259,7 +252,7 @@ int detailsReportPageCount(const CpHCalculatorDoc& document) {
     return detailsReportHeight(document) / kDetailsReportPageHeight + 1;
 }
 
-Report calculationDetailsReport(CpHCalculatorDoc& document) {
+Report calculationDetailsReport(const CpHCalculatorDoc& document) {
     return DetailsReportBuilder(document).build();
 }
 

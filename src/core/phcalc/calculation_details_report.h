@@ -18,8 +18,8 @@ int detailsReportPageCount(const CpHCalculatorDoc& document);
 // The full results of a document as a report: reagents, conditions, activity coefficients, the
 // water ion product, every acid's constants as entered and as corrected, every species and the
 // osmolality and buffer capacity. The height is the scroll extent, 70 units below the last line.
-// The buffer capacity takes two more solves; the document's results are the same afterwards, and
-// when those solves fail the capacity line is left out.
-Report calculationDetailsReport(CpHCalculatorDoc& document);
+// The buffer capacity takes two more solves on copies; when they fail the capacity line is left
+// out.
+Report calculationDetailsReport(const CpHCalculatorDoc& document);
 
 }  // namespace solvara

@@ -19,7 +19,7 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 class CsvWriter {
   public:
-    explicit CsvWriter(CpHCalculatorDoc& document) : document_(document) {}
+    explicit CsvWriter(const CpHCalculatorDoc& document) : document_(document) {}
 
     std::string write() {
         writeReagents();
@@ -42,11 +42,11 @@ class CsvWriter {
                     : "Results of pH calculation");
         line("name/formula,molarity,volume (mL)");
         if (listed) {
-            for (const auto& row : document_.reagents) writeReagent(*row);
-            if (document_.volumeMode == CpHCalculatorDoc::sumVolumes) {
-                text_ += "mixed for a total volume of,," + four(document_.solutionVolume);
-            } else if (document_.volumeMode == CpHCalculatorDoc::finalVolume) {
-                text_ += "final volume assumed to be,," + four(document_.solutionVolume);
+            for (const auto& row : document_.reagents()) writeReagent(*row);
+            if (document_.volumeMode() == VolumeMode::sumVolumes) {
+                text_ += "mixed for a total volume of,," + four(document_.solutionVolume());
+            } else if (document_.volumeMode() == VolumeMode::finalVolume) {
+                text_ += "final volume assumed to be,," + four(document_.solutionVolume());
             }
         }
         endLine();
@@ -66,16 +66,19 @@ class CsvWriter {
     }
 
     void writeConditions() {
-        line(formatMessage("at temperature,%lg,\xB0" "C", {document_.temperature}));
+        line(
+            formatMessage("at temperature,%lg,\xB0"
+                          "C",
+                          {document_.temperature()}));
         const double ionicStrength = document_.resultIonicStrength();
         const std::string strength =
             four(ionicStrength) +
             (document_.ionicStrengthTooHigh() ? ",(too high for reliable results)" : "");
-        switch (document_.ionicStrengthMode) {
-            case CpHCalculatorDoc::calculateIonicStrength:
+        switch (document_.ionicStrengthMode()) {
+            case IonicStrengthMode::calculateIonicStrength:
                 line("ionic strength calculated to be," + strength);
                 break;
-            case CpHCalculatorDoc::ignoreIonicStrength:
+            case IonicStrengthMode::ignoreIonicStrength:
                 line("ionic strength ignored (forced to be,0.0)");
                 break;
             default:
@@ -83,25 +86,25 @@ class CsvWriter {
                 break;
         }
         ProgramModel& program = document_.program();
-        if (document_.ionicStrengthMode != CpHCalculatorDoc::ignoreIonicStrength) {
+        if (document_.ionicStrengthMode() != IonicStrengthMode::ignoreIonicStrength) {
             line("Activity coefficients:");
-            const ActivityCoefficients coefficients(ionicStrength, document_.temperature,
+            const ActivityCoefficients coefficients(ionicStrength, document_.temperature(),
                                                     program.defaults.daviesC, false);
             for (int charge = 1; charge <= 4; ++charge) {
                 line("f_" + std::to_string(charge) + ',' + four(coefficients.gamma(charge)));
             }
         }
         line("thermodynamically corrected pKw =," +
-             threeDecimals(program.water.pKw(document_.temperature, ionicStrength)));
-        line("pH =," + (document_.resultsValid ? twoDecimals(document_.pH) : "???"));
+             threeDecimals(program.water.pKw(document_.temperature(), ionicStrength)));
+        line("pH =," + (document_.resultsValid() ? twoDecimals(document_.pH()) : "???"));
     }
 
     void writeSpecies() {
         line("form,concentration,fraction (%),act. coeff.,activity,-log(act)");
-        writeSpeciesLine(document_.species[0]);
-        writeSpeciesLine(document_.species[1]);
-        for (int position = 0; position < document_.acids.Count(); ++position) {
-            const BLAcid& acid = document_.acids.At(position);
+        writeSpeciesLine(document_.species()[0]);
+        writeSpeciesLine(document_.species()[1]);
+        for (int position = 0; position < document_.acids().Count(); ++position) {
+            const BLAcid& acid = document_.acids().At(position);
             line(acid.name);
             for (int form = 0; form <= std::min(acid.steps, BLAcid::kMaxSteps); ++form) {
                 const auto k = static_cast<std::size_t>(form);
@@ -111,7 +114,7 @@ class CsvWriter {
         if (!hasSpectators(document_)) return;
         line("spectators");
         // An ion that two reagents carry is listed under each.
-        for (const auto& row : document_.reagents) {
+        for (const auto& row : document_.reagents()) {
             for (const Spectator& spectator : row->spectators) {
                 writeSpeciesLine(findSpecies(document_, spectator.formula, -1, spectator.charge));
             }
@@ -125,7 +128,7 @@ class CsvWriter {
 
     void writeSpeciesLine(const SolutionForm& form) {
         text_ += form.formula;
-        if (document_.resultsValid) {
+        if (document_.resultsValid()) {
             text_ += ',' + four(form.concentration) +
                      formatMessage(",%.2lf,", {form.fraction * 100.0}) +
                      four(form.activityCoefficient) + ',' + four(form.activity);
@@ -134,14 +137,14 @@ class CsvWriter {
         endLine();
     }
 
-    CpHCalculatorDoc& document_;
+    const CpHCalculatorDoc& document_;
     CFloatNumbersString numbers_{4};
     std::string text_;
 };
 
 }  // namespace
 
-std::string pHResultsCsv(CpHCalculatorDoc& document) { return CsvWriter(document).write(); }
+std::string pHResultsCsv(const CpHCalculatorDoc& document) { return CsvWriter(document).write(); }
 
 std::string proposedCsvFileName(std::string_view title) {
     constexpr std::size_t kExtension = 4;  // ".phc"
@@ -151,7 +154,7 @@ std::string proposedCsvFileName(std::string_view title) {
     return std::string(title);
 }
 
-void writepHResultsCsv(CpHCalculatorDoc& document, const std::filesystem::path& path) {
+void writepHResultsCsv(const CpHCalculatorDoc& document, const std::filesystem::path& path) {
     const std::string text = pHResultsCsv(document);
     replaceFile(path, [&](std::ostream& out) {
         out.write(text.data(), static_cast<std::streamsize>(text.size()));

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <limits>
 #include <stdexcept>
+#include <utility>
 
 #include "core/chemistry/power_of_ten.h"
 #include "core/equilibrium/charge_balance_solver.h"
@@ -13,6 +14,8 @@
 
 namespace solvara {
 namespace {
+
+constexpr SolveTuning kSolutionTuning{1.0003e-7, 1e-8};
 
 // The rows of a solution as terms of the charge balance.
 class RowTerms {
@@ -32,6 +35,69 @@ class RowTerms {
 
   private:
     const std::vector<std::shared_ptr<ReagentpHCalculator>>& rows_;
+};
+
+// The same terms, with the rows' acids copied once before the solve: the solve's constants go
+// into the copies, so the solution it is made for is not touched. The copies are in the order
+// the rows use their acids, so every sum is added up as the rows add it.
+class CopiedAcidTerms {
+  public:
+    CopiedAcidTerms(const std::vector<std::shared_ptr<ReagentpHCalculator>>& rows, double daviesC)
+        : daviesC_(daviesC) {
+        for (const auto& row : rows) {
+            Row term{row->effectiveConcentration,
+                     row->spectatorCharge,
+                     row->spectatorStrength,
+                     {},
+                     acids_.size()};
+            const std::size_t entries = std::min(row->acidIds.size(), row->acidMultipliers.size());
+            for (std::size_t i = entries; i-- > 0;) {
+                const BLAcid* acid = row->acid(static_cast<int>(i));
+                if (acid == nullptr) {
+                    term.missingAcid = true;
+                    break;
+                }
+                acids_.push_back(*acid);
+                multipliers_.push_back(row->acidMultipliers[i]);
+            }
+            term.acidsEnd = acids_.size();
+            rows_.push_back(term);
+        }
+    }
+
+    void computeConstants(double temperature, double ionicStrength,
+                          const ActivityCoefficients& coefficients) {
+        for (BLAcid& acid : acids_) {
+            acid.computeConstants(temperature, ionicStrength, &coefficients, daviesC_);
+        }
+    }
+    void addChargeAndStrength(double h, double& charge, double& chargeSlope, double& strength) {
+        std::size_t first = 0;
+        for (const Row& row : rows_) {
+            const double c = row.concentration;
+            charge += c * row.spectatorCharge;
+            strength += 0.5 * c * row.spectatorStrength;
+            for (std::size_t i = first; i < row.acidsEnd; ++i) {
+                acids_[i].addChargeAndStrength(c * multipliers_[i], h, charge, chargeSlope,
+                                               strength);
+            }
+            if (row.missingAcid) charge = std::numeric_limits<double>::quiet_NaN();
+            first = row.acidsEnd;
+        }
+    }
+
+  private:
+    struct Row {
+        double concentration;
+        double spectatorCharge;
+        double spectatorStrength;
+        bool missingAcid;
+        std::size_t acidsEnd;
+    };
+    double daviesC_;
+    std::vector<Row> rows_;
+    std::vector<BLAcid> acids_;
+    std::vector<double> multipliers_;
 };
 
 std::string twoDecimals(double value) {
@@ -71,6 +137,10 @@ void pHSolution::removeReagent(int index) {
 }
 
 ReagentpHCalculator& pHSolution::reagentAt(int index) {
+    return const_cast<ReagentpHCalculator&>(std::as_const(*this).reagentAt(index));
+}
+
+const ReagentpHCalculator& pHSolution::reagentAt(int index) const {
     if (index < 0 || index >= reagentCount()) throw std::out_of_range("no reagent row there");
     return *reagents[static_cast<std::size_t>(index)];
 }
@@ -88,57 +158,66 @@ void pHSolution::refreshAcids() {
     acids.Assign(used);
 }
 
-void pHSolution::distributeConcentrations(int mode) {
-    if (mode == sumVolumes) {
+void pHSolution::distributeConcentrations(VolumeMode mode) {
+    if (mode == VolumeMode::sumVolumes) {
         solutionVolume = 0.0;
         for (const auto& row : reagents) solutionVolume += row->volume;
     }
     // A zero final volume would divide by zero; the solve refuses it instead.
     const bool noVolume = !(solutionVolume > 0.0) || !std::isfinite(solutionVolume);
     for (const auto& row : reagents) {
-        if (mode == ignoreVolumes) {
+        if (mode == VolumeMode::ignoreVolumes) {
             row->effectiveConcentration = row->concentration;
-        } else if (mode == sumVolumes || mode == finalVolume) {
+        } else {
             row->effectiveConcentration =
                 noVolume ? 0.0 : row->concentration * row->volume / solutionVolume;
         }
     }
 }
 
-double pHSolution::solveHydrogenActivity(double solutionTemperature, double extraCharge,
-                                         bool force, double ionicStrengthValue, double initialH) {
-    resultsValid = false;
-    const bool needsVolume = volumeMode == sumVolumes || volumeMode == finalVolume;
-    if (needsVolume && (!(solutionVolume > 0.0) || !std::isfinite(solutionVolume))) {
+ChargeBalanceSettings pHSolution::settingsOf(const SolveConditions& conditions) const {
+    if (volumeMode != VolumeMode::ignoreVolumes &&
+        (!(solutionVolume > 0.0) || !std::isfinite(solutionVolume))) {
         throw pHCalculationError();
     }
-    ChargeBalanceSettings settings;
-    settings.temperature = solutionTemperature;
-    settings.extraCharge = extraCharge;
-    settings.forceIonicStrength = force;
-    settings.ionicStrengthValue = ionicStrengthValue;
-    settings.startH = initialH != 0.0 ? initialH : 1.0003e-7;
-    settings.tolerance = 1e-8;
-    settings.daviesC = program_.defaults.daviesC;
+    return chargeBalanceSettings(conditions, kSolutionTuning, program_.defaults.daviesC);
+}
+
+SolveConditions pHSolution::conditionsOfModes(double extraCharge) const {
+    SolveConditions conditions;
+    conditions.temperature = temperature;
+    conditions.extraCharge = extraCharge;
+    conditions.forceIonicStrength = ionicStrengthMode != IonicStrengthMode::calculateIonicStrength;
+    conditions.ionicStrengthValue =
+        ionicStrengthMode == IonicStrengthMode::forceIonicStrength ? ionicStrength : 0.0;
+    return conditions;
+}
+
+double pHSolution::solveHydrogenActivity(const SolveConditions& conditions) {
+    resultsValid = false;
     RowTerms terms(reagents);
     const ChargeBalanceResult result =
-        solveChargeBalance(settings, program_.water, terms, ionicStrength);
+        solveChargeBalance(settingsOf(conditions), program_.water, terms, ionicStrength);
     resultsValid = true;
     return result.hydrogenActivity();
 }
 
-double pHSolution::calculatePH(double solutionTemperature, double extraCharge, bool force,
-                               double ionicStrengthValue, double initialH) {
-    return -std::log10(solveHydrogenActivity(solutionTemperature, extraCharge, force,
-                                             ionicStrengthValue, initialH));
+double pHSolution::calculatePH(const SolveConditions& conditions) {
+    return -std::log10(solveHydrogenActivity(conditions));
 }
 
-double pHSolution::bufferCapacity() {
+double pHSolution::bufferCapacity() const {
     constexpr double kAddedBase = 5e-7;
-    const bool force = ionicStrengthMode != calculateIonicStrength;
-    const double value = ionicStrengthMode == forceIonicStrength ? ionicStrength : 0.0;
-    const double raisedPH = calculatePH(temperature, kAddedBase, force, value, 0.0);
-    const double basePH = calculatePH(temperature, 0.0, force, value, 0.0);
+    CopiedAcidTerms terms(reagents, program_.defaults.daviesC);
+    const auto solvePH = [&](double extraCharge) {
+        double workingIonicStrength = 0.0;
+        const ChargeBalanceResult result =
+            solveChargeBalance(settingsOf(conditionsOfModes(extraCharge)), program_.water, terms,
+                               workingIonicStrength);
+        return -std::log10(result.hydrogenActivity());
+    };
+    const double raisedPH = solvePH(kAddedBase);
+    const double basePH = solvePH(0.0);
     const double capacity = kAddedBase / (raisedPH - basePH);
     if (!(capacity > 0.0) || !std::isfinite(capacity)) throw pHCalculationError();
     return capacity;
@@ -267,16 +346,21 @@ double pHSolution::osmolality() const {
     return sum;
 }
 
-bool pHSolution::rowsAreComplete() const {
-    for (auto row = reagents.rbegin(); row != reagents.rend(); ++row) {
-        const Reagent& reagent = **row;
-        if (reagent.formula.empty()) {
-            if (reagent.concentration != 0.0) return false;
-        } else if (!reagent.analysed || reagent.concentration == 0.0) {
-            return false;
-        }
+RowFault pHSolution::rowFault(int index) const {
+    const Reagent& reagent = reagentAt(index);
+    if (reagent.formula.empty()) {
+        return reagent.concentration != 0.0 ? RowFault::concentrationWithoutFormula
+                                            : RowFault::none;
     }
-    return true;
+    if (!reagent.analysed) return RowFault::formulaNotAnalysed;
+    return reagent.concentration == 0.0 ? RowFault::noConcentration : RowFault::none;
+}
+
+std::optional<int> pHSolution::firstFaultyRow() const {
+    for (int index = 0; index < reagentCount(); ++index) {
+        if (rowFault(index) != RowFault::none) return index;
+    }
+    return std::nullopt;
 }
 
 bool pHSolution::speciesAreFinite() const {
@@ -291,14 +375,12 @@ bool pHSolution::speciesAreFinite() const {
 
 bool pHSolution::recalculate() {
     const double lastPH = pH;
-    if (!rowsAreComplete()) {
+    if (firstFaultyRow()) {
         resultsValid = false;
     } else {
         distributeConcentrations(volumeMode);
-        const bool force = ionicStrengthMode != calculateIonicStrength;
-        const double value = ionicStrengthMode == forceIonicStrength ? ionicStrength : 0.0;
         try {
-            pH = calculatePH(temperature, 0.0, force, value, 0.0);
+            pH = calculatePH(conditionsOfModes(0.0));
         } catch (const pHCalculationError&) {
             // resultsValid is already false; pH keeps its last value.
         }
@@ -313,7 +395,8 @@ bool pHSolution::recalculate() {
 }
 
 double pHSolution::resultIonicStrength() const {
-    const bool failedCalculation = ionicStrengthMode == calculateIonicStrength && !resultsValid;
+    const bool failedCalculation =
+        ionicStrengthMode == IonicStrengthMode::calculateIonicStrength && !resultsValid;
     return failedCalculation ? std::numeric_limits<double>::quiet_NaN() : ionicStrength;
 }
 

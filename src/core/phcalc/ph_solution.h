@@ -1,16 +1,28 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/chemistry/bl_acid_database.h"
 #include "core/chemistry/reagent_ph_calculator.h"
+#include "core/chemistry/bl_acid_database.h"
+#include "core/equilibrium/charge_balance_solver.h"
+#include "core/equilibrium/solution_modes.h"
 #include "core/phcalc/solution_form.h"
 
 namespace solvara {
 
 class ProgramModel;
+
+// Why a row keeps the solution from being calculated.
+enum class RowFault {
+    none,
+    formulaNotAnalysed,           // the formula names something the database does not know
+    noConcentration,              // a reagent without a concentration
+    concentrationWithoutFormula,  // a concentration of nothing
+};
 
 // A solution made of reagents with their concentrations and volumes, and
 // everything the charge-balance solve finds for it: pH, ionic strength,
@@ -18,10 +30,6 @@ class ProgramModel;
 // one; the command line uses one directly.
 class pHSolution {
   public:
-    enum VolumeMode { ignoreVolumes = 0, sumVolumes = 1, finalVolume = 2 };
-    enum IonicStrengthMode { calculateIonicStrength = 0, ignoreIonicStrength = 1,
-                             forceIonicStrength = 2 };
-
     // No rows; temperature from the program defaults; species H+ and OH-.
     explicit pHSolution(ProgramModel& program);
     pHSolution(const pHSolution&) = delete;
@@ -34,22 +42,26 @@ class pHSolution {
     void removeReagent(int index);
     int reagentCount() const { return static_cast<int>(reagents.size()); }
     ReagentpHCalculator& reagentAt(int index);
+    const ReagentpHCalculator& reagentAt(int index) const;
 
     // Copies of every acid the rows use, keeping edits made to copies already
     // held; acids no row uses any more are dropped.
     void refreshAcids();
 
     // Sets every row's effective concentration for the volume mode.
-    void distributeConcentrations(int mode);
-    // The activity of H+ at equilibrium; throws pHCalculationError.
-    double solveHydrogenActivity(double solutionTemperature, double extraCharge, bool force,
-                                 double ionicStrengthValue, double initialH);
-    double calculatePH(double solutionTemperature, double extraCharge, bool force,
-                       double ionicStrengthValue, double initialH);
-    // mol/L per pH unit, from two solves; throws pHCalculationError, also when the quotient is
-    // not a finite positive number: adding base never lowers the pH of a real solution, so a
-    // capacity of 0 or below only shows that the model has left its range.
-    double bufferCapacity();
+    void distributeConcentrations(VolumeMode mode);
+    // The activity of H+ at equilibrium; throws pHCalculationError. Leaves the working ionic
+    // strength in ionicStrength and sets resultsValid when it converged.
+    double solveHydrogenActivity(const SolveConditions& conditions);
+    double calculatePH(const SolveConditions& conditions);
+    // The solve the modes ask for, with `extraCharge` mol/L of base added.
+    SolveConditions conditionsOfModes(double extraCharge) const;
+    // mol/L per pH unit, from two solves on copies of the acids, so the solution and its results
+    // stay as they are; throws pHCalculationError, also when the quotient is not a finite
+    // positive number: adding base never lowers the pH of a real solution, so a capacity of 0
+    // or below only shows that the model has left its range. Uses the concentrations the last
+    // distribution left.
+    double bufferCapacity() const;
     void rebuildSpecies();
     void computeSpecies(double solutionPH, double solutionTemperature, double solutionIonicStrength);
     // The sum of the activities of every species (mol/L).
@@ -69,8 +81,8 @@ class pHSolution {
     // "pH = 7.00", or "pH = ???" when the last calculation failed.
     std::string pHLabel() const;
 
-    int volumeMode = ignoreVolumes;
-    int ionicStrengthMode = calculateIonicStrength;
+    VolumeMode volumeMode = VolumeMode::ignoreVolumes;
+    IonicStrengthMode ionicStrengthMode = IonicStrengthMode::calculateIonicStrength;
     bool resultsValid = false;
     BLAcidDatabase acids;  // the solution's own copies of the acids its rows use
     double ionicStrength = 0.0;  // mol/L: the forced value, or the last result
@@ -81,8 +93,14 @@ class pHSolution {
     std::vector<int> spectatorRows;
     std::vector<std::shared_ptr<ReagentpHCalculator>> reagents;
 
+    // What keeps a row from the calculation; the first row that has a fault.
+    RowFault rowFault(int index) const;
+    std::optional<int> firstFaultyRow() const;
+
   private:
-    bool rowsAreComplete() const;
+    // The settings of the Newton solve; throws pHCalculationError when the volume mode needs a
+    // volume the solution does not have.
+    ChargeBalanceSettings settingsOf(const SolveConditions& conditions) const;
     // Every figure of the species table is finite, and water's own ions have an activity.
     bool speciesAreFinite() const;
     // -1 when the table has no such row.

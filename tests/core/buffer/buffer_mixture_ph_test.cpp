@@ -18,11 +18,11 @@ using MixturePHTest = testing::PreparationTest;
 // this code base.
 TEST_F(MixturePHTest, PhosphateAtZeroIonicStrengthMatchesTheHandCalculation) {
     Buffer buffer = phosphate72();
-    EXPECT_NEAR(MixturePH(buffer, *program, 0.05, 0.05, 25.0, 0.0, true, 0.0, 0.0), 7.1990000624,
-                1e-6);
-    EXPECT_NEAR(MixturePH(buffer, *program, 0.02, 0.08, 25.0, 0.0, true, 0.0, 0.0), 7.8009668180,
-                1e-6);
-    EXPECT_NEAR(MixturePH(buffer, *program, 0.0, 0.1, 25.0, 0.0, true, 0.0, 0.0), 9.7178679061,
+    EXPECT_NEAR(MixturePH(buffer, *program, {0.05, 0.05, {25.0, 0.0, true, 0.0, 0.0}}),
+                7.1990000624, 1e-6);
+    EXPECT_NEAR(MixturePH(buffer, *program, {0.02, 0.08, {25.0, 0.0, true, 0.0, 0.0}}),
+                7.8009668180, 1e-6);
+    EXPECT_NEAR(MixturePH(buffer, *program, {0.0, 0.1, {25.0, 0.0, true, 0.0, 0.0}}), 9.7178679061,
                 1e-6);
 }
 
@@ -43,8 +43,8 @@ TEST_F(MixturePHTest, AgreesWithThePHCalculatorForTheSameMixture) {
         SCOPED_TRACE(::testing::Message() << c.c1 << " " << c.c2 << " T=" << c.temperature
                                         << " b=" << c.addedBase << " I=" << c.ionicStrength);
         EXPECT_NEAR(
-            MixturePH(buffer, *program, c.c1, c.c2, c.temperature, c.addedBase, c.force,
-                      c.ionicStrength, 0.0),
+            MixturePH(buffer, *program,
+                      {c.c1, c.c2, {c.temperature, c.addedBase, c.force, c.ionicStrength, 0.0}}),
             calculatorPH(buffer, c.c1, c.c2, c.temperature, c.addedBase, c.force, c.ionicStrength),
             1e-7);
     }
@@ -55,19 +55,20 @@ TEST_F(MixturePHTest, AgreesWithThePHCalculatorForTheSameMixture) {
 // from the reagents.
 TEST_F(MixturePHTest, LeavesTheReagentsShareOfTheIonicStrength) {
     Buffer buffer = phosphate72();
-    MixturePH(buffer, *program, 0.05, 0.05, 25.0, 0.0, false, 0.0, 0.0);
+    MixturePH(buffer, *program, {0.05, 0.05, {25.0, 0.0, false, 0.0, 0.0}});
     EXPECT_NEAR(buffer.reagentIonicStrength, 0.2, 2e-3);
     // A salt's increment and a forced value are not the reagents' share.
-    MixturePH(buffer, *program, 0.05, 0.05, 25.0, 0.0, false, 0.3, 0.0);
+    MixturePH(buffer, *program, {0.05, 0.05, {25.0, 0.0, false, 0.3, 0.0}});
     EXPECT_NEAR(buffer.reagentIonicStrength, 0.2, 2e-3);
 }
 
 TEST_F(MixturePHTest, AStartValueChangesNothingButTheWayThere) {
     Buffer buffer = phosphate72();
-    const double fromDefault = MixturePH(buffer, *program, 0.05, 0.05, 25.0, 0.0, false, 0.0, 0.0);
-    EXPECT_NEAR(MixturePH(buffer, *program, 0.05, 0.05, 25.0, 0.0, false, 0.0, 1e-3), fromDefault,
-                1e-7);
-    EXPECT_THROW(MixturePH(buffer, *program, 0.05, 0.05, 25.0, 0.0, false, 0.0, -1e-7),
+    const double fromDefault =
+        MixturePH(buffer, *program, {0.05, 0.05, {25.0, 0.0, false, 0.0, 0.0}});
+    EXPECT_NEAR(MixturePH(buffer, *program, {0.05, 0.05, {25.0, 0.0, false, 0.0, 1e-3}}),
+                fromDefault, 1e-7);
+    EXPECT_THROW(MixturePH(buffer, *program, {0.05, 0.05, {25.0, 0.0, false, 0.0, -1e-7}}),
                  pHCalculationError);
 }
 
@@ -79,32 +80,35 @@ TEST_F(MixturePHTest, CapacityOfEquimolarPhosphate) {
     // 0.535 = 0.817 per mol/L at I = 0.2. The capacity is
     // 1 / (17.37 - 1.5 * 0.817) = 0.0619.
     Buffer buffer = phosphate72();
-    EXPECT_NEAR(BufferCapacity(buffer, *program, 0.05, 0.05, 25.0, 0.0, 0.0), 0.0619, 3e-4);
+    EXPECT_NEAR(BufferCapacity(buffer, *program, {0.05, 0.05, {25.0, 0.0, false, 0.0}}), 0.0619,
+                3e-4);
 }
 
 TEST_F(MixturePHTest, AMissingReagentIsAFailedEvaluationAndNoCapacity) {
     Buffer buffer = phosphate72();
     buffer.firstReagentId = 9999;
-    EXPECT_THROW(HydrogenActivity(buffer, *program, 0.05, 0.05, 25.0, 0.0, false, 0.0, 0.0),
+    EXPECT_THROW(HydrogenActivity(buffer, *program, {0.05, 0.05, {25.0, 0.0, false, 0.0, 0.0}}),
                  pHCalculationError);
-    EXPECT_EQ(BufferCapacity(buffer, *program, 0.05, 0.05, 25.0, 0.0, 0.0), 0.0);
+    EXPECT_EQ(BufferCapacity(buffer, *program, {0.05, 0.05, {25.0, 0.0, false, 0.0}}), 0.0);
     // An ionic strength that is not a number fails the same way.
     Buffer phosphate = phosphate72();
-    EXPECT_EQ(BufferCapacity(phosphate, *program, 0.05, 0.05, 25.0, 0.0, std::nan("")), 0.0);
+    EXPECT_EQ(BufferCapacity(phosphate, *program, {0.05, 0.05, {25.0, 0.0, false, std::nan("")}}),
+              0.0);
 }
 
 // Far outside the activity model: 1000 M of strong base leaves an H+ activity no double can
 // hold, and 12 M of strong acid gives a pH that adding base lowers. Neither is a result.
 TEST_F(MixturePHTest, FiguresOutsideTheModelAreFailedEvaluationsOrNoCapacity) {
     Buffer acetate = bufferOf("acetic acid", "sodium hydroxide", "acetic acid");
-    EXPECT_THROW(MixturePH(acetate, *program, 0.1, 1000.0, 25.0, 0.0, false, 0.0, 0.0),
+    EXPECT_THROW(MixturePH(acetate, *program, {0.1, 1000.0, {25.0, 0.0, false, 0.0, 0.0}}),
                  pHCalculationError);
-    EXPECT_EQ(BufferCapacity(acetate, *program, 0.1, 1000.0, 25.0, 0.0, 0.0), 0.0);
+    EXPECT_EQ(BufferCapacity(acetate, *program, {0.1, 1000.0, {25.0, 0.0, false, 0.0}}), 0.0);
 
     Buffer acid = bufferOf("hydrochloric acid", "sodium hydroxide", "hydrochloric acid");
-    EXPECT_TRUE(std::isfinite(MixturePH(acid, *program, 12.0, 0.0, 25.0, 0.0, false, 0.0, 0.0)));
-    EXPECT_EQ(BufferCapacity(acid, *program, 12.0, 0.0, 25.0, 0.0, 0.0), 0.0);
-    EXPECT_GT(BufferCapacity(acid, *program, 0.01, 0.0, 25.0, 0.0, 0.0), 0.0);
+    EXPECT_TRUE(
+        std::isfinite(MixturePH(acid, *program, {12.0, 0.0, {25.0, 0.0, false, 0.0, 0.0}})));
+    EXPECT_EQ(BufferCapacity(acid, *program, {12.0, 0.0, {25.0, 0.0, false, 0.0}}), 0.0);
+    EXPECT_GT(BufferCapacity(acid, *program, {0.01, 0.0, {25.0, 0.0, false, 0.0}}), 0.0);
 }
 
 }  // namespace

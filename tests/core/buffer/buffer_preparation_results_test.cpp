@@ -31,8 +31,9 @@ class RecalculatePreparationTest : public testing::PreparationTest {
         Buffer fresh = phosphate72();
         double c1 = 0.0;
         double c2 = 0.0;
-        EXPECT_TRUE(PrepareBuffer(fresh, *program, inputs.pH, inputs.concentration, c1, c2,
-                                  inputs.temperature, true, forcedValue));
+        EXPECT_TRUE(PrepareBuffer(
+            fresh, *program,
+            {inputs.pH, inputs.concentration, inputs.temperature, true, forcedValue}, c1, c2));
         return fresh.reagentIonicStrength;
     }
 
@@ -108,8 +109,10 @@ TEST_F(RecalculatePreparationTest, AForcedIonicStrengthIsMadeUpWithTheSalt) {
     EXPECT_DOUBLE_EQ(*results.saltAmount, 1000.0 * (0.5 - own) * 0.5);
     EXPECT_EQ(inputs.ionicStrength, 0.5);
     // The composition has the wanted pH at the forced ionic strength.
-    EXPECT_NEAR(MixturePH(buffer, *program, results.firstReagentConcentration,
-                          results.secondReagentConcentration, 25.0, 0.0, true, 0.5, 0.0),
+    EXPECT_NEAR(MixturePH(buffer, *program,
+                          {results.firstReagentConcentration,
+                           results.secondReagentConcentration,
+                           {25.0, 0.0, true, 0.5, 0.0}}),
                 7.4, 0.0049);
 
     salt = *program->salts.FindByName("sodium chloride, solid");

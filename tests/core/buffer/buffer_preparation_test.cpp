@@ -23,12 +23,13 @@ TEST_F(PrepareBufferTest, PhosphateHitsTheWantedPHWithTheTotalSplitBetweenBothRe
             SCOPED_TRACE(::testing::Message() << "pH " << wantedPH << ", C " << total);
             double c1 = -1.0;
             double c2 = -1.0;
-            ASSERT_TRUE(PrepareBuffer(buffer, *program, wantedPH, total, c1, c2, 25.0, false, 0.0));
+            ASSERT_TRUE(
+                PrepareBuffer(buffer, *program, {wantedPH, total, 25.0, false, 0.0}, c1, c2));
             EXPECT_NEAR(c1 + c2, total, 1e-15);
             EXPECT_GE(c1, 0.0);
             EXPECT_GE(c2, 0.0);
-            EXPECT_NEAR(MixturePH(buffer, *program, c1, c2, 25.0, 0.0, false, 0.0, 0.0), wantedPH,
-                        kSearchAccuracy);
+            EXPECT_NEAR(MixturePH(buffer, *program, {c1, c2, {25.0, 0.0, false, 0.0, 0.0}}),
+                        wantedPH, kSearchAccuracy);
         }
     }
 }
@@ -39,7 +40,7 @@ TEST_F(PrepareBufferTest, FindsTheHandCalculatedComposition) {
     Buffer buffer = phosphate72();
     double c1 = 0.0;
     double c2 = 0.0;
-    ASSERT_TRUE(PrepareBuffer(buffer, *program, 7.8009668180, 0.1, c1, c2, 25.0, true, 0.0));
+    ASSERT_TRUE(PrepareBuffer(buffer, *program, {7.8009668180, 0.1, 25.0, true, 0.0}, c1, c2));
     EXPECT_NEAR(c1, 0.02, 2e-5);
     EXPECT_NEAR(c2, 0.08, 2e-5);
 }
@@ -47,20 +48,20 @@ TEST_F(PrepareBufferTest, FindsTheHandCalculatedComposition) {
 TEST_F(PrepareBufferTest, AWantedPHAtAnEndOfTheRangeGivesThatEndsComposition) {
     Buffer buffer = phosphate72();
     // Only NaH2PO4 at one end, only Na2HPO4 at the other.
-    const double acidEnd = MixturePH(buffer, *program, 0.1, 0.0, 25.0, 0.0, false, 0.0, 0.0);
-    const double baseEnd = MixturePH(buffer, *program, 0.0, 0.1, 25.0, 0.0, false, 0.0, 0.0);
+    const double acidEnd = MixturePH(buffer, *program, {0.1, 0.0, {25.0, 0.0, false, 0.0, 0.0}});
+    const double baseEnd = MixturePH(buffer, *program, {0.0, 0.1, {25.0, 0.0, false, 0.0, 0.0}});
     double c1 = 0.0;
     double c2 = 0.0;
-    ASSERT_TRUE(PrepareBuffer(buffer, *program, acidEnd, 0.1, c1, c2, 25.0, false, 0.0));
+    ASSERT_TRUE(PrepareBuffer(buffer, *program, {acidEnd, 0.1, 25.0, false, 0.0}, c1, c2));
     EXPECT_DOUBLE_EQ(c1, 0.1);
     EXPECT_NEAR(c2, 0.0, 1e-17);
-    ASSERT_TRUE(PrepareBuffer(buffer, *program, baseEnd, 0.1, c1, c2, 25.0, false, 0.0));
+    ASSERT_TRUE(PrepareBuffer(buffer, *program, {baseEnd, 0.1, 25.0, false, 0.0}, c1, c2));
     EXPECT_NEAR(c1, 0.0, 1e-17);
     EXPECT_DOUBLE_EQ(c2, 0.1);
 
-    EXPECT_FALSE(PrepareBuffer(buffer, *program, acidEnd - 1e-9, 0.1, c1, c2, 25.0, false, 0.0));
-    EXPECT_FALSE(PrepareBuffer(buffer, *program, baseEnd + 1e-9, 0.1, c1, c2, 25.0, false, 0.0));
-    EXPECT_FALSE(PrepareBuffer(buffer, *program, std::nan(""), 0.1, c1, c2, 25.0, false, 0.0));
+    EXPECT_FALSE(PrepareBuffer(buffer, *program, {acidEnd - 1e-9, 0.1, 25.0, false, 0.0}, c1, c2));
+    EXPECT_FALSE(PrepareBuffer(buffer, *program, {baseEnd + 1e-9, 0.1, 25.0, false, 0.0}, c1, c2));
+    EXPECT_FALSE(PrepareBuffer(buffer, *program, {std::nan(""), 0.1, 25.0, false, 0.0}, c1, c2));
 }
 
 // Only one reagent carries acetic acid; the other (1 M NaOH) is varied from
@@ -82,17 +83,17 @@ TEST_F(PrepareBufferTest, ASingleCarrierIsHeldAtTheTotalWhileTheOtherReagentVari
         const bool acidFirst = buffer.firstReagentShare != 0.0;
         double c1 = 0.0;
         double c2 = 0.0;
-        ASSERT_TRUE(PrepareBuffer(buffer, *program, 4.5813831312, 0.1, c1, c2, 25.0, true, 0.0));
+        ASSERT_TRUE(PrepareBuffer(buffer, *program, {4.5813831312, 0.1, 25.0, true, 0.0}, c1, c2));
         EXPECT_EQ(acidFirst ? c1 : c2, 0.1);
         EXPECT_NEAR(acidFirst ? c2 : c1, 0.04, 2e-5);
 
         for (const double end : {2.8813724399, 13.634973087}) {
-            ASSERT_TRUE(PrepareBuffer(buffer, *program, end + (end < 7 ? 1e-6 : -1e-6), 0.1, c1, c2,
-                                      25.0, true, 0.0));
+            ASSERT_TRUE(PrepareBuffer(
+                buffer, *program, {end + (end < 7 ? 1e-6 : -1e-6), 0.1, 25.0, true, 0.0}, c1, c2));
             EXPECT_NEAR(acidFirst ? c2 : c1, end < 7 ? 0.0 : 0.9, 1e-5);
         }
-        EXPECT_FALSE(PrepareBuffer(buffer, *program, 2.87, 0.1, c1, c2, 25.0, true, 0.0));
-        EXPECT_FALSE(PrepareBuffer(buffer, *program, 13.64, 0.1, c1, c2, 25.0, true, 0.0));
+        EXPECT_FALSE(PrepareBuffer(buffer, *program, {2.87, 0.1, 25.0, true, 0.0}, c1, c2));
+        EXPECT_FALSE(PrepareBuffer(buffer, *program, {13.64, 0.1, 25.0, true, 0.0}, c1, c2));
     }
 }
 
@@ -101,12 +102,12 @@ TEST_F(PrepareBufferTest, ABaseExcessTakesPartInEverySearch) {
     buffer.baseExcess = 0.01;
     double c1 = 0.0;
     double c2 = 0.0;
-    ASSERT_TRUE(PrepareBuffer(buffer, *program, 7.4, 0.1, c1, c2, 25.0, false, 0.0));
-    EXPECT_NEAR(MixturePH(buffer, *program, c1, c2, 25.0, 0.01, false, 0.0, 0.0), 7.4,
+    ASSERT_TRUE(PrepareBuffer(buffer, *program, {7.4, 0.1, 25.0, false, 0.0}, c1, c2));
+    EXPECT_NEAR(MixturePH(buffer, *program, {c1, c2, {25.0, 0.01, false, 0.0, 0.0}}), 7.4,
                 kSearchAccuracy);
     // Without it the same composition is 0.01 M of base short, well below the
     // 0.0049 pH the search allows.
-    EXPECT_LT(MixturePH(buffer, *program, c1, c2, 25.0, 0.0, false, 0.0, 0.0), 7.4 - 0.1);
+    EXPECT_LT(MixturePH(buffer, *program, {c1, c2, {25.0, 0.0, false, 0.0, 0.0}}), 7.4 - 0.1);
 }
 
 TEST_F(PrepareBufferTest, FailsWhenTheBufferCannotMakeAnyComposition) {
@@ -116,26 +117,27 @@ TEST_F(PrepareBufferTest, FailsWhenTheBufferCannotMakeAnyComposition) {
         SCOPED_TRACE("both ends the same mixture");
         Buffer same =
             bufferOf("sodium dihydrogenphosphate", "sodium dihydrogenphosphate", "phosphoric acid");
-        const double only = MixturePH(same, *program, 0.1, 0.0, 25.0, 0.0, false, 0.0, 0.0);
-        EXPECT_FALSE(PrepareBuffer(same, *program, only, 0.1, c1, c2, 25.0, false, 0.0));
+        const double only = MixturePH(same, *program, {0.1, 0.0, {25.0, 0.0, false, 0.0, 0.0}});
+        EXPECT_FALSE(PrepareBuffer(same, *program, {only, 0.1, 25.0, false, 0.0}, c1, c2));
     }
     {
         SCOPED_TRACE("no main component");
         Buffer none = phosphate72();
         none.SetMainComponent(-1);
-        EXPECT_FALSE(PrepareBuffer(none, *program, 7.2, 0.1, c1, c2, 25.0, false, 0.0));
+        EXPECT_FALSE(PrepareBuffer(none, *program, {7.2, 0.1, 25.0, false, 0.0}, c1, c2));
     }
     {
         SCOPED_TRACE("a missing reagent");
         Buffer missing = phosphate72();
         missing.secondReagentId = 9999;
-        EXPECT_FALSE(PrepareBuffer(missing, *program, 7.2, 0.1, c1, c2, 25.0, false, 0.0));
+        EXPECT_FALSE(PrepareBuffer(missing, *program, {7.2, 0.1, 25.0, false, 0.0}, c1, c2));
     }
     {
         SCOPED_TRACE("no total");
         Buffer phosphate = phosphate72();
         for (const double total : {0.0, -0.1, std::nan(""), HUGE_VAL}) {
-            EXPECT_FALSE(PrepareBuffer(phosphate, *program, 7.2, total, c1, c2, 25.0, false, 0.0));
+            EXPECT_FALSE(
+                PrepareBuffer(phosphate, *program, {7.2, total, 25.0, false, 0.0}, c1, c2));
         }
     }
 }
@@ -164,7 +166,7 @@ TEST_F(PrepareBufferTest, FailsWhenTheStocksLeaveTheOtherReagentNoRoom) {
         Buffer buffer = bufferOf("acetic acid", "sodium hydroxide", "acetic acid");
         double c1 = 0.0;
         double c2 = 0.0;
-        EXPECT_FALSE(PrepareBuffer(buffer, *program, c.wantedPH, 0.1, c1, c2, 25.0, false, 0.0));
+        EXPECT_FALSE(PrepareBuffer(buffer, *program, {c.wantedPH, 0.1, 25.0, false, 0.0}, c1, c2));
     }
 }
 

@@ -27,8 +27,8 @@ TEST_F(CapacityCurveTest, HoldsTheCapacityOfEveryGridPointInsideTheReachableRang
     ASSERT_NE(curve, nullptr);
     ASSERT_EQ(curve->size(), 280u);
 
-    const double low = MixturePH(buffer, *program, kTotal, 0.0, 25.0, 0.0, false, kSalt, 0.0);
-    const double high = MixturePH(buffer, *program, 0.0, kTotal, 25.0, 0.0, false, kSalt, 0.0);
+    const double low = MixturePH(buffer, *program, {kTotal, 0.0, {25.0, 0.0, false, kSalt, 0.0}});
+    const double high = MixturePH(buffer, *program, {0.0, kTotal, {25.0, 0.0, false, kSalt, 0.0}});
     const auto first = static_cast<std::size_t>(std::floor(low / 0.05)) + 1;
     const auto end = static_cast<std::size_t>(std::floor(high / 0.05)) - 1;
     for (std::size_t i = 0; i < curve->size(); ++i) {
@@ -40,9 +40,10 @@ TEST_F(CapacityCurveTest, HoldsTheCapacityOfEveryGridPointInsideTheReachableRang
         double c1 = 0.0;
         double c2 = 0.0;
         Buffer fresh = phosphate72();
-        ASSERT_TRUE(PrepareBuffer(fresh, *program, 0.05 * static_cast<double>(i), kTotal, c1, c2,
-                                  25.0, false, kSalt));
-        EXPECT_EQ((*curve)[i], BufferCapacity(fresh, *program, c1, c2, 25.0, 0.0, kSalt));
+        ASSERT_TRUE(PrepareBuffer(
+            fresh, *program, {0.05 * static_cast<double>(i), kTotal, 25.0, false, kSalt}, c1, c2));
+        EXPECT_EQ((*curve)[i],
+                  BufferCapacity(fresh, *program, {c1, c2, {25.0, 0.0, false, kSalt}}));
         EXPECT_GT((*curve)[i], 0.0);
     }
     EXPECT_EQ(buffer.capacityCurveKey, (CapacityCurveKey{7.4, kTotal, 25.0, kSalt}));

@@ -23,13 +23,13 @@ class BufferRecipeTest : public ::testing::Test {
 };
 
 TEST_F(BufferRecipeTest, APreparedBufferGivesEveryPartOfThePage) {
-    document.inputs.pH = 7.2;
-    document.inputs.temperature = 20.0;
+    document.setPH(7.2);
+    document.setTemperature(20.0);
     pick("phosphate buffer 7.2", "sodium dihydrogenphosphate/disodium hydrogenphosphate");
     const RecipeContent content = recipeContentOf(document, "Thursday, December 10, 2026");
     EXPECT_EQ(content.mainComponentName, "phosphoric acid");
     EXPECT_EQ(content.firstReagent.name, "sodium dihydrogenphosphate");
-    EXPECT_EQ(content.firstReagent.amount, document.results.firstReagentAmount);
+    EXPECT_EQ(content.firstReagent.amount, document.results().firstReagentAmount);
     ASSERT_EQ(content.temperatureSeries.size(), 101u);
     EXPECT_NEAR(content.temperatureSeries[20], 7.2, 0.01);
     ASSERT_EQ(content.capacityCurve.size(), 280u);
@@ -47,7 +47,7 @@ TEST_F(BufferRecipeTest, APreparedBufferGivesEveryPartOfThePage) {
 }
 
 TEST_F(BufferRecipeTest, AnUnreachablePhGivesTheFailureLineAndNoPlots) {
-    document.inputs.pH = 12.0;
+    document.setPH(12.0);
     pick("acetate buffer", "acetic acid/sodium acetate");
     const RecipeContent content = recipeContentOf(document, "");
     EXPECT_TRUE(content.temperatureSeries.empty());
@@ -60,12 +60,13 @@ TEST_F(BufferRecipeTest, AnUnreachablePhGivesTheFailureLineAndNoPlots) {
 }
 
 TEST_F(BufferRecipeTest, ASaltWithoutIonsShowsNoAmountRatherThanNothing) {
-    document.inputs.pH = 4.8;
+    document.setPH(4.8);
     pick("acetate buffer", "acetic acid/sodium acetate");
-    document.inputs.forceIonicStrength = true;
-    document.inputs.ionicStrength = 0.5;
-    document.salt = InertSalt();
-    document.salt.name = "unknown";
+    document.SetForceIonicStrength(true);
+    document.setIonicStrength(0.5);
+    InertSalt unknown;
+    unknown.name = "unknown";
+    document.setSalt(unknown);
     document.Recalculate();
     const RecipeContent content = recipeContentOf(document, "");
     EXPECT_TRUE(content.ionicStrengthTooHigh);
@@ -77,12 +78,11 @@ TEST_F(BufferRecipeTest, ASaltWithoutIonsShowsNoAmountRatherThanNothing) {
 
 // 0.5 M of acetate buffer at pH 5 takes about 1.3 L of the 0.3 M sodium acetate stock for 1 L.
 TEST_F(BufferRecipeTest, StocksThatDoNotFitLeaveTheAmountsEmptyAndSayWhy) {
-    document.inputs.pH = 5.0;
-    document.concentrationShown = 0.5;
-    document.concentrationUnit = 0;
-    document.ConcentrationFromShown();
+    document.setPH(5.0);
+    document.setConcentrationUnit(ConcentrationUnit::molar);
+    document.setConcentrationShown(0.5);
     pick("acetate buffer", "acetic acid/sodium acetate");
-    ASSERT_TRUE(document.results.stocksExceedVolume);
+    ASSERT_TRUE(document.results().stocksExceedVolume);
     const RecipeContent content = recipeContentOf(document, "");
     EXPECT_TRUE(content.stocksExceedVolume);
     const std::string page = reportAsText(recipePage(content));
@@ -93,7 +93,7 @@ TEST_F(BufferRecipeTest, StocksThatDoNotFitLeaveTheAmountsEmptyAndSayWhy) {
     EXPECT_NE(page.find("     mL  of 0.3000M sodium acetate"), std::string::npos) << page;
     EXPECT_EQ(page.find("1304"), std::string::npos) << page;
 
-    document.inputs.pH = 4.0;  // mostly acid: 0.5 L of acid and 0.25 L of acetate stock
+    document.setPH(4.0);  // mostly acid: 0.5 L of acid and 0.25 L of acetate stock
     document.Recalculate();
     EXPECT_FALSE(recipeContentOf(document, "").stocksExceedVolume);
 }

@@ -75,8 +75,8 @@ TEST_F(ListedBufferCapacityTest, AForcedValueBelowTheBuffersOwnCountsAsNoSalt) {
     double c1 = 0.0;
     double c2 = 0.0;
     Buffer fresh = phosphate72();
-    ASSERT_TRUE(PrepareBuffer(fresh, *program, 7.4, 0.1, c1, c2, 25.0, true, 0.01));
-    EXPECT_EQ(*capacity, BufferCapacity(fresh, *program, c1, c2, 25.0, 0.0, 0.0));
+    ASSERT_TRUE(PrepareBuffer(fresh, *program, {7.4, 0.1, 25.0, true, 0.01}, c1, c2));
+    EXPECT_EQ(*capacity, BufferCapacity(fresh, *program, {c1, c2, {25.0, 0.0, false, 0.0}}));
 }
 
 }  // namespace

@@ -118,32 +118,32 @@ TEST_F(BufferDocumentFileTest, TheRecordReadsIntoTheFieldsAndIsWrittenTheSame) {
     doc.SetModifiedFlag();
     doc.Serialize(loading);
 
-    EXPECT_EQ(doc.buffer.name, "acetate");
-    EXPECT_EQ(doc.buffer.id, 3);
-    EXPECT_TRUE(doc.buffer.isDefaultVariant);
-    EXPECT_EQ(doc.buffer.FirstReagent()->name, "acetic acid");
-    EXPECT_EQ(doc.buffer.SecondReagent()->name, "sodium acetate");
-    ASSERT_NE(doc.buffer.MainComponent(), nullptr);
-    EXPECT_EQ(doc.buffer.MainComponent()->name, "acetic acid");
-    EXPECT_EQ(doc.buffer.firstReagentShare, 1.0);
-    EXPECT_EQ(doc.buffer.secondReagentShare, 1.0);
-    EXPECT_TRUE(doc.inputs.forceIonicStrength);
-    EXPECT_EQ(doc.inputs.ionicStrength, 0.2);
-    EXPECT_EQ(doc.salt.name, "sodium chloride, 1M");
-    EXPECT_EQ(doc.salt.ionicStrengthFactor, 2);
-    EXPECT_EQ(doc.results.saltIonicStrength, 0.15);
-    EXPECT_EQ(doc.inputs.concentration, 0.025);
-    EXPECT_EQ(doc.inputs.volume, 0.5);
-    EXPECT_EQ(doc.inputs.pH, 4.5);
-    EXPECT_EQ(doc.inputs.temperature, 30.0);
-    EXPECT_EQ(doc.inputs.preparationTemperature, 20.0);
+    EXPECT_EQ(doc.buffer().name, "acetate");
+    EXPECT_EQ(doc.buffer().id, 3);
+    EXPECT_TRUE(doc.buffer().isDefaultVariant);
+    EXPECT_EQ(doc.buffer().FirstReagent()->name, "acetic acid");
+    EXPECT_EQ(doc.buffer().SecondReagent()->name, "sodium acetate");
+    ASSERT_NE(doc.buffer().MainComponent(), nullptr);
+    EXPECT_EQ(doc.buffer().MainComponent()->name, "acetic acid");
+    EXPECT_EQ(doc.buffer().firstReagentShare, 1.0);
+    EXPECT_EQ(doc.buffer().secondReagentShare, 1.0);
+    EXPECT_TRUE(doc.inputs().forceIonicStrength);
+    EXPECT_EQ(doc.inputs().ionicStrength, 0.2);
+    EXPECT_EQ(doc.salt().name, "sodium chloride, 1M");
+    EXPECT_EQ(doc.salt().ionicStrengthFactor, 2);
+    EXPECT_EQ(doc.results().saltIonicStrength, 0.15);
+    EXPECT_EQ(doc.inputs().concentration, 0.025);
+    EXPECT_EQ(doc.inputs().volume, 0.5);
+    EXPECT_EQ(doc.inputs().pH, 4.5);
+    EXPECT_EQ(doc.inputs().temperature, 30.0);
+    EXPECT_EQ(doc.inputs().preparationTemperature, 20.0);
     // Shown in the stored units.
-    EXPECT_EQ(doc.concentrationShown, 25.0);
-    EXPECT_EQ(doc.volumeShown, 500.0);
+    EXPECT_EQ(doc.concentrationShown(), 25.0);
+    EXPECT_EQ(doc.volumeShown(), 500.0);
     // No results are stored.
-    EXPECT_FALSE(doc.results.prepared);
-    EXPECT_EQ(doc.results.firstReagentAmount, 0.0);
-    EXPECT_FALSE(doc.results.pHAtPreparation);
+    EXPECT_FALSE(doc.results().prepared);
+    EXPECT_EQ(doc.results().firstReagentAmount, 0.0);
+    EXPECT_FALSE(doc.results().pHAtPreparation);
     EXPECT_FALSE(doc.IsModified());
 
     std::ostringstream out;
@@ -172,11 +172,12 @@ TEST_F(BufferDocumentFileTest, AnAcidListWithLastIdZeroIsWrittenBackUnchangedAnd
     const std::unique_ptr<CSolvaraDoc> doc = read(file);
     EXPECT_EQ(written(*doc), file);
 
-    BLAcidDatabase& acids = doc->buffer.acidDatabase();
-    ASSERT_EQ(acids.Count(), 1);
-    ASSERT_TRUE(acids.Add(*program_->acids.FindByName("phosphoric acid"), true));
-    EXPECT_NE(acids.At(1).id, acids.At(0).id);
-    EXPECT_EQ(acids.nextId(), acids.At(1).id);
+    doc->editAcids([&](BLAcidDatabase& acids) {
+        ASSERT_EQ(acids.Count(), 1);
+        ASSERT_TRUE(acids.Add(*program_->acids.FindByName("phosphoric acid"), true));
+        EXPECT_NE(acids.At(1).id, acids.At(0).id);
+        EXPECT_EQ(acids.nextId(), acids.At(1).id);
+    });
 }
 
 TEST_F(BufferDocumentFileTest, AReadDocumentIsRecalculatedAndUnmodified) {
@@ -186,14 +187,14 @@ TEST_F(BufferDocumentFileTest, AReadDocumentIsRecalculatedAndUnmodified) {
     const CSolvaraDoc& doc = *document;
     EXPECT_EQ(doc.title(), "acetate.buf");
     EXPECT_FALSE(doc.IsModified());
-    ASSERT_TRUE(doc.results.prepared);
-    EXPECT_GT(doc.results.firstReagentAmount, 0.0);
-    EXPECT_GT(doc.results.secondReagentAmount, 0.0);
-    EXPECT_GT(doc.results.capacity, 0.0);
-    ASSERT_TRUE(doc.results.pHAtPreparation);
-    EXPECT_NEAR(*doc.results.pHAtPreparation, 4.5, 0.05);
-    ASSERT_TRUE(doc.results.saltAmount);
-    EXPECT_GT(*doc.results.saltAmount, 0.0);
+    ASSERT_TRUE(doc.results().prepared);
+    EXPECT_GT(doc.results().firstReagentAmount, 0.0);
+    EXPECT_GT(doc.results().secondReagentAmount, 0.0);
+    EXPECT_GT(doc.results().capacity, 0.0);
+    ASSERT_TRUE(doc.results().pHAtPreparation);
+    EXPECT_NEAR(*doc.results().pHAtPreparation, 4.5, 0.05);
+    ASSERT_TRUE(doc.results().saltAmount);
+    EXPECT_GT(*doc.results().saltAmount, 0.0);
 
     std::unique_ptr<CSolvaraDoc> again = readBufferDocumentFile(path, *program_);
     const std::filesystem::path copy = folder_.path() / "copy.buf";
@@ -201,8 +202,8 @@ TEST_F(BufferDocumentFileTest, AReadDocumentIsRecalculatedAndUnmodified) {
     writeBufferDocumentFile(*again, copy);
     EXPECT_EQ(again->title(), "copy.buf");
     EXPECT_FALSE(again->IsModified());
-    EXPECT_EQ(readBufferDocumentFile(copy, *program_)->results.firstReagentAmount,
-              doc.results.firstReagentAmount);
+    EXPECT_EQ(readBufferDocumentFile(copy, *program_)->results().firstReagentAmount,
+              doc.results().firstReagentAmount);
 }
 
 TEST_F(BufferDocumentFileTest, ANewDocumentRoundTripsWithItsShownUnits) {
@@ -211,14 +212,14 @@ TEST_F(BufferDocumentFileTest, ANewDocumentRoundTripsWithItsShownUnits) {
     program_->defaults.volume = 250.0;
     program_->defaults.volumeUnit = 1;
     CSolvaraDoc document(*program_);
-    EXPECT_DOUBLE_EQ(document.inputs.concentration, 0.04);
-    EXPECT_DOUBLE_EQ(document.inputs.volume, 0.25);
+    EXPECT_DOUBLE_EQ(document.inputs().concentration, 0.04);
+    EXPECT_DOUBLE_EQ(document.inputs().volume, 0.25);
     const std::filesystem::path path = folder_.path() / "new.buf";
     writeBufferDocumentFile(document, path);
     const std::unique_ptr<CSolvaraDoc> read = readBufferDocumentFile(path, *program_);
-    EXPECT_DOUBLE_EQ(read->concentrationShown, 40.0);
-    EXPECT_DOUBLE_EQ(read->volumeShown, 250.0);
-    EXPECT_EQ(read->concentrationUnit, 1);
+    EXPECT_DOUBLE_EQ(read->concentrationShown(), 40.0);
+    EXPECT_DOUBLE_EQ(read->volumeShown(), 250.0);
+    EXPECT_EQ(read->concentrationUnit(), ConcentrationUnit::millimolar);
     EXPECT_FALSE(read->HasBothReagents());
 }
 

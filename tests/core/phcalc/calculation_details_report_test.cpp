@@ -38,12 +38,12 @@ TEST_F(DetailsReportTest, EveryLineOfASolutionWithAnAcidAndSpectators) {
     // Two rows, one diprotic acid, two spectator ions; ionic strength forced to 0 so that every
     // coefficient is 1 and the corrected constants are the entered ones.
     setRows({{"potassium bromide", "K^+,Br^-", 0.1, 10.0}, {"", "H_2SO_4", 0.05, 0.0}});
-    document_.volumeMode = CpHCalculatorDoc::sumVolumes;
-    document_.solutionVolume = 10.0;
-    document_.ionicStrengthMode = CpHCalculatorDoc::forceIonicStrength;
-    document_.ionicStrength = 0.0;
+    document_.setVolumeMode(VolumeMode::sumVolumes);
+    document_.setSolutionVolume(10.0);
+    document_.setIonicStrengthMode(IonicStrengthMode::forceIonicStrength);
+    document_.setIonicStrength(0.0);
 
-    std::vector<std::string> lines = describe(calculationDetailsReport(document_));
+    std::vector<std::string> lines = describe(calculationDetailsReport(*uncalculated()));
 
     EXPECT_EQ(lines, (std::vector<std::string>{
                          "100 -100 T Results of pH calculation for solution containing:",
@@ -114,7 +114,7 @@ TEST_F(DetailsReportTest, HeightAndPagesFollowRowsModesAcidsAndSpectators) {
     const Case cases[] = {
         {"one empty row, ionic strength ignored",
          [&](CpHCalculatorDoc& document) {
-             document.ionicStrengthMode = CpHCalculatorDoc::ignoreIonicStrength;
+             document.setIonicStrengthMode(IonicStrengthMode::ignoreIonicStrength);
          },
          1010, 1},
         {"two rows summed, a diprotic acid and two spectators",
@@ -122,7 +122,7 @@ TEST_F(DetailsReportTest, HeightAndPagesFollowRowsModesAcidsAndSpectators) {
              document.removeReagent(0);
              addRow(document, "K^+,Br^-");
              addRow(document, "H_2SO_4");
-             document.volumeMode = CpHCalculatorDoc::sumVolumes;
+             document.setVolumeMode(VolumeMode::sumVolumes);
          },
          2270, 1},
         {"thirty rows of one monoprotic acid",
@@ -141,18 +141,18 @@ TEST_F(DetailsReportTest, HeightAndPagesFollowRowsModesAcidsAndSpectators) {
 }
 
 TEST_F(DetailsReportTest, WaterWithIgnoredIonicStrengthShowsResultsWithoutTheCorrections) {
-    document_.ionicStrengthMode = CpHCalculatorDoc::ignoreIonicStrength;
-    ASSERT_TRUE(document_.recalculate());
-    document_.ionicStrength = 0.5;  // above the limit, yet not remarked; pKw is corrected for it
+    document_.setIonicStrengthMode(IonicStrengthMode::ignoreIonicStrength);
+    ASSERT_TRUE(document_.resultsValid());
 
     const std::vector<std::string> lines = describe(calculationDetailsReport(document_));
 
     const std::vector<std::string> top(lines.begin(), lines.begin() + 5);
     EXPECT_EQ(top, (std::vector<std::string>{
                        "100 -100 T Results of pH calculation",
-                       "100 -205 at temperature 25 \xB0" "C.",
+                       "100 -205 at temperature 25 \xB0"
+                       "C.",
                        "100 -275 Ionic strength ignored (forced to be 0.0).",
-                       "100 -345 Thermodynamically corrected <SUBSTANCEFORMULA> = 13.733|pK_w",
+                       "100 -345 Thermodynamically corrected <SUBSTANCEFORMULA> = 13.997|pK_w",
                        "100 -415 Solution composition:",
                    }));
     // The H+ line with every column.
@@ -171,25 +171,29 @@ TEST_F(DetailsReportTest, WaterWithIgnoredIonicStrengthShowsResultsWithoutTheCor
         << lines.back();
 }
 
-TEST_F(DetailsReportTest, AFailedCapacityLeavesOutItsLineAndNothingElse) {
+TEST_F(DetailsReportTest, TheCapacityLineLeavesTheDocumentAsItWas) {
     setRows({{"hydrochloric acid", "HCl", 0.1, 5.0}});
-    ASSERT_TRUE(document_.recalculate());
-    const double pH = document_.pH;
-    // The capacity's solves need a volume the calculation did not.
-    document_.volumeMode = CpHCalculatorDoc::finalVolume;
-    document_.solutionVolume = 0.0;
+    document_.setVolumeMode(VolumeMode::sumVolumes);
+    ASSERT_TRUE(document_.resultsValid());
+    document_.SetModifiedFlag(false);
+    const double pH = document_.pH();
+    const double ionicStrength = document_.ionicStrength();
 
     const std::vector<std::string> lines = describe(calculationDetailsReport(document_));
 
-    EXPECT_NE(lines.back().find(" Solution osmolality is "), std::string::npos) << lines.back();
-    EXPECT_TRUE(document_.resultsValid) << "the document keeps its results";
-    EXPECT_EQ(document_.pH, pH);
+    EXPECT_NE(lines.back().find(" Buffering capacity of the solution is "), std::string::npos)
+        << lines.back();
+    EXPECT_TRUE(document_.resultsValid()) << "the document keeps its results";
+    EXPECT_EQ(document_.pH(), pH);
+    EXPECT_EQ(document_.ionicStrength(), ionicStrength);
+    EXPECT_FALSE(document_.IsModified());
 }
 
 // The working values a failed solve leaves are no results: nothing is worked out from them.
 TEST_F(DetailsReportTest, AFailedCalculationShowsNoFigureOfItsSolve) {
     setRows({{"sodium hydroxide", "NaOH", 1000.0, 0.0}});
-    ASSERT_FALSE(document_.recalculate());
+    document_.recalculate();
+    ASSERT_FALSE(document_.resultsValid());
 
     // The lines without their positions.
     std::vector<std::string> texts;
@@ -207,11 +211,12 @@ TEST_F(DetailsReportTest, AFailedCalculationShowsNoFigureOfItsSolve) {
 
 TEST_F(DetailsReportTest, TooHighIonicStrengthIsRemarkedBeforeThePeriod) {
     setRows({{"sodium chloride", "Na^+,Cl^-", 0.2, 0.0}});
-    for (const int mode : {CpHCalculatorDoc::calculateIonicStrength,
-                           CpHCalculatorDoc::forceIonicStrength}) {
-        document_.ionicStrengthMode = mode;
-        document_.ionicStrength = 0.2;
-        ASSERT_TRUE(document_.recalculate());
+    for (const IonicStrengthMode mode :
+         {IonicStrengthMode::calculateIonicStrength, IonicStrengthMode::forceIonicStrength}) {
+        document_.setIonicStrengthMode(mode);
+        document_.setIonicStrength(0.2);
+        document_.recalculate();
+        ASSERT_TRUE(document_.resultsValid());
         const std::string line = describe(calculationDetailsReport(document_))[4];
         EXPECT_TRUE(line.ends_with(" 0.2000 (too high for reliable results).")) << line;
     }

@@ -30,8 +30,9 @@ TEST_F(CsvExportTest, ASolutionIsWrittenLineByLineWithSlashesInLabels) {
     setRows({{"sodium acetate, trihydrate", "Na^+,Acetate^-", 0.1, 10.0},
              {"", "HCl", 0.1, 5.0},
              {"potassium bromide", "K^+,Br^-", 0.1, 0.0}});
-    document_.volumeMode = CpHCalculatorDoc::sumVolumes;
-    ASSERT_TRUE(document_.recalculate());
+    document_.setVolumeMode(VolumeMode::sumVolumes);
+    document_.recalculate();
+    ASSERT_TRUE(document_.resultsValid());
 
     const std::vector<std::string> lines = linesOf(pHResultsCsv(document_));
 
@@ -61,8 +62,8 @@ TEST_F(CsvExportTest, ASolutionIsWrittenLineByLineWithSlashesInLabels) {
 
     // Species: H+, OH-, each acid's name and forms, then every reagent's spectators in turn.
     std::vector<std::string> expectedForms{"H^+", "OH^-"};
-    for (int a = 0; a < document_.acids.Count(); ++a) {
-        const BLAcid& acid = document_.acids.At(a);
+    for (int a = 0; a < document_.acids().Count(); ++a) {
+        const BLAcid& acid = document_.acids().At(a);
         expectedForms.push_back(acid.name);
         for (int k = 0; k <= acid.steps; ++k) expectedForms.push_back(acid.forms[static_cast<std::size_t>(k)]);
     }
@@ -83,12 +84,13 @@ TEST_F(CsvExportTest, ASolutionIsWrittenLineByLineWithSlashesInLabels) {
 }
 
 TEST_F(CsvExportTest, AnEmptyDocumentWithoutResults) {
-    document_.ionicStrengthMode = CpHCalculatorDoc::ignoreIonicStrength;
-    EXPECT_EQ(pHResultsCsv(document_),
+    document_.setIonicStrengthMode(IonicStrengthMode::ignoreIonicStrength);
+    EXPECT_EQ(pHResultsCsv(*uncalculated()),
               "Results of pH calculation\r\n"
               "name/formula,molarity,volume (mL)\r\n"
               "\r\n"
-              "at temperature,25,\xB0" "C\r\n"
+              "at temperature,25,\xB0"
+              "C\r\n"
               "ionic strength ignored (forced to be,0.0)\r\n"
               "thermodynamically corrected pKw =,13.997\r\n"
               "pH =,???\r\n"
@@ -99,24 +101,26 @@ TEST_F(CsvExportTest, AnEmptyDocumentWithoutResults) {
 
 TEST_F(CsvExportTest, IonicStrengthLineOfEachMode) {
     struct Case {
-        int mode;
+        IonicStrengthMode mode;
         double ionicStrength;
         const char* expected;
     };
     const Case cases[] = {
-        {CpHCalculatorDoc::calculateIonicStrength, 0.05, "ionic strength calculated to be,0.05000"},
-        {CpHCalculatorDoc::calculateIonicStrength, 0.2,
+        {IonicStrengthMode::calculateIonicStrength, 0.05,
+         "ionic strength calculated to be,0.05000"},
+        {IonicStrengthMode::calculateIonicStrength, 0.2,
          "ionic strength calculated to be,0.2000,(too high for reliable results)"},
-        {CpHCalculatorDoc::forceIonicStrength, 0.2,
+        {IonicStrengthMode::forceIonicStrength, 0.2,
          "ionic strength forced to,0.2000,(too high for reliable results)"},
-        {CpHCalculatorDoc::ignoreIonicStrength, 0.2, "ionic strength ignored (forced to be,0.0)"},
+        {IonicStrengthMode::ignoreIonicStrength, 0.2, "ionic strength ignored (forced to be,0.0)"},
     };
     // Sodium chloride alone gives its own concentration of ionic strength.
     for (const Case& c : cases) {
         setRows({{"sodium chloride", "Na^+,Cl^-", c.ionicStrength, 0.0}});
-        document_.ionicStrengthMode = c.mode;
-        document_.ionicStrength = c.ionicStrength;
-        ASSERT_TRUE(document_.recalculate());
+        document_.setIonicStrengthMode(c.mode);
+        document_.setIonicStrength(c.ionicStrength);
+        document_.recalculate();
+        ASSERT_TRUE(document_.resultsValid());
         EXPECT_EQ(linesOf(pHResultsCsv(document_))[5], c.expected);
     }
 }

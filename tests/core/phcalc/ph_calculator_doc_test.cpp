@@ -33,12 +33,12 @@ TEST_F(pHCalculatorDocTest, ANewDocumentHasOneEmptyRowAndTheDefaultTemperature) 
     program_->defaults.temperature = 37.0;
     const CpHCalculatorDoc document(*program_);
     ASSERT_EQ(document.reagentCount(), 1);
-    EXPECT_TRUE(document.reagents[0]->formula.empty());
-    EXPECT_EQ(document.temperature, 37.0);
-    ASSERT_EQ(document.species.size(), 2u);
-    EXPECT_EQ(document.species[0].formula, "H^+");
-    EXPECT_EQ(document.species[1].formula, "OH^-");
-    EXPECT_FALSE(document.resultsValid);
+    EXPECT_TRUE(document.reagents()[0]->formula.empty());
+    EXPECT_EQ(document.temperature(), 37.0);
+    ASSERT_EQ(document.species().size(), 2u);
+    EXPECT_EQ(document.species()[0].formula, "H^+");
+    EXPECT_EQ(document.species()[1].formula, "OH^-");
+    EXPECT_FALSE(document.resultsValid());
     EXPECT_FALSE(document.IsModified());
 }
 
@@ -46,24 +46,71 @@ TEST_F(pHCalculatorDocTest, RowEditsMarkTheDocumentAndKeepItsAcidCopiesCurrent) 
     CpHCalculatorDoc document(*program_);
     document.addReagent(row("HAcetate", 0.1, 10.0));
     EXPECT_TRUE(document.IsModified());
-    ASSERT_EQ(document.acids.Count(), 1);
+    ASSERT_EQ(document.acids().Count(), 1);
     // The row looks its acid up in the document's copy, so edits of the copy count.
-    EXPECT_EQ(document.reagentAt(1).acid(0), &document.acids.At(0));
+    EXPECT_EQ(document.reagentAt(1).acid(0), &document.acids().At(0));
 
     document.SetModifiedFlag(false);
     document.replaceReagent(1, row("HCl", 0.2, 0.0));
     EXPECT_TRUE(document.IsModified());
     EXPECT_EQ(document.reagentAt(1).volume, 10.0) << "the row keeps its volume";
-    ASSERT_EQ(document.acids.Count(), 1);
-    EXPECT_EQ(document.acids.At(0).name, "hydrochloric acid");
+    ASSERT_EQ(document.acids().Count(), 1);
+    EXPECT_EQ(document.acids().At(0).name, "hydrochloric acid");
 
     document.SetModifiedFlag(false);
     document.removeReagent(1);
     EXPECT_TRUE(document.IsModified());
-    EXPECT_EQ(document.acids.Count(), 0);
-    EXPECT_EQ(document.species.size(), 2u);
+    EXPECT_EQ(document.acids().Count(), 0);
+    EXPECT_EQ(document.species().size(), 2u);
     EXPECT_THROW(document.removeReagent(1), std::out_of_range);
     EXPECT_THROW(document.reagentAt(-1), std::out_of_range);
+}
+
+TEST_F(pHCalculatorDocTest, EveryEditRecalculatesMarksTheDocumentAndSaysWhatChanged) {
+    CpHCalculatorDoc document(*program_);
+    EXPECT_EQ(document.addReagent(row("HAcetate", 0.1, 10.0)),
+              DocumentChange::rows | DocumentChange::results | DocumentChange::modified);
+    EXPECT_TRUE(document.resultsValid());
+    const double pHAt25 = document.pH();
+    EXPECT_EQ(document.setTemperature(60.0), DocumentChange::inputs | DocumentChange::results)
+        << "the document was modified already";
+    EXPECT_NE(document.pH(), pHAt25);
+
+    document.SetModifiedFlag(false);
+    EXPECT_EQ(document.recalculate(), DocumentChange::results);
+    EXPECT_FALSE(document.IsModified()) << "recalculating changes no content";
+
+    EXPECT_TRUE(has(document.setIonicStrengthMode(IonicStrengthMode::forceIonicStrength),
+                    DocumentChange::modified));
+    document.setIonicStrength(0.3);
+    EXPECT_EQ(document.ionicStrength(), 0.3);
+    document.setIonicStrengthMode(IonicStrengthMode::ignoreIonicStrength);
+    EXPECT_EQ(document.ionicStrength(), 0.0) << "ignoring is forcing 0";
+
+    EXPECT_THROW(document.setRowVolume(5, 1.0), std::out_of_range);
+}
+
+TEST_F(pHCalculatorDocTest, EachRowSaysWhatKeepsItFromTheCalculation) {
+    CpHCalculatorDoc document(*program_);
+    document.addReagent(row("HAcetate", 0.0, 0.0));
+    document.addReagent(row("Xx_2", 0.1, 0.0));
+    document.addReagent(row("", 0.0, 0.0));
+    document.setRowConcentration(3, 0.1);
+    EXPECT_EQ(document.rowFault(0), RowFault::none) << "an empty row is left out";
+    EXPECT_EQ(document.rowFault(1), RowFault::noConcentration);
+    EXPECT_EQ(document.rowFault(2), RowFault::formulaNotAnalysed);
+    EXPECT_EQ(document.rowFault(3), RowFault::concentrationWithoutFormula);
+    EXPECT_EQ(document.solution().firstFaultyRow(), 1);
+    EXPECT_FALSE(document.resultsValid());
+
+    document.removeReagent(3);
+    document.setRowFormula(2, "Na^+,Acetate^-");
+    EXPECT_EQ(document.rowFault(2), RowFault::none);
+    document.setRowConcentration(1, 0.1);
+    EXPECT_EQ(document.solution().firstFaultyRow(), std::nullopt);
+    EXPECT_TRUE(document.resultsValid());
+    EXPECT_EQ(document.acids().Count(), 2) << "acetic acid and sodium hydroxide";
+    EXPECT_EQ(document.reagentAt(2).acid(0), &document.acids().At(0));
 }
 
 TEST_F(pHCalculatorDocTest, TheSpeciesCompositionSumsEverySpeciesRow) {
@@ -82,9 +129,10 @@ TEST_F(pHCalculatorDocTest, TheSpeciesCompositionSumsEverySpeciesRow) {
 TEST_F(pHCalculatorDocTest, ADocumentWithoutRowsIsPureWaterInEveryOutput) {
     CpHCalculatorDoc document(*program_);
     document.removeReagent(0);
-    document.ionicStrengthMode = CpHCalculatorDoc::ignoreIonicStrength;
-    ASSERT_TRUE(document.recalculate());
-    EXPECT_NEAR(document.pH, 6.9985, 1e-9);
+    document.setIonicStrengthMode(IonicStrengthMode::ignoreIonicStrength);
+    document.recalculate();
+    ASSERT_TRUE(document.resultsValid());
+    EXPECT_NEAR(document.pH(), 6.9985, 1e-9);
     EXPECT_GT(document.bufferCapacity(), 0.0);
 
     const std::string report = reportAsText(calculationDetailsReport(document));
@@ -101,10 +149,12 @@ TEST_F(pHCalculatorDocTest, ADocumentWithoutRowsIsPureWaterInEveryOutput) {
 TEST_F(pHCalculatorDocTest, AnAcidCopyWithADamagedStepCountHasNoSpeciesAndDoesNotCalculate) {
     CpHCalculatorDoc document(*program_);
     document.addReagent(row("HAcetate", 0.1, 0.0));
-    document.acids.At(0).steps = 9;  // as a damaged file may hold it
+    // As a damaged file may hold it.
+    document.editAcids([](BLAcidDatabase& acids) { acids.At(0).steps = 9; });
     document.addReagent(row("", 0.0, 0.0));
-    EXPECT_EQ(document.species.size(), 2u);
-    EXPECT_FALSE(document.recalculate());
+    EXPECT_EQ(document.species().size(), 2u);
+    document.recalculate();
+    EXPECT_FALSE(document.resultsValid());
 }
 
 }  // namespace

@@ -68,24 +68,24 @@ class pHCalculatorFileTest : public ::testing::Test {
     testing::TemporaryFolder folder_;
 };
 
+// The fields of a document: a calculated pH and concentrations in the solution come from the
+// calculation, so the document is read from its record here rather than edited into that state.
 TEST_F(pHCalculatorFileTest, ADocumentIsWrittenInTheFileLayout) {
-    CpHCalculatorDoc document(*program_);
-    document.removeReagent(0);
-    document.addReagent(row("potassium chloride", "K^+,Br^-", 0.1, 25.0));
-    document.reagentAt(0).effectiveConcentration = 0.01;
-    document.ionicStrength = 0.05;
-    document.temperature = 30.0;
-    document.solutionVolume = 250.0;
-    document.pH = 6.5;
-    document.ionicStrengthMode = CpHCalculatorDoc::forceIonicStrength;
-    document.volumeMode = CpHCalculatorDoc::finalVolume;
+    const std::string expected = header()
+                                     .raw(reagentRecord("potassium chloride", "K^+,Br^-", 0.1))
+                                     .int32(0x20000)
+                                     .float64(0.01)
+                                     .float64(25.0)
+                                     .bytes();
+    std::istringstream record(expected);
+    const std::unique_ptr<CpHCalculatorDoc> read =
+        readpHCalculatorDocument(record, "record.phc", *program_);
+    CpHCalculatorDoc& document = *read;
+    document.SetModifiedFlag();
     const std::filesystem::path path = folder_.path() / "salt.phc";
 
     writepHCalculatorFile(document, path);
 
-    const std::string expected =
-        header().raw(reagentRecord("potassium chloride", "K^+,Br^-", 0.1))
-            .int32(0x20000).float64(0.01).float64(25.0).bytes();
     EXPECT_EQ(testing::readFile(path), expected);
     EXPECT_EQ(document.title(), "salt.phc");
     EXPECT_FALSE(document.IsModified());
@@ -104,20 +104,20 @@ TEST_F(pHCalculatorFileTest, OldRowsWithASpectatorArrayAreReadAndWrittenBackInTh
 
     const std::unique_ptr<CpHCalculatorDoc> document = readpHCalculatorFile(path, *program_);
 
-    EXPECT_EQ(document->ionicStrength, 0.05);
-    EXPECT_EQ(document->temperature, 30.0);
-    EXPECT_EQ(document->solutionVolume, 250.0);
-    EXPECT_EQ(document->pH, 6.5);
-    EXPECT_EQ(document->ionicStrengthMode, CpHCalculatorDoc::forceIonicStrength);
-    EXPECT_EQ(document->volumeMode, CpHCalculatorDoc::finalVolume);
+    EXPECT_EQ(document->ionicStrength(), 0.05);
+    EXPECT_EQ(document->temperature(), 30.0);
+    EXPECT_EQ(document->solutionVolume(), 250.0);
+    EXPECT_EQ(document->pH(), 6.5);
+    EXPECT_EQ(document->ionicStrengthMode(), IonicStrengthMode::forceIonicStrength);
+    EXPECT_EQ(document->volumeMode(), VolumeMode::finalVolume);
     ASSERT_EQ(document->reagentCount(), 1);
     const ReagentpHCalculator& read = document->reagentAt(0);
     EXPECT_EQ(read.name, "potassium chloride");
     EXPECT_EQ(read.effectiveConcentration, 0.01);
     EXPECT_EQ(read.volume, 25.0);
     EXPECT_EQ(read.spectators.size(), 2u);
-    EXPECT_EQ(document->spectatorRows.size(), 2u) << "species rows are rebuilt";
-    EXPECT_FALSE(document->resultsValid);
+    EXPECT_EQ(document->spectatorRows().size(), 2u) << "species rows are rebuilt";
+    EXPECT_FALSE(document->resultsValid());
     EXPECT_FALSE(document->IsModified());
     EXPECT_EQ(document->title(), "old.phc");
 
@@ -130,24 +130,26 @@ TEST_F(pHCalculatorFileTest, OldRowsWithASpectatorArrayAreReadAndWrittenBackInTh
 TEST_F(pHCalculatorFileTest, EditedAcidConstantsAndExactValuesSurviveSavingAndLoading) {
     CpHCalculatorDoc document(*program_);
     document.addReagent(row("", "HAcetate", 0.1, 0.0));
-    document.acids.At(0).pKa[0] = 5.123456789;
-    document.temperature = 1.0 / 3.0;
-    document.ionicStrength = 0.1 + 0.2;
-    ASSERT_TRUE(document.recalculate());
+    document.editAcids([](BLAcidDatabase& acids) { acids.At(0).pKa[0] = 5.123456789; });
+    document.setTemperature(1.0 / 3.0);
+    document.setIonicStrength(0.1 + 0.2);
+    document.recalculate();
+    ASSERT_TRUE(document.resultsValid());
     const std::filesystem::path path = folder_.path() / "acetic.phc";
     writepHCalculatorFile(document, path);
 
     const std::unique_ptr<CpHCalculatorDoc> loaded = readpHCalculatorFile(path, *program_);
 
-    EXPECT_EQ(loaded->temperature, 1.0 / 3.0);
-    EXPECT_EQ(loaded->pH, document.pH);
-    ASSERT_EQ(loaded->acids.Count(), 1);
-    EXPECT_EQ(loaded->acids.At(0).pKa[0], 5.123456789);
-    EXPECT_EQ(loaded->reagentAt(1).acid(0), &loaded->acids.At(0))
+    EXPECT_EQ(loaded->temperature(), 1.0 / 3.0);
+    EXPECT_EQ(loaded->pH(), document.pH());
+    ASSERT_EQ(loaded->acids().Count(), 1);
+    EXPECT_EQ(loaded->acids().At(0).pKa[0], 5.123456789);
+    EXPECT_EQ(loaded->reagentAt(1).acid(0), &loaded->acids().At(0))
         << "rows use the document's copies once it is read";
-    EXPECT_EQ(loaded->species.size(), 4u);
-    ASSERT_TRUE(loaded->recalculate());
-    EXPECT_EQ(loaded->pH, document.pH);
+    EXPECT_EQ(loaded->species().size(), 4u);
+    loaded->recalculate();
+    ASSERT_TRUE(loaded->resultsValid());
+    EXPECT_EQ(loaded->pH(), document.pH());
 }
 
 // The document's acid copies keep the ids of the program's acids, while the list's own last id
@@ -169,12 +171,15 @@ TEST_F(pHCalculatorFileTest, AnAcidListWithLastIdZeroIsWrittenBackUnchangedAndGi
     writepHCalculatorFile(*loaded, again);
     EXPECT_EQ(testing::readFile(again), written);
 
-    BLAcidDatabase& acids = loaded->acids;
-    std::set<std::int32_t> ids;
-    for (int position = 0; position < acids.Count(); ++position) ids.insert(acids.At(position).id);
-    ASSERT_EQ(ids.size(), 3u);  // acetic acid, sodium hydroxide and phosphoric acid
-    ASSERT_TRUE(acids.Add(*program_->acids.FindByName("ammonia"), true));
-    EXPECT_FALSE(ids.contains(acids.At(3).id));
+    loaded->editAcids([&](BLAcidDatabase& acids) {
+        std::set<std::int32_t> ids;
+        for (int position = 0; position < acids.Count(); ++position) {
+            ids.insert(acids.At(position).id);
+        }
+        ASSERT_EQ(ids.size(), 3u);  // acetic acid, sodium hydroxide and phosphoric acid
+        ASSERT_TRUE(acids.Add(*program_->acids.FindByName("ammonia"), true));
+        EXPECT_FALSE(ids.contains(acids.At(3).id));
+    });
 }
 
 TEST_F(pHCalculatorFileTest, DamagedFilesAreRefusedWithTheFileNameAndTheReason) {

@@ -49,7 +49,7 @@ class pHSolutionTest : public ::testing::Test {
 };
 
 TEST_F(pHSolutionTest, PureWaterIsNeutralWithTheCapacityOfWater) {
-    solution_.ionicStrengthMode = pHSolution::ignoreIonicStrength;
+    solution_.ionicStrengthMode = IonicStrengthMode::ignoreIonicStrength;
     ASSERT_TRUE(solution_.recalculate());
     EXPECT_NEAR(solution_.pH, 6.9985, 1e-9);
     EXPECT_EQ(solution_.pHLabel(), "pH = 7.00");
@@ -82,7 +82,7 @@ TEST_F(pHSolutionTest, WeakAcidWithCalculatedAndIgnoredIonicStrength) {
     for (const SolutionForm& form : solution_.species) activities += form.activity;
     EXPECT_DOUBLE_EQ(solution_.osmolality(), activities);
 
-    solution_.ionicStrengthMode = pHSolution::ignoreIonicStrength;
+    solution_.ionicStrengthMode = IonicStrengthMode::ignoreIonicStrength;
     ASSERT_TRUE(solution_.recalculate());
     EXPECT_NEAR(solution_.pH, 2.8779, 5e-5);
 }
@@ -90,10 +90,10 @@ TEST_F(pHSolutionTest, WeakAcidWithCalculatedAndIgnoredIonicStrength) {
 TEST_F(pHSolutionTest, ForcingZeroIonicStrengthIsIgnoringIt) {
     addTestAcid();
     solution_.addReagent(row("HF", 0.1));
-    solution_.ionicStrengthMode = pHSolution::ignoreIonicStrength;
+    solution_.ionicStrengthMode = IonicStrengthMode::ignoreIonicStrength;
     ASSERT_TRUE(solution_.recalculate());
     const double ignored = solution_.pH;
-    solution_.ionicStrengthMode = pHSolution::forceIonicStrength;
+    solution_.ionicStrengthMode = IonicStrengthMode::forceIonicStrength;
     solution_.ionicStrength = 0.0;
     ASSERT_TRUE(solution_.recalculate());
     EXPECT_DOUBLE_EQ(solution_.pH, ignored);
@@ -114,25 +114,25 @@ TEST_F(pHSolutionTest, AnIonFromTwoReagentsIsOneSpeciesRowWithTheSummedConcentra
 TEST_F(pHSolutionTest, VolumeModesSetTheEffectiveConcentrations) {
     solution_.addReagent(row("HCl", 0.1, 10.0));
     solution_.addReagent(row("NaOH", 0.2, 30.0));
-    solution_.distributeConcentrations(pHSolution::sumVolumes);
+    solution_.distributeConcentrations(VolumeMode::sumVolumes);
     EXPECT_EQ(solution_.solutionVolume, 40.0);
     EXPECT_NEAR(solution_.reagentAt(0).effectiveConcentration, 0.025, 1e-15);
     EXPECT_NEAR(solution_.reagentAt(1).effectiveConcentration, 0.15, 1e-15);
 
     solution_.solutionVolume = 100.0;
-    solution_.distributeConcentrations(pHSolution::finalVolume);
+    solution_.distributeConcentrations(VolumeMode::finalVolume);
     EXPECT_NEAR(solution_.reagentAt(1).effectiveConcentration, 0.06, 1e-15);
 
-    solution_.distributeConcentrations(pHSolution::ignoreVolumes);
+    solution_.distributeConcentrations(VolumeMode::ignoreVolumes);
     EXPECT_EQ(solution_.reagentAt(1).effectiveConcentration, 0.2);
 }
 
 TEST_F(pHSolutionTest, NoVolumeIsAFailedCalculationNotADivisionByZero) {
     solution_.addReagent(row("HCl", 0.1, 0.0));
-    for (const int mode : {pHSolution::sumVolumes, pHSolution::finalVolume}) {
+    for (const VolumeMode mode : {VolumeMode::sumVolumes, VolumeMode::finalVolume}) {
         solution_.volumeMode = mode;
         solution_.solutionVolume = 0.0;
-        EXPECT_FALSE(solution_.recalculate()) << mode;
+        EXPECT_FALSE(solution_.recalculate()) << static_cast<int>(mode);
         EXPECT_EQ(solution_.pHLabel(), "pH = ???");
         for (const SolutionForm& form : solution_.species) {
             EXPECT_EQ(form.concentration, 0.0);
@@ -210,19 +210,20 @@ TEST_F(pHSolutionTest, IonicStrengthAboveTheProgramsLimitIsFlagged) {
     struct Case {
         const char* formula;
         double concentration;
-        int mode;
+        IonicStrengthMode mode;
         double forced;
         bool tooHigh;
     };
     const Case cases[] = {
-        {"Na^+,Cl^-", 0.05, pHSolution::calculateIonicStrength, 0.0, false},
-        {"Na^+,Cl^-", 0.2, pHSolution::calculateIonicStrength, 0.0, true},
-        {"Na^+,Cl^-", 0.2, pHSolution::ignoreIonicStrength, 0.0, false},
-        {"Na^+,Cl^-", 0.05, pHSolution::forceIonicStrength, 0.2, true},
-        {"Na^+,Cl^-", 0.2, pHSolution::forceIonicStrength, 0.05, false},
+        {"Na^+,Cl^-", 0.05, IonicStrengthMode::calculateIonicStrength, 0.0, false},
+        {"Na^+,Cl^-", 0.2, IonicStrengthMode::calculateIonicStrength, 0.0, true},
+        {"Na^+,Cl^-", 0.2, IonicStrengthMode::ignoreIonicStrength, 0.0, false},
+        {"Na^+,Cl^-", 0.05, IonicStrengthMode::forceIonicStrength, 0.2, true},
+        {"Na^+,Cl^-", 0.2, IonicStrengthMode::forceIonicStrength, 0.05, false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.concentration) + " mode " + std::to_string(c.mode));
+        SCOPED_TRACE(std::to_string(c.concentration) + " mode " +
+                     std::to_string(static_cast<int>(c.mode)));
         pHSolution solution(*program_);
         solution.addReagent(row(c.formula, c.concentration));
         solution.ionicStrengthMode = c.mode;

@@ -43,14 +43,17 @@ TEST_F(ModelReplacementTest, OpenDocumentsKeepWorkingAfterTheModelIsReplaced) {
     ASSERT_TRUE(database.SaveDatabase(path, true));
 
     CSolvaraDoc design(database.program());
-    design.inputs.pH = 7.4;
-    design.inputs.concentration = 0.1;
-    design.inputs.volume = 1.0;
+    design.setPH(7.4);
+    design.setConcentrationUnit(ConcentrationUnit::molar);
+    design.setConcentrationShown(0.1);
+    design.setVolumeUnit(VolumeUnit::litres);
+    design.setVolumeShown(1.0);
     design.PickBuffer(*database.program().buffers.FindVariant(
         "phosphate buffer 7.2", "sodium dihydrogenphosphate/disodium hydrogenphosphate"));
     CpHCalculatorDoc solution(database.program());
     solution.replaceReagent(0, *database.program().reagents.FindByName("acetic acid"));
-    ASSERT_TRUE(solution.recalculate());
+    solution.recalculate();
+    ASSERT_TRUE(solution.resultsValid());
     const std::string pHBefore = solution.pHLabel();
     const ProgramModel* old = &database.program();
 
@@ -59,8 +62,9 @@ TEST_F(ModelReplacementTest, OpenDocumentsKeepWorkingAfterTheModelIsReplaced) {
     EXPECT_EQ(&design.program(), old);
 
     EXPECT_GT(design.Recalculate(), 0);
-    EXPECT_TRUE(design.results.prepared);
-    EXPECT_TRUE(solution.recalculate());
+    EXPECT_TRUE(design.results().prepared);
+    solution.recalculate();
+    EXPECT_TRUE(solution.resultsValid());
     EXPECT_EQ(solution.pHLabel(), pHBefore);
 }
 
