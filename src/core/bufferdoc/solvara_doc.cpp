@@ -21,14 +21,6 @@ double shownFactor(Unit unit, Unit thousandthUnit) {
     return unit == thousandthUnit ? 1000.0 : 1.0;
 }
 
-// Any value but the thousandth unit's has always meant the base unit.
-template <class Unit>
-void ioUnit(Archive& archive, Unit& unit, Unit thousandthUnit, Unit baseUnit) {
-    auto value = static_cast<std::int32_t>(unit);
-    archive.io(value);
-    unit = value == static_cast<std::int32_t>(thousandthUnit) ? thousandthUnit : baseUnit;
-}
-
 bool isReagent(const Reagent* reagent) { return reagent != nullptr && !reagent->formula.empty(); }
 
 void addComposition(Composition& sum, const Composition& part) {
@@ -46,9 +38,8 @@ CSolvaraDoc::CSolvaraDoc(ProgramModel& program) : COrvaneDocument(program), buff
     const ProgramDefaults& defaults = program.defaults;
     inputs_.forceIonicStrength = defaults.forceIonicStrength;
     results_.lowForcingWarning = defaults.forceIonicStrength;
-    concentrationUnit_ =
-        defaults.concentrationUnit == 1 ? ConcentrationUnit::millimolar : ConcentrationUnit::molar;
-    volumeUnit_ = defaults.volumeUnit == 1 ? VolumeUnit::millilitres : VolumeUnit::litres;
+    concentrationUnit_ = defaults.concentrationUnit;
+    volumeUnit_ = defaults.volumeUnit;
     concentrationShown_ = defaults.concentration;
     volumeShown_ = defaults.volume;
     concentrationFromShown();
@@ -233,8 +224,10 @@ void CSolvaraDoc::Serialize(Archive& archive) {
     archive.io(inputs_.pH);
     archive.io(inputs_.temperature);
     archive.io(inputs_.preparationTemperature);
-    ioUnit(archive, concentrationUnit_, ConcentrationUnit::millimolar, ConcentrationUnit::molar);
-    ioUnit(archive, volumeUnit_, VolumeUnit::millilitres, VolumeUnit::litres);
+    ioStoredEnum(archive, concentrationUnit_,
+                 {ConcentrationUnit::molar, ConcentrationUnit::millimolar}, ConcentrationUnit::molar);
+    ioStoredEnum(archive, volumeUnit_, {VolumeUnit::litres, VolumeUnit::millilitres},
+                 VolumeUnit::litres);
     if (archive.IsLoading()) {
         concentrationShown_ =
             inputs_.concentration * shownFactor(concentrationUnit_, ConcentrationUnit::millimolar);

@@ -12,16 +12,13 @@
 #include "core/buffer/standalone_buffer.h"
 #include "core/chemistry/composition.h"
 #include "core/document/orvane_document.h"
+#include "core/program/design_units.h"
 
 namespace solvara {
 
 class Archive;
 class Buffer;
 class ProgramModel;
-
-// The unit a design's concentration and volume are shown in. The values are those of the files.
-enum class ConcentrationUnit : std::int32_t { molar = 0, millimolar = 1 };
-enum class VolumeUnit : std::int32_t { litres = 0, millilitres = 1 };
 
 // Why a design gives nothing to mix; none when it does.
 enum class PreparationFailure {

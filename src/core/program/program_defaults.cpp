@@ -21,9 +21,13 @@ void serialize(Archive& archive, ProgramDefaults& defaults) {
     archive.io(defaults.pH);
     archive.io(defaults.temperature);
     archive.io(defaults.preparationTemperature);
-    archive.io(defaults.concentrationUnit);
-    archive.io(defaults.volumeUnit);
-    archive.io(defaults.startWith);
+    ioStoredEnum(archive, defaults.concentrationUnit,
+                 {ConcentrationUnit::molar, ConcentrationUnit::millimolar}, ConcentrationUnit::molar);
+    ioStoredEnum(archive, defaults.volumeUnit, {VolumeUnit::litres, VolumeUnit::millilitres},
+                 VolumeUnit::litres);
+    ioStoredEnum(archive, defaults.startWith,
+                 {StartDocument::newBuffer, StartDocument::newpHCalculator, StartDocument::ask},
+                 StartDocument::newBuffer);
     archive.ioBool(defaults.forceIonicStrength);
     archive.io(defaults.ionicStrength);
     archive.io(defaults.daviesC);

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "core/equilibrium/equilibrium_constants.h"
+#include "core/program/design_units.h"
 
 namespace solvara {
 
@@ -11,15 +12,15 @@ namespace solvara {
 // of the equilibrium model, and what the program opens at start-up.
 struct ProgramDefaults : EquilibriumConstants {
     double pH = 7.0;
-    double concentration = 0.025;        // in concentrationUnit
-    std::int32_t concentrationUnit = 0;  // 0 = M, 1 = mM
-    double volume = 1.0;                 // in volumeUnit
-    std::int32_t volumeUnit = 0;         // 0 = L, 1 = mL
+    double concentration = 0.025;  // in concentrationUnit
+    ConcentrationUnit concentrationUnit = ConcentrationUnit::molar;
+    double volume = 1.0;  // in volumeUnit
+    VolumeUnit volumeUnit = VolumeUnit::litres;
     double temperature = 25.0;           // °C
     bool forceIonicStrength = false;
     double ionicStrength = 0.0;  // mol/L
     double preparationTemperature = 25.0;
-    std::int32_t startWith = 0;           // 0 = new buffer, 1 = new pH calculator, 2 = ask
+    StartDocument startWith = StartDocument::newBuffer;
 };
 
 // The built-in values.

@@ -208,9 +208,9 @@ TEST_F(BufferDocumentFileTest, AReadDocumentIsRecalculatedAndUnmodified) {
 
 TEST_F(BufferDocumentFileTest, ANewDocumentRoundTripsWithItsShownUnits) {
     program_->defaults.concentration = 40.0;
-    program_->defaults.concentrationUnit = 1;
+    program_->defaults.concentrationUnit = ConcentrationUnit::millimolar;
     program_->defaults.volume = 250.0;
-    program_->defaults.volumeUnit = 1;
+    program_->defaults.volumeUnit = VolumeUnit::millilitres;
     CSolvaraDoc document(*program_);
     EXPECT_DOUBLE_EQ(document.inputs().concentration, 0.04);
     EXPECT_DOUBLE_EQ(document.inputs().volume, 0.25);

@@ -20,7 +20,7 @@ TEST_F(SolvaraDocTest, StartsFromTheProgramDefaults) {
     ProgramDefaults& defaults = program_->defaults;
     defaults.pH = 4.5;
     defaults.concentration = 50.0;
-    defaults.concentrationUnit = 1;
+    defaults.concentrationUnit = ConcentrationUnit::millimolar;
     defaults.volume = 2.0;
     defaults.temperature = 37.0;
     defaults.preparationTemperature = 20.0;

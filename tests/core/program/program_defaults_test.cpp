@@ -45,16 +45,16 @@ ProgramDefaults unusualDefaults() {
     ProgramDefaults defaults;
     defaults.pH = 7.4;
     defaults.concentration = 25.0;
-    defaults.concentrationUnit = 1;
+    defaults.concentrationUnit = ConcentrationUnit::millimolar;
     defaults.volume = 500.0;
-    defaults.volumeUnit = 1;
+    defaults.volumeUnit = VolumeUnit::millilitres;
     defaults.temperature = 0.1 + 0.2;
     defaults.forceIonicStrength = true;
     defaults.ionicStrength = std::numeric_limits<double>::denorm_min();
     defaults.preparationTemperature = -0.0;
     defaults.daviesC = -0.2;
     defaults.highIonicStrengthLimit = std::nextafter(0.5, 1.0);
-    defaults.startWith = 2;
+    defaults.startWith = StartDocument::ask;
     return defaults;
 }
 
@@ -81,16 +81,16 @@ TEST_F(ProgramDefaultsFile, MissingFileKeepsTheBuiltInValues) {
 
     EXPECT_EQ(defaults.pH, 7.0);
     EXPECT_EQ(defaults.concentration, 0.025);
-    EXPECT_EQ(defaults.concentrationUnit, 0);
+    EXPECT_EQ(defaults.concentrationUnit, ConcentrationUnit::molar);
     EXPECT_EQ(defaults.volume, 1.0);
-    EXPECT_EQ(defaults.volumeUnit, 0);
+    EXPECT_EQ(defaults.volumeUnit, VolumeUnit::litres);
     EXPECT_EQ(defaults.temperature, 25.0);
     EXPECT_EQ(defaults.preparationTemperature, 25.0);
     EXPECT_FALSE(defaults.forceIonicStrength);
     EXPECT_EQ(defaults.ionicStrength, 0.0);
     EXPECT_EQ(defaults.daviesC, -0.3);
     EXPECT_EQ(defaults.highIonicStrengthLimit, 0.1);
-    EXPECT_EQ(defaults.startWith, 0);
+    EXPECT_EQ(defaults.startWith, StartDocument::newBuffer);
 }
 
 TEST_F(ProgramDefaultsFile, RoundTripsBitForBitIn84BytesInFileOrder) {
@@ -117,6 +117,19 @@ TEST_F(ProgramDefaultsFile, RoundTripsBitForBitIn84BytesInFileOrder) {
     ProgramDefaults read;
     ASSERT_TRUE(ReadProgramDefaults(path(), read));
     expectBitwiseEqual(read, written);
+}
+
+TEST_F(ProgramDefaultsFile, UnknownUnitsAndStartDocumentReadAsTheFirstChoice) {
+    ASSERT_TRUE(WriteProgramDefaults(path(), unusualDefaults()));
+    std::string bytes = contents();
+    bytes.replace(44, 12, std::string("\x05\0\0\0\xff\xff\xff\xff\x07\0\0\0", 12));
+    overwrite(bytes);
+
+    ProgramDefaults defaults;
+    ASSERT_TRUE(ReadProgramDefaults(path(), defaults));
+    EXPECT_EQ(defaults.concentrationUnit, ConcentrationUnit::molar);
+    EXPECT_EQ(defaults.volumeUnit, VolumeUnit::litres);
+    EXPECT_EQ(defaults.startWith, StartDocument::newBuffer);
 }
 
 TEST_F(ProgramDefaultsFile, ShortFileLeavesTheRecordUntouched) {
