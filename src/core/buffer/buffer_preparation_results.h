@@ -7,8 +7,8 @@
 namespace solvara {
 
 class Buffer;
-class InertSalt;
 class ChemistryModel;
+class InertSalt;
 
 // What a buffer design asks for. Concentrations and ionic strength in mol/L,
 // the volume in litres, temperatures in degC.

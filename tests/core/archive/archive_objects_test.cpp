@@ -108,6 +108,13 @@ TEST(ArchiveObjects, ExpectedBaseClassAcceptsDerivedObjects) {
     EXPECT_NE(std::dynamic_pointer_cast<TestLinkedAcid>(read), nullptr);
 }
 
+TEST(ArchiveObjects, RegistryListsEveryClassOnceByName) {
+    ClassRegistry registry = testing::testRegistry();
+    registry.add(TestAcid::staticClassInfo());  // again: nothing changes
+    EXPECT_EQ(registry.all(), (std::vector<const ClassInfo*>{&TestAcid::staticClassInfo(),
+                                                             &TestLinkedAcid::staticClassInfo()}));
+}
+
 TEST(ArchiveObjects, ClassThatCannotBeSerializedIsNeverWritten) {
     TestTransient transient;
     std::ostringstream out;
