@@ -47,7 +47,8 @@ void BM_RecipePage(benchmark::State& state) {
     const std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     const std::unique_ptr<CSolvaraDoc> document = phosphateDesign(*program);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(recipePage(recipeContentOf(*document, "Thursday, December 10, 2026")));
+        benchmark::DoNotOptimize(
+            recipePage(recipeContentOf(*document, "Thursday, December 10, 2026")));
     }
 }
 BENCHMARK(BM_RecipePage)->Unit(benchmark::kMicrosecond);

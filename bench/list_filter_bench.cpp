@@ -21,14 +21,17 @@ constexpr std::array<std::string_view, 4> typicalPatterns{
 };
 
 std::vector<std::string> names(std::size_t count) {
-    static constexpr std::array<std::string_view, 8> first{
-        "sodium ", "Potassium ", "calcium ", "magnesium ", "ammonium ", "acetic ", "citric ", "boric "};
+    static constexpr std::array<std::string_view, 8> first{"sodium ",    "Potassium ", "calcium ",
+                                                           "magnesium ", "ammonium ",  "acetic ",
+                                                           "citric ",    "boric "};
     static constexpr std::array<std::string_view, 8> second{
-        "chloride", "acetate", "dihydrogen phosphate", "hydroxide", "acid", "sulfate", "HPO_4^{2-}", "citrate"};
+        "chloride", "acetate", "dihydrogen phosphate", "hydroxide",
+        "acid",     "sulfate", "HPO_4^{2-}",           "citrate"};
     std::vector<std::string> list;
     for (std::size_t i = 0; i < count; ++i)
-        list.push_back(std::string(first[i % first.size()]) + std::string(second[i / first.size() % second.size()]) +
-                       " " + std::to_string(i));
+        list.push_back(std::string(first[i % first.size()]) +
+                       std::string(second[i / first.size() % second.size()]) + " " +
+                       std::to_string(i));
     return list;
 }
 
@@ -43,9 +46,12 @@ void BM_FilterTenThousandNames(benchmark::State& state) {
         benchmark::DoNotOptimize(shown);
     }
     state.SetLabel(std::string(pattern) + " -> " + std::to_string(shown) + " shown");
-    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(list.size()));
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(list.size()));
 }
-BENCHMARK(BM_FilterTenThousandNames)->DenseRange(0, typicalPatterns.size() - 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FilterTenThousandNames)
+    ->DenseRange(0, typicalPatterns.size() - 1)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_CompilePattern(benchmark::State& state) {
     const std::string_view pattern = typicalPatterns[static_cast<std::size_t>(state.range(0))];

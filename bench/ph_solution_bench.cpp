@@ -22,7 +22,8 @@ void addRow(ProgramModel& program, pHSolution& solution, const char* reagentName
     solution.addReagent(row);
 }
 
-void solveRepeatedly(benchmark::State& state, const std::vector<std::pair<const char*, double>>& rows) {
+void solveRepeatedly(benchmark::State& state,
+                     const std::vector<std::pair<const char*, double>>& rows) {
     const std::shared_ptr<ProgramModel> program = makeStarterProgramModel();
     pHSolution solution(*program);
     for (const auto& [name, concentration] : rows) addRow(*program, solution, name, concentration);

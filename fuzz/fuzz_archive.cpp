@@ -25,7 +25,7 @@ using solvara::ClassRegistry;
 using solvara::CObject;
 
 class FuzzNode : public CObject {
-public:
+  public:
     static const ClassInfo& staticClassInfo() {
         static const ClassInfo info{"FuzzNode", 1, nullptr, &solvara::createObject<FuzzNode>};
         return info;
@@ -34,8 +34,10 @@ public:
     void Serialize(Archive& archive) override {
         archive.io(value);
         archive.io(label);
-        if (archive.IsStoring()) archive.writeObject(child.get());
-        else child = archive.readObjectAs<FuzzNode>();
+        if (archive.IsStoring())
+            archive.writeObject(child.get());
+        else
+            child = archive.readObjectAs<FuzzNode>();
     }
 
     std::int32_t value = 0;
@@ -44,9 +46,10 @@ public:
 };
 
 class FuzzLeaf : public FuzzNode {
-public:
+  public:
     static const ClassInfo& staticClassInfo() {
-        static const ClassInfo info{"FuzzLeaf", 1, &FuzzNode::staticClassInfo(), &solvara::createObject<FuzzLeaf>};
+        static const ClassInfo info{"FuzzLeaf", 1, &FuzzNode::staticClassInfo(),
+                                    &solvara::createObject<FuzzLeaf>};
         return info;
     }
     const ClassInfo& classInfo() const override { return staticClassInfo(); }
@@ -61,8 +64,10 @@ public:
 };
 
 class UnseekableBuffer : public std::streambuf {
-public:
-    explicit UnseekableBuffer(std::string& bytes) { setg(bytes.data(), bytes.data(), bytes.data() + bytes.size()); }
+  public:
+    explicit UnseekableBuffer(std::string& bytes) {
+        setg(bytes.data(), bytes.data(), bytes.data() + bytes.size());
+    }
 };
 
 template <class Value>
@@ -85,46 +90,66 @@ void expectRoundTrip(const Value& read) {
 void readMix(Archive& archive) {
     for (;;) {
         switch (archive.readByte() % 15) {
-        case 0: archive.readByte(); break;
-        case 1: archive.readUInt16(); break;
-        case 2: archive.readInt32(); break;
-        case 3: archive.readDouble(); break;
-        case 4: expectRoundTrip(archive.readString()); break;
-        case 5: archive.readCount(archive.readByte() % 9); break;
-        case 6: {
-            std::vector<char> raw(archive.readUInt16());
-            archive.readRaw(raw.data(), raw.size());
-            break;
-        }
-        case 7: {
-            std::vector<std::int32_t> values;
-            archive.io(values);
-            expectRoundTrip(values);
-            break;
-        }
-        case 8: {
-            std::vector<double> values;
-            archive.io(values);
-            // Compare bytes, not values: NaN is not equal to itself.
-            std::string bytes(values.size() * sizeof(double), '\0');
-            if (!values.empty()) std::memcpy(bytes.data(), values.data(), bytes.size());
-            expectRoundTrip(bytes);
-            break;
-        }
-        case 9: {
-            bool flag = false;
-            archive.ioBool(flag);
-            break;
-        }
-        case 10: archive.readObject(); break;
-        case 11: archive.readObjectAs<FuzzNode>(); break;
-        case 12: archive.readObjectAs<FuzzLeaf>(); break;
-        case 13: {
-            std::vector<std::shared_ptr<FuzzNode>> nodes;
-            archive.ioObjectList(nodes);
-            break;
-        }
-        case 14: archive.Close(); break;
+            case 0:
+                archive.readByte();
+                break;
+            case 1:
+                archive.readUInt16();
+                break;
+            case 2:
+                archive.readInt32();
+                break;
+            case 3:
+                archive.readDouble();
+                break;
+            case 4:
+                expectRoundTrip(archive.readString());
+                break;
+            case 5:
+                archive.readCount(archive.readByte() % 9);
+                break;
+            case 6: {
+                std::vector<char> raw(archive.readUInt16());
+                archive.readRaw(raw.data(), raw.size());
+                break;
+            }
+            case 7: {
+                std::vector<std::int32_t> values;
+                archive.io(values);
+                expectRoundTrip(values);
+                break;
+            }
+            case 8: {
+                std::vector<double> values;
+                archive.io(values);
+                // Compare bytes, not values: NaN is not equal to itself.
+                std::string bytes(values.size() * sizeof(double), '\0');
+                if (!values.empty()) std::memcpy(bytes.data(), values.data(), bytes.size());
+                expectRoundTrip(bytes);
+                break;
+            }
+            case 9: {
+                bool flag = false;
+                archive.ioBool(flag);
+                break;
+            }
+            case 10:
+                archive.readObject();
+                break;
+            case 11:
+                archive.readObjectAs<FuzzNode>();
+                break;
+            case 12:
+                archive.readObjectAs<FuzzLeaf>();
+                break;
+            case 13: {
+                std::vector<std::shared_ptr<FuzzNode>> nodes;
+                archive.ioObjectList(nodes);
+                break;
+            }
+            case 14:
+                archive.Close();
+                break;
         }
     }
 }

@@ -27,7 +27,8 @@ std::string written(solvara::CSolvaraDoc& document) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // Reading a document leaves the program as it was, so one serves every input.
-    static const std::shared_ptr<solvara::ProgramModel> program = solvara::makeStarterProgramModel();
+    static const std::shared_ptr<solvara::ProgramModel> program =
+        solvara::makeStarterProgramModel();
     std::unique_ptr<solvara::CSolvaraDoc> document;
     try {
         std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));

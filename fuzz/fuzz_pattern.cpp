@@ -88,10 +88,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const PatternMatch match = engine.Find(text);
         if (match.matched) check(match.length >= 1 && match.start + match.length <= text.size());
         check(filter.passes(text) == (showsEverything || match.matched));
-        if (nfa.states.size() <= maxReferenceStates && text.size() <= maxReferenceText && result.succeeded()) {
+        if (nfa.states.size() <= maxReferenceStates && text.size() <= maxReferenceText &&
+            result.succeeded()) {
             const PatternMatch expected = referenceFind(nfa, text);
             check(match.matched == expected.matched);
-            if (match.matched) check(match.start == expected.start && match.length == expected.length);
+            if (match.matched)
+                check(match.start == expected.start && match.length == expected.length);
         }
     }
     return 0;

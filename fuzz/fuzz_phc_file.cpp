@@ -18,7 +18,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // Reading resolves acid forms in the program's acids, as the application does.
-    static const std::shared_ptr<solvara::ProgramModel> program = solvara::makeStarterProgramModel();
+    static const std::shared_ptr<solvara::ProgramModel> program =
+        solvara::makeStarterProgramModel();
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     std::unique_ptr<solvara::CpHCalculatorDoc> document;
     try {

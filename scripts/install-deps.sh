@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev libssl-dev
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format
   locales
   # Desktop application: Qt 6 Widgets, print support and SVG; qt6-qpa-plugins
   # carries the offscreen platform the GUI tests run on, Liberation Sans is the

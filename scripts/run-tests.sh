@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: once in a
 # release build and once in a debug build with AddressSanitizer and
-# UndefinedBehaviorSanitizer. Also checks that the core stays free of Qt.
+# UndefinedBehaviorSanitizer. Also checks that the core stays free of Qt and
+# that every C++ file is formatted as .clang-format says.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -12,6 +13,7 @@ if grep -rn '#include <Q' src/core; then
   echo "src/core must not include Qt headers" >&2
   exit 1
 fi
+scripts/check-format.sh
 
 # A decimal-comma locale, so the tests can show that numbers ignore the C locale.
 mkdir -p build/locales

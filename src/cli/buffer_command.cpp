@@ -37,19 +37,22 @@ const Buffer* findVariant(const BufferDatabase& buffers, const BufferArguments& 
                           std::ostream& err) {
     const std::string group = utf8ToWindows1252(arguments.group);
     if (buffers.FindGroup(group) == nullptr) {
-        err << "no buffer group \"" << arguments.group << "\" (solvara-cli list buffers shows them)\n";
+        err << "no buffer group \"" << arguments.group
+            << "\" (solvara-cli list buffers shows them)\n";
         return nullptr;
     }
     if (arguments.variant.empty()) {
         const Buffer* variant = buffers.DefaultVariant(group);
         if (variant == nullptr) {
-            err << "the group \"" << arguments.group << "\" has no default variant; name one with --variant\n";
+            err << "the group \"" << arguments.group
+                << "\" has no default variant; name one with --variant\n";
         }
         return variant;
     }
     const Buffer* variant = buffers.FindVariant(group, utf8ToWindows1252(arguments.variant));
     if (variant == nullptr) {
-        err << "no variant \"" << arguments.variant << "\" in the group \"" << arguments.group << "\"\n";
+        err << "no variant \"" << arguments.variant << "\" in the group \"" << arguments.group
+            << "\"\n";
     }
     return variant;
 }
@@ -94,9 +97,11 @@ bool applyParameters(CSolvaraDoc& document, const BufferArguments& arguments, st
     }
     document.setIonicStrength(*arguments.forcedIonicStrength);
     if (!arguments.salt.empty()) {
-        const InertSalt* salt = document.program().salts.FindByName(utf8ToWindows1252(arguments.salt));
+        const InertSalt* salt =
+            document.program().salts.FindByName(utf8ToWindows1252(arguments.salt));
         if (salt == nullptr) {
-            err << "no inert salt \"" << arguments.salt << "\" (solvara-cli list salts shows them)\n";
+            err << "no inert salt \"" << arguments.salt
+                << "\" (solvara-cli list salts shows them)\n";
             return false;
         }
         document.setSalt(*salt);
@@ -106,7 +111,8 @@ bool applyParameters(CSolvaraDoc& document, const BufferArguments& arguments, st
 
 int runBuffer(const BufferArguments& arguments, const CommonOptions& options, std::ostream& out,
               std::ostream& err) {
-    const std::optional<BufferOutput> output = chooseBufferOutput(options.json, arguments.recipe, err);
+    const std::optional<BufferOutput> output =
+        chooseBufferOutput(options.json, arguments.recipe, err);
     if (!output) return exitUsageOrFile;
     if (!acceptSaveFile(DocumentKind::bufferDesign, arguments.save, err)) {
         return exitUsageOrFile;

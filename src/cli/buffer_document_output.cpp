@@ -78,10 +78,10 @@ nlohmann::json resultJson(const CSolvaraDoc& document, const std::optional<Buffe
     const std::vector<double>* curve = document.capacityCurve();
     nlohmann::json listed = nlohmann::json::array();
     for (const BufferListRow& row : ListCapacities(program, inputs)) {
-        listed.push_back({{"group", utf8(row.entry.groupName)},
-                          {"variant", utf8(row.entry.variantName)},
-                          {"capacity", row.capacity == 0.0 ? nlohmann::json(nullptr)
-                                                           : number(row.capacity)}});
+        listed.push_back(
+            {{"group", utf8(row.entry.groupName)},
+             {"variant", utf8(row.entry.variantName)},
+             {"capacity", row.capacity == 0.0 ? nlohmann::json(nullptr) : number(row.capacity)}});
     }
     const InertSalt& salt = document.salt();
     return {
@@ -137,7 +137,9 @@ void printText(std::ostream& out, const CSolvaraDoc& document,
     const BufferPreparationResults& results = document.results();
     CFloatNumbersString numbers(digits);
     const auto show = [&numbers](double value) { return numbers.formatSignificant(value, 0); };
-    const char* degrees = " \xC2\xB0" "C";
+    const char* degrees =
+        " \xC2\xB0"
+        "C";
     out << "buffer:          " << utf8(document.buffer().name);
     if (origin) out << " (" << utf8(origin->groupName) << ")";
     out << "\npH:              " << formatMessage("%.2lf", {inputs.pH}) << " at "
@@ -156,8 +158,7 @@ void printText(std::ostream& out, const CSolvaraDoc& document,
         printIngredient(out, "salt:            ", salt, salt.isSolid, salt.concentration,
                         saltAmountText(results.saltAmount, true), numbers);
     }
-    out << "capacity:        " << (results.capacity ? show(*results.capacity) : "???")
-        << " M/pH\n"
+    out << "capacity:        " << (results.capacity ? show(*results.capacity) : "???") << " M/pH\n"
         << "ionic strength:  " << show(inputs.ionicStrength) << " M"
         << (inputs.forceIonicStrength ? " (forced)" : "") << '\n'
         << "at " << numbers.formatCompact(inputs.preparationTemperature) << " "
@@ -193,11 +194,15 @@ int printBufferResults(const CSolvaraDoc& document, const std::optional<BufferOr
                        BufferOutput output, int digits, std::ostream& out, std::ostream& err) {
     const std::optional<std::string> problem = preparationProblem(document);
     switch (output) {
-        case BufferOutput::json: out << resultJson(document, origin, problem).dump(2) << '\n'; break;
+        case BufferOutput::json:
+            out << resultJson(document, origin, problem).dump(2) << '\n';
+            break;
         case BufferOutput::recipe:
             out << utf8(reportAsText(recipePage(recipeContentOf(document, today()))));
             break;
-        case BufferOutput::text: printText(out, document, origin, digits); break;
+        case BufferOutput::text:
+            printText(out, document, origin, digits);
+            break;
     }
     if (problem) {
         err << *problem << '\n';

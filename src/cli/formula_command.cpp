@@ -19,10 +19,14 @@ namespace {
 
 const char* phaseName(Phase phase) {
     switch (phase) {
-        case Phase::solid: return "solid";
-        case Phase::aqueous: return "aqueous";
-        case Phase::gas: return "gas";
-        case Phase::none: break;
+        case Phase::solid:
+            return "solid";
+        case Phase::aqueous:
+            return "aqueous";
+        case Phase::gas:
+            return "gas";
+        case Phase::none:
+            break;
     }
     return "none";
 }
@@ -98,7 +102,8 @@ void printText(std::ostream& out, const nlohmann::json& result,
         return numbers.formatSignificant(value.get<double>(), 0) + " g/mol";
     };
     line("formula:            ", result["formula"].get<std::string>());
-    if (!result["error"].is_null()) line("error:              ", result["error"].get<std::string>());
+    if (!result["error"].is_null())
+        line("error:              ", result["error"].get<std::string>());
     line("composition:        ", composition);
     line("charge:             ", std::to_string(result["charge"].get<int>()));
     line("molar mass:         ", grams(result["molarMass"]));
@@ -116,8 +121,8 @@ void printText(std::ostream& out, const nlohmann::json& result,
 
 }  // namespace
 
-void addFormulaCommand(CLI::App& app, const CommonOptions& options, std::ostream& out, std::ostream& err,
-                       std::function<int()>& command) {
+void addFormulaCommand(CLI::App& app, const CommonOptions& options, std::ostream& out,
+                       std::ostream& err, std::function<int()>& command) {
     auto* sub = app.add_subcommand("formula", "Composition, molar mass and exports of a formula");
     auto text = std::make_shared<std::string>();
     sub->add_option("TEXT", *text, "Formula in Solvara's notation, e.g. \"2Na^+,HPO_4^{2-}\"")

@@ -9,7 +9,7 @@
 namespace solvara {
 
 // "formula TEXT": everything the notation derives from one formula text.
-void addFormulaCommand(CLI::App& app, const CommonOptions& options, std::ostream& out, std::ostream& err,
-                       std::function<int()>& command);
+void addFormulaCommand(CLI::App& app, const CommonOptions& options, std::ostream& out,
+                       std::ostream& err, std::function<int()>& command);
 
 }  // namespace solvara

@@ -9,7 +9,7 @@
 namespace solvara {
 
 // "list acids|reagents|salts|buffers": the content of one program database.
-void addListCommand(CLI::App& app, const CommonOptions& options, std::ostream& out, std::ostream& err,
-                    std::function<int()>& command);
+void addListCommand(CLI::App& app, const CommonOptions& options, std::ostream& out,
+                    std::ostream& err, std::function<int()>& command);
 
 }  // namespace solvara

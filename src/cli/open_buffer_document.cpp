@@ -7,8 +7,8 @@
 #include "cli/cli_app.h"
 #include "cli/program_in_use.h"
 #include "core/bufferdoc/solvara_doc_file.h"
-#include "core/program/program_model.h"
 #include "core/document/document_read_error.h"
+#include "core/program/program_model.h"
 
 namespace solvara {
 
@@ -18,7 +18,8 @@ int openBufferDocument(const OpenArguments& arguments, const CommonOptions& opti
         err << "--csv and --report are for pH calculator documents (.phc)\n";
         return exitUsageOrFile;
     }
-    const std::optional<BufferOutput> output = chooseBufferOutput(options.json, arguments.recipe, err);
+    const std::optional<BufferOutput> output =
+        chooseBufferOutput(options.json, arguments.recipe, err);
     if (!output) return exitUsageOrFile;
     const std::optional<ProgramInUse> inUse = openProgramInUse(options, err);
     if (!inUse) return exitUsageOrFile;

@@ -44,7 +44,8 @@ void addOpenCommand(CLI::App& app, const CommonOptions& options, std::ostream& o
     sub->add_flag("--csv", arguments->csv,
                   "Print the results as the CSV export writes them (Windows-1252, CR LF)");
     sub->add_flag("--report", arguments->report, "Print the calculation details report as text");
-    sub->add_flag("--recipe", arguments->recipe, "Print the recipe page of a buffer document as text");
+    sub->add_flag("--recipe", arguments->recipe,
+                  "Print the recipe page of a buffer document as text");
     sub->add_option("--save", arguments->save,
                     "Write the document to this file (in the current file version)");
     sub->callback([&options, &out, &err, &command, arguments] {

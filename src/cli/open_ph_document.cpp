@@ -10,8 +10,8 @@
 
 namespace solvara {
 
-int openPhDocument(const OpenArguments& arguments, const CommonOptions& options,
-                   std::ostream& out, std::ostream& err) {
+int openPhDocument(const OpenArguments& arguments, const CommonOptions& options, std::ostream& out,
+                   std::ostream& err) {
     const std::optional<PhOutput> output =
         choosePhOutput(options.json, arguments.csv, arguments.report, err);
     if (!output) return exitUsageOrFile;

@@ -180,8 +180,8 @@ int runPh(const PhArguments& arguments, const CommonOptions& options, std::ostre
 
 }  // namespace
 
-void addPhCommand(CLI::App& app, const CommonOptions& options, std::ostream& out,
-                  std::ostream& err, std::function<int()>& command) {
+void addPhCommand(CLI::App& app, const CommonOptions& options, std::ostream& out, std::ostream& err,
+                  std::function<int()>& command) {
     auto* sub = app.add_subcommand("ph", "pH, ionic strength and species of a solution");
     auto arguments = std::make_shared<PhArguments>();
     sub->add_option("--reagent", arguments->reagents,
@@ -202,7 +202,9 @@ void addPhCommand(CLI::App& app, const CommonOptions& options, std::ostream& out
                     "Write the solution as a pH calculator document (.phc)")
         ->check(nonEmpty("a file name"));
     sub->callback([&options, &out, &err, &command, arguments] {
-        command = [&options, &out, &err, arguments] { return runPh(*arguments, options, out, err); };
+        command = [&options, &out, &err, arguments] {
+            return runPh(*arguments, options, out, err);
+        };
     });
 }
 

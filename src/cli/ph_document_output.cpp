@@ -118,14 +118,15 @@ nlohmann::json resultJson(const pHSolution& solution, const PhResult& result) {
     return json;
 }
 
-void printText(std::ostream& out, const pHSolution& solution, const PhResult& result,
-               int digits) {
+void printText(std::ostream& out, const pHSolution& solution, const PhResult& result, int digits) {
     CFloatNumbersString numbers(digits);
     const auto show = [&numbers](double value) { return numbers.formatSignificant(value, 0); };
     out << solution.pHLabel() << '\n';
     if (result.valid) {
         out << "ionic strength:  " << show(solution.ionicStrength) << " M\n"
-            << "temperature:     " << show(solution.temperature) << " \xC2\xB0" "C\n"
+            << "temperature:     " << show(solution.temperature)
+            << " \xC2\xB0"
+               "C\n"
             << "pKw:             " << show(result.pKw) << '\n'
             << "buffer capacity: " << (result.capacity ? show(*result.capacity) : "???")
             << " M/pH\n"
@@ -145,7 +146,8 @@ void printText(std::ostream& out, const pHSolution& solution, const PhResult& re
         printTable(out, reagents);
     }
     out << '\n';
-    std::vector<TextRow> species{{"species", "C (M)", "fraction", "gamma", "activity", "-log a", ""}};
+    std::vector<TextRow> species{
+        {"species", "C (M)", "fraction", "gamma", "activity", "-log a", ""}};
     for (const SolutionForm& form : solution.species) {
         species.push_back({form.formula, show(form.concentration), show(form.fraction),
                            show(form.activityCoefficient), show(form.activity),

@@ -11,9 +11,9 @@ namespace {
 
 using testing::runCliWith;
 
-const std::vector<std::string> kPhosphate = {"buffer",        "--buffer", "phosphate buffer 7.2",
-                                             "--ph",          "7.2",      "--concentration",
-                                             "25mM",          "--volume", "500mL"};
+const std::vector<std::string> kPhosphate = {"buffer", "--buffer", "phosphate buffer 7.2",
+                                             "--ph",   "7.2",      "--concentration",
+                                             "25mM",   "--volume", "500mL"};
 
 std::vector<std::string> with(std::vector<std::string> arguments,
                               const std::vector<std::string>& more) {
@@ -68,9 +68,9 @@ TEST(BufferCommand, JsonHasTheAmountsAndEveryDerivedFigure) {
 }
 
 TEST(BufferCommand, ForcedIonicStrengthWithANamedSalt) {
-    const auto json = jsonOf({"buffer", "--buffer", "acetate buffer", "--ph", "4.8",
-                              "--concentration", "0.05", "--volume", "1", "--force-is", "0.2",
-                              "--salt", "sodium chloride, solid"});
+    const auto json =
+        jsonOf({"buffer", "--buffer", "acetate buffer", "--ph", "4.8", "--concentration", "0.05",
+                "--volume", "1", "--force-is", "0.2", "--salt", "sodium chloride, solid"});
     EXPECT_EQ(json["ionicStrength"], 0.2);
     EXPECT_TRUE(json["highIonicStrength"].get<bool>());
     EXPECT_EQ(json["salt"]["name"], "sodium chloride, solid");
@@ -104,16 +104,22 @@ TEST(BufferCommand, AnUnreachablePhFailsWithTheReason) {
 
 TEST(BufferCommand, BadUsageIsRefused) {
     const std::vector<std::vector<std::string>> cases = {
-        {"buffer", "--buffer", "no such group", "--ph", "7", "--concentration", "1", "--volume", "1"},
+        {"buffer", "--buffer", "no such group", "--ph", "7", "--concentration", "1", "--volume",
+         "1"},
         {"buffer", "--buffer", "acetate buffer", "--variant", "nothing", "--ph", "7",
          "--concentration", "1", "--volume", "1"},
         // No default variant in this group.
-        {"buffer", "--buffer", "citrate/phosphate", "--ph", "7", "--concentration", "1", "--volume", "1"},
+        {"buffer", "--buffer", "citrate/phosphate", "--ph", "7", "--concentration", "1", "--volume",
+         "1"},
         with(kPhosphate, {"--temperature", "101"}),
-        {"buffer", "--buffer", "acetate buffer", "--ph", "14.5", "--concentration", "1", "--volume", "1"},
-        {"buffer", "--buffer", "acetate buffer", "--ph", "5", "--concentration", "25uM", "--volume", "1"},
-        {"buffer", "--buffer", "acetate buffer", "--ph", "5", "--concentration", "mM", "--volume", "1"},
-        {"buffer", "--buffer", "acetate buffer", "--ph", "5", "--concentration", "1", "--volume", "0mL"},
+        {"buffer", "--buffer", "acetate buffer", "--ph", "14.5", "--concentration", "1", "--volume",
+         "1"},
+        {"buffer", "--buffer", "acetate buffer", "--ph", "5", "--concentration", "25uM", "--volume",
+         "1"},
+        {"buffer", "--buffer", "acetate buffer", "--ph", "5", "--concentration", "mM", "--volume",
+         "1"},
+        {"buffer", "--buffer", "acetate buffer", "--ph", "5", "--concentration", "1", "--volume",
+         "0mL"},
         with(kPhosphate, {"--salt", "sodium chloride, 1M"}),
         with(kPhosphate, {"--force-is", "0.1", "--salt", "no such salt"}),
         with(kPhosphate, {"--force-is", "-0.1"}),
@@ -193,7 +199,9 @@ TEST(BufferCommand, TextAndRecipe) {
     const auto recipe = runCliWith(with(kPhosphate, {"--recipe"}));
     EXPECT_EQ(recipe.status, 0) << recipe.err;
     EXPECT_NE(recipe.out.find("pH = 7.20"), std::string::npos) << recipe.out;
-    EXPECT_NE(recipe.out.find("at temperature 25 \xC2\xB0" "C"), std::string::npos);
+    EXPECT_NE(recipe.out.find("at temperature 25 \xC2\xB0"
+                              "C"),
+              std::string::npos);
     EXPECT_NE(recipe.out.find("C(phosphoric acid) = 25 mM (total)"), std::string::npos);
     EXPECT_NE(recipe.out.find("To make 500 mL of above solution mix:"), std::string::npos);
 }

@@ -125,8 +125,8 @@ TEST_F(DatabaseCommand, EverySaveFailureNamesTheFileAndTheReasonAlike) {
          (absent / "lab.dat").string() + ": cannot be saved: no such folder.\n"},
         {{"ph", "--reagent", "HCl:0.1", "--save", place},
          place + ": cannot be saved: is a folder.\n"},
-        {{"buffer", "--buffer", "citrate buffer", "--ph", "5", "--concentration", "0.1",
-          "--volume", "1", "--save", (absent / "x.buf").string()},
+        {{"buffer", "--buffer", "citrate buffer", "--ph", "5", "--concentration", "0.1", "--volume",
+          "1", "--save", (absent / "x.buf").string()},
          (absent / "x.buf").string() + ": cannot be saved: no such folder.\n"},
     };
     for (const Case& c : cases) {

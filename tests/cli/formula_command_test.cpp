@@ -32,7 +32,8 @@ TEST(FormulaCommand, StarterMoietiesAreKnownAndSortedFormulaPutsCarbonFirst) {
     const auto json = nlohmann::json::parse(result.out);
     EXPECT_EQ(json["sortedFormula"], "C10H16N2O8");
 
-    const auto citrate = nlohmann::json::parse(runCliWith({"formula", "Citrate^{3-}", "--json"}).out);
+    const auto citrate =
+        nlohmann::json::parse(runCliWith({"formula", "Citrate^{3-}", "--json"}).out);
     EXPECT_EQ(citrate["composition"], (nlohmann::json{{"Citrate", 1}}));
     EXPECT_DOUBLE_EQ(citrate["molarMass"].get<double>(), 189.0997);
 }
@@ -58,9 +59,14 @@ TEST(FormulaCommand, AFormulaThatCannotBeEvaluatedIsReportedWithItsReasonAndExit
 
 TEST(FormulaCommand, TextOutputConvertsTheMiddleDotToUtf8) {
     // The middle dot separates parts like "&"; the terminal sees UTF-8.
-    const auto result = runCliWith({"formula", "CuSO_4\xC2\xB7" "5H_2O", "--digits", "6"});
+    const auto result = runCliWith({"formula",
+                                    "CuSO_4\xC2\xB7"
+                                    "5H_2O",
+                                    "--digits", "6"});
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_NE(result.out.find("formula:            CuSO_4\xC2\xB7" "5H_2O\n"), std::string::npos);
+    EXPECT_NE(result.out.find("formula:            CuSO_4\xC2\xB7"
+                              "5H_2O\n"),
+              std::string::npos);
     EXPECT_NE(result.out.find("composition:        H: 10, O: 9, S: 1, Cu: 1\n"), std::string::npos)
         << result.out;
 }

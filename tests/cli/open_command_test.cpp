@@ -19,9 +19,9 @@ class OpenCommand : public ::testing::Test {
     // Saves an acetate buffer with `ph` and returns the file.
     std::string savedBuffer() {
         const std::string file = path("buffer.phc");
-        const auto saved = runCliWith({"ph", "--reagent", "acetic acid:0.1:10", "--reagent",
-                                       "sodium acetate:0.3:10", "--volume-mode", "sum",
-                                       "--save", file});
+        const auto saved =
+            runCliWith({"ph", "--reagent", "acetic acid:0.1:10", "--reagent",
+                        "sodium acetate:0.3:10", "--volume-mode", "sum", "--save", file});
         EXPECT_EQ(saved.status, 0) << saved.err;
         return file;
     }
@@ -46,7 +46,10 @@ TEST_F(OpenCommand, AnOpenedDocumentGivesTheResultsOfTheSolutionItWasSavedFrom) 
 
     const auto csv = runCliWith({"open", file, "--csv"});
     EXPECT_EQ(csv.status, 0) << csv.err;
-    EXPECT_NE(csv.out.find("\r\nat temperature,25,\xB0" "C\r\n"), std::string::npos) << csv.out;
+    EXPECT_NE(csv.out.find("\r\nat temperature,25,\xB0"
+                           "C\r\n"),
+              std::string::npos)
+        << csv.out;
 }
 
 TEST_F(OpenCommand, OldRowsAreWrittenBackInTheCurrentLayout) {
@@ -135,8 +138,8 @@ TEST_F(OpenCommand, SavingUnderTheExtensionOfTheOtherKindIsBadUsage) {
     const Case cases[] = {
         {{"ph", "--reagent", "HCl:0.1", "--save", wrongForPh},
          wrongForPh + ": cannot be saved: a pH calculation is saved as .phc."},
-        {{"buffer", "--buffer", "citrate buffer", "--ph", "5", "--concentration", "0.1",
-          "--volume", "1", "--save", wrongForBuffer},
+        {{"buffer", "--buffer", "citrate buffer", "--ph", "5", "--concentration", "0.1", "--volume",
+          "1", "--save", wrongForBuffer},
          wrongForBuffer + ": cannot be saved: a buffer design is saved as .buf."},
         {{"open", solution, "--save", wrongForPh},
          wrongForPh + ": cannot be saved: a pH calculation is saved as .phc."},

@@ -36,15 +36,15 @@ TEST(PhCommand, DatabaseReagentByNameGivesPhCapacityAndSpecies) {
 }
 
 TEST(PhCommand, AnyFormulaIsAnalysedAndModesApply) {
-    const auto forced = phJson({"--reagent", "H^+,Cl^-:0.01", "--ionic-strength", "0.1",
-                                "--temperature", "37"});
+    const auto forced =
+        phJson({"--reagent", "H^+,Cl^-:0.01", "--ionic-strength", "0.1", "--temperature", "37"});
     EXPECT_EQ(forced["ionicStrength"], 0.1);
     EXPECT_EQ(forced["temperature"], 37.0);
     EXPECT_GT(forced["pH"].get<double>(), 2.0);
     EXPECT_LT(forced["pH"].get<double>(), 2.2);
 
-    const auto summed = phJson({"--reagent", "HCl:0.1:10", "--reagent", "NaOH:0.1:30",
-                                "--volume-mode", "sum"});
+    const auto summed =
+        phJson({"--reagent", "HCl:0.1:10", "--reagent", "NaOH:0.1:30", "--volume-mode", "sum"});
     EXPECT_NEAR(summed["reagents"][0]["effectiveConcentration"].get<double>(), 0.025, 1e-15);
     EXPECT_GT(summed["pH"].get<double>(), 12.0);
 }
@@ -176,13 +176,14 @@ TEST(PhCommand, TextOutputShowsThePhLabelAndSpeciesTable) {
 }
 
 TEST(PhCommand, CsvAndReportPrintTheExportAndTheDetailsReport) {
-    const auto csv = runCliWith({"ph", "--reagent", "HCl:0.01", "--ionic-strength", "ignore",
-                                 "--csv"});
+    const auto csv =
+        runCliWith({"ph", "--reagent", "HCl:0.01", "--ionic-strength", "ignore", "--csv"});
     ASSERT_EQ(csv.status, 0) << csv.err;
     EXPECT_EQ(csv.out.rfind("Results of pH calculation for solution containing:\r\n"
                             "name/formula,molarity,volume (mL)\r\n"
                             "HCl (HCl),0.01000,\r\n\r\n"
-                            "at temperature,25,\xB0" "C\r\n"
+                            "at temperature,25,\xB0"
+                            "C\r\n"
                             "ionic strength ignored (forced to be,0.0)\r\n",
                             0),
               0u)
@@ -190,12 +191,15 @@ TEST(PhCommand, CsvAndReportPrintTheExportAndTheDetailsReport) {
 
     const auto report = runCliWith({"ph", "--reagent", "HCl:0.01", "--report"});
     ASSERT_EQ(report.status, 0) << report.err;
-    EXPECT_NE(report.out.find("at temperature 25 \xC2\xB0" "C."), std::string::npos)
+    EXPECT_NE(report.out.find("at temperature 25 \xC2\xB0"
+                              "C."),
+              std::string::npos)
         << "UTF-8 for the terminal: " << report.out;
     EXPECT_NE(report.out.find("Dissociation constants:"), std::string::npos) << report.out;
 
     EXPECT_EQ(runCliWith({"ph", "--reagent", "HCl:0.01", "--csv", "--json"}).status, 2);
-    EXPECT_EQ(runCliWith({"ph", "--reagent", "HCl:0.01", "--save", "/nonexistent/x.phc"}).status, 2);
+    EXPECT_EQ(runCliWith({"ph", "--reagent", "HCl:0.01", "--save", "/nonexistent/x.phc"}).status,
+              2);
 }
 
 }  // namespace

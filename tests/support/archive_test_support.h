@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -8,8 +10,6 @@
 #include <string>
 #include <string_view>
 #include <utility>
-
-#include <gtest/gtest.h>
 
 #include "core/archive/archive.h"
 #include "core/archive/class_registry.h"
@@ -40,18 +40,18 @@ inline std::string store(const std::function<void(Archive&)>& write) {
 // A read-only stream over fixed bytes that cannot seek, so a loading archive
 // cannot learn its size in advance.
 class UnseekableBuffer : public std::streambuf {
-public:
+  public:
     explicit UnseekableBuffer(std::string bytes) : bytes_(std::move(bytes)) {
         setg(bytes_.data(), bytes_.data(), bytes_.data() + bytes_.size());
     }
 
-private:
+  private:
     std::string bytes_;
 };
 
 // A tiny persistent class that stands in for an acid: a 32-bit value.
 class TestAcid : public CObject {
-public:
+  public:
     TestAcid() = default;
     explicit TestAcid(std::int32_t initial) : value(initial) {}
     static const ClassInfo& staticClassInfo() {
@@ -66,16 +66,19 @@ public:
 
 // Derived from TestAcid, with a reference to another object.
 class TestLinkedAcid : public TestAcid {
-public:
+  public:
     static const ClassInfo& staticClassInfo() {
-        static const ClassInfo info{"LinkedAcid", 1, &TestAcid::staticClassInfo(), &createObject<TestLinkedAcid>};
+        static const ClassInfo info{"LinkedAcid", 1, &TestAcid::staticClassInfo(),
+                                    &createObject<TestLinkedAcid>};
         return info;
     }
     const ClassInfo& classInfo() const override { return staticClassInfo(); }
     void Serialize(Archive& archive) override {
         TestAcid::Serialize(archive);
-        if (archive.IsStoring()) archive.writeObject(link.get());
-        else link = archive.readObject();
+        if (archive.IsStoring())
+            archive.writeObject(link.get());
+        else
+            link = archive.readObject();
     }
 
     std::shared_ptr<CObject> link;
@@ -83,7 +86,7 @@ public:
 
 // A class that must never be written.
 class TestTransient : public CObject {
-public:
+  public:
     static const ClassInfo& staticClassInfo() {
         static const ClassInfo info{"Transient", kNotSerializableSchema, nullptr, nullptr};
         return info;
@@ -108,7 +111,8 @@ struct Loader {
           seekableStream(bytes),
           unseekableBuffer(bytes),
           unseekableStream(&unseekableBuffer),
-          archive(kind == StreamKind::seekable ? static_cast<std::istream&>(seekableStream) : unseekableStream,
+          archive(kind == StreamKind::seekable ? static_cast<std::istream&>(seekableStream)
+                                               : unseekableStream,
                   registry, kTestFileName) {}
 
     ClassRegistry registry;

@@ -17,8 +17,9 @@ struct CliResult {
 
 // Runs with an environment of its own, so no user's database file is found
 // unless a test puts one there.
-inline CliResult runCliWith(std::vector<std::string> arguments, const EnvironmentLookup& environment =
-                                                                    [](const char*) { return std::nullopt; }) {
+inline CliResult runCliWith(
+    std::vector<std::string> arguments,
+    const EnvironmentLookup& environment = [](const char*) { return std::nullopt; }) {
     arguments.insert(arguments.begin(), "solvara-cli");
     std::vector<const char*> argv;
     for (const std::string& argument : arguments) argv.push_back(argument.c_str());

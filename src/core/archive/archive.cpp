@@ -39,7 +39,8 @@ template <class Unsigned>
 Unsigned fromLittleEndian(const std::array<unsigned char, sizeof(Unsigned)>& bytes) {
     Unsigned value = 0;
     for (std::size_t i = 0; i < sizeof(Unsigned); ++i) {
-        value = static_cast<Unsigned>(value | static_cast<Unsigned>(static_cast<Unsigned>(bytes[i]) << (8 * i)));
+        value = static_cast<Unsigned>(
+            value | static_cast<Unsigned>(static_cast<Unsigned>(bytes[i]) << (8 * i)));
     }
     return value;
 }
@@ -65,10 +66,14 @@ std::optional<std::uint64_t> measureRemaining(std::istream& in) {
 
 }  // namespace
 
-Archive::Archive(std::ostream& out, std::string fileName) : out_(&out), fileName_(std::move(fileName)) {}
+Archive::Archive(std::ostream& out, std::string fileName)
+    : out_(&out), fileName_(std::move(fileName)) {}
 
 Archive::Archive(std::istream& in, const ClassRegistry& registry, std::string fileName)
-    : in_(&in), registry_(&registry), fileName_(std::move(fileName)), unreadInStream_(measureRemaining(in)) {}
+    : in_(&in),
+      registry_(&registry),
+      fileName_(std::move(fileName)),
+      unreadInStream_(measureRemaining(in)) {}
 
 Archive::~Archive() {
     if (!IsStoring() || closed_) return;
@@ -108,7 +113,8 @@ void Archive::put(const void* data, std::size_t size) {
     if (size > kBufferSize - position_) {
         flushBuffer();
         if (size >= kBufferSize) {
-            if (!out_->write(bytes, static_cast<std::streamsize>(size))) fail(ArchiveErrorKind::generic);
+            if (!out_->write(bytes, static_cast<std::streamsize>(size)))
+                fail(ArchiveErrorKind::generic);
             return;
         }
     }
@@ -145,7 +151,8 @@ void Archive::get(void* data, std::size_t size) {
 
 void Archive::refillBuffer() {
     std::size_t wanted = kBufferSize;
-    if (unreadInStream_) wanted = static_cast<std::size_t>(std::min<std::uint64_t>(wanted, *unreadInStream_));
+    if (unreadInStream_)
+        wanted = static_cast<std::size_t>(std::min<std::uint64_t>(wanted, *unreadInStream_));
     in_->read(buffer_.data(), static_cast<std::streamsize>(wanted));
     position_ = 0;
     end_ = static_cast<std::size_t>(in_->gcount());
@@ -331,23 +338,31 @@ std::size_t Archive::readCount(std::size_t minBytesPerElement) {
 // ---- symmetric helpers -----------------------------------------------------
 
 void Archive::io(std::int32_t& value) {
-    if (IsStoring()) writeInt32(value);
-    else value = readInt32();
+    if (IsStoring())
+        writeInt32(value);
+    else
+        value = readInt32();
 }
 
 void Archive::io(double& value) {
-    if (IsStoring()) writeDouble(value);
-    else value = readDouble();
+    if (IsStoring())
+        writeDouble(value);
+    else
+        value = readDouble();
 }
 
 void Archive::io(std::string& text) {
-    if (IsStoring()) writeString(text);
-    else text = readString();
+    if (IsStoring())
+        writeString(text);
+    else
+        text = readString();
 }
 
 void Archive::ioBool(bool& value) {
-    if (IsStoring()) writeInt32(value ? 1 : 0);
-    else value = readInt32() != 0;
+    if (IsStoring())
+        writeInt32(value ? 1 : 0);
+    else
+        value = readInt32() != 0;
 }
 
 template <class Element>

@@ -33,7 +33,7 @@ class ChemistryModel;
 // error; when it is not, long items are read in bounded pieces so memory grows
 // only with the bytes actually present.
 class Archive {
-public:
+  public:
     static constexpr std::size_t kBufferSize = 4096;
 
     // A storing archive writing to `out`.
@@ -114,7 +114,7 @@ public:
     template <class T>
     void ioObjectMap(std::map<std::string, std::unique_ptr<T>, std::less<>>& map);
 
-private:
+  private:
     struct StringLength {
         std::uint64_t characters;
         bool wide;
@@ -164,7 +164,8 @@ private:
     std::array<char, kBufferSize> buffer_{};
     std::size_t position_ = 0;  // storing: bytes held; loading: next byte to hand out
     std::size_t end_ = 0;       // loading: bytes held
-    std::optional<std::uint64_t> unreadInStream_;  // loading a measured stream: bytes not yet buffered
+    std::optional<std::uint64_t>
+        unreadInStream_;  // loading a measured stream: bytes not yet buffered
 
     // Classes and objects share one index sequence; 0 is the null reference.
     // Storing counts with nextIndex_; loading's next index is loaded_'s size.

@@ -6,7 +6,15 @@
 
 namespace solvara {
 
-enum class ArchiveErrorKind { generic, readOnly, endOfFile, writeOnly, badIndex, badClass, badSchema };
+enum class ArchiveErrorKind {
+    generic,
+    readOnly,
+    endOfFile,
+    writeOnly,
+    badIndex,
+    badClass,
+    badSchema
+};
 
 // The user text of an error kind; "%1" stands for the file name.
 std::string_view archiveErrorText(ArchiveErrorKind kind);
@@ -14,14 +22,14 @@ std::string_view archiveErrorText(ArchiveErrorKind kind);
 // Raised by every failing archive operation. what() is the user text with the
 // file name filled in.
 class ArchiveError : public std::runtime_error {
-public:
+  public:
     ArchiveError(ArchiveErrorKind kind, std::string fileName);
 
     ArchiveErrorKind kind() const noexcept { return kind_; }
     const std::string& fileName() const noexcept { return fileName_; }
     std::string message() const { return what(); }
 
-private:
+  private:
     ArchiveErrorKind kind_;
     std::string fileName_;
 };

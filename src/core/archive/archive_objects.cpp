@@ -18,13 +18,13 @@ constexpr std::uint32_t kMaxIndex = 0x7FFFFFFF;
 constexpr int kMaxObjectNesting = 256;
 
 class NestingLevel {
-public:
+  public:
     explicit NestingLevel(int& depth) : depth_(depth) { ++depth_; }
     ~NestingLevel() { --depth_; }
     NestingLevel(const NestingLevel&) = delete;
     NestingLevel& operator=(const NestingLevel&) = delete;
 
-private:
+  private:
     int& depth_;
 };
 
@@ -81,21 +81,25 @@ const ClassInfo& Archive::readClassDescription() {
     const std::string name = readBytes(nameLength);
     const ClassInfo* info = registry_->find(name);
     if (info == nullptr) fail(ArchiveErrorKind::badClass);
-    if (schema != info->schema || schema == kNotSerializableSchema) fail(ArchiveErrorKind::badSchema);
+    if (schema != info->schema || schema == kNotSerializableSchema)
+        fail(ArchiveErrorKind::badSchema);
     loaded_.push_back({info, nullptr, false});
     return *info;
 }
 
 const ClassInfo& Archive::loadedClass(std::uint32_t index) const {
-    if (index >= loaded_.size() || loaded_[index].classDescription == nullptr) fail(ArchiveErrorKind::badIndex);
+    if (index >= loaded_.size() || loaded_[index].classDescription == nullptr)
+        fail(ArchiveErrorKind::badIndex);
     return *loaded_[index].classDescription;
 }
 
-std::shared_ptr<CObject> Archive::loadedObject(std::uint32_t index, const ClassInfo* expected) const {
+std::shared_ptr<CObject> Archive::loadedObject(std::uint32_t index,
+                                               const ClassInfo* expected) const {
     if (index == 0) return nullptr;
     if (index >= loaded_.size() || !loaded_[index].complete) fail(ArchiveErrorKind::badIndex);
     const std::shared_ptr<CObject>& object = loaded_[index].object;
-    if (expected != nullptr && !object->classInfo().derivesFrom(*expected)) fail(ArchiveErrorKind::badClass);
+    if (expected != nullptr && !object->classInfo().derivesFrom(*expected))
+        fail(ArchiveErrorKind::badClass);
     return object;
 }
 
@@ -103,12 +107,14 @@ std::shared_ptr<CObject> Archive::readObject(const ClassInfo* expected) {
     requireLoading();
     const std::uint16_t tag = readUInt16();
     // A 16-bit tag carries the class mark in its top bit, a 32-bit one in bit 31.
-    const std::uint32_t reference = tag == kEscapeTag ? readUInt32()
-                                                      : static_cast<std::uint32_t>(tag & 0x7FFF) |
-                                                            static_cast<std::uint32_t>(tag & kClassTag) << 16;
+    const std::uint32_t reference = tag == kEscapeTag
+                                        ? readUInt32()
+                                        : static_cast<std::uint32_t>(tag & 0x7FFF) |
+                                              static_cast<std::uint32_t>(tag & kClassTag) << 16;
     if ((reference & kBigClassTag) == 0) return loadedObject(reference, expected);
 
-    const ClassInfo& info = tag == kNewClassTag ? readClassDescription() : loadedClass(reference & ~kBigClassTag);
+    const ClassInfo& info =
+        tag == kNewClassTag ? readClassDescription() : loadedClass(reference & ~kBigClassTag);
     if (expected != nullptr && !info.derivesFrom(*expected)) fail(ArchiveErrorKind::badClass);
     if (info.create == nullptr) fail(ArchiveErrorKind::badClass);
     if (objectNesting_ >= kMaxObjectNesting) fail(ArchiveErrorKind::generic);

@@ -11,7 +11,7 @@ namespace solvara {
 // The classes a loading archive may create by the name stored in the stream.
 // The registered descriptions must outlive the registry.
 class ClassRegistry {
-public:
+  public:
     // Adding the same description again does nothing; a different description
     // under a name already taken is a programming error (std::invalid_argument).
     void add(const ClassInfo& info);
@@ -19,7 +19,7 @@ public:
     // Every registered description, ordered by name.
     std::vector<const ClassInfo*> all() const;
 
-private:
+  private:
     std::map<std::string_view, const ClassInfo*, std::less<>> classes_;
 };
 

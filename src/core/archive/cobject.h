@@ -14,7 +14,7 @@ class CObject;
 struct ClassInfo {
     std::string_view name;
     std::uint16_t schema;
-    const ClassInfo* base;               // nullptr for a root class
+    const ClassInfo* base;                 // nullptr for a root class
     std::unique_ptr<CObject> (*create)();  // nullptr for a class that cannot be created
 
     // True when this class is `other` or derives from it.
@@ -26,14 +26,14 @@ inline constexpr std::uint16_t kNotSerializableSchema = 0xFFFF;
 
 // Root of every persistent model class.
 class CObject {
-public:
+  public:
     virtual ~CObject();
     virtual const ClassInfo& classInfo() const = 0;
     // Writes the object's record when the archive is storing, reads the same
     // record in the same order when it is loading.
     virtual void Serialize(Archive& archive) = 0;
 
-protected:
+  protected:
     CObject() = default;
     CObject(const CObject&) = default;
     CObject& operator=(const CObject&) = default;

@@ -81,6 +81,7 @@ enum class PreparationOutcome {
 // would not all be finite counts as not found.
 PreparationOutcome recalculatePreparation(Buffer& buffer, const InertSalt& salt,
                                           BufferPreparationInputs& inputs,
-                                          BufferPreparationResults& results, ChemistryModel& program);
+                                          BufferPreparationResults& results,
+                                          ChemistryModel& program);
 
 }  // namespace solvara

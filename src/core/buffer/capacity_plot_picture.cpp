@@ -14,11 +14,16 @@ constexpr int kBaseline = 67;
 std::string scaleLabel(char digit, int power) {
     const std::string digitText(1, digit);
     switch (power) {
-        case -2: return "0.00" + digitText;
-        case -1: return "0.0" + digitText;
-        case 0: return "0." + digitText;
-        case 1: return digitText + ".0";
-        default: return formatMessage("%s.0e%.0lf", {digitText, static_cast<double>(power - 1)});
+        case -2:
+            return "0.00" + digitText;
+        case -1:
+            return "0.0" + digitText;
+        case 0:
+            return "0." + digitText;
+        case 1:
+            return digitText + ".0";
+        default:
+            return formatMessage("%s.0e%.0lf", {digitText, static_cast<double>(power - 1)});
     }
 }
 
@@ -53,8 +58,8 @@ CapacityPicture capacityPicture(std::span<const double> curve, double pH) {
     const CapacityPictureScale scale = capacityPictureScale(range->maximum);
     for (std::size_t i = range->first; i < range->end; ++i) {
         // One pixel column per curve entry (0.05 pH).
-        picture.curve.push_back({static_cast<int>(i),
-                                 kBaseline - plotCoordinate(curve[i] * scale.pixelsPerCapacity)});
+        picture.curve.push_back(
+            {static_cast<int>(i), kBaseline - plotCoordinate(curve[i] * scale.pixelsPerCapacity)});
     }
     picture.label = scale.label;
     return picture;

@@ -8,7 +8,7 @@
 namespace solvara {
 namespace {
 
-constexpr double kCurveStep = 0.05;  // pH units between curve entries
+constexpr double kCurveStep = 0.05;   // pH units between curve entries
 constexpr double kScaleWindow = 2.0;  // pH units either side of the wanted pH
 
 // The curve index of a pH, truncated toward zero, kept within 0 to `limit`.
@@ -20,12 +20,12 @@ std::size_t indexNear(double pH, std::size_t limit) {
 }  // namespace
 
 std::optional<CapacityPlotRange> capacityPlotRange(std::span<const double> curve, double pH) {
-    const auto nonZero = std::find_if(curve.begin(), curve.end(), [](double c) { return c != 0.0; });
+    const auto nonZero =
+        std::find_if(curve.begin(), curve.end(), [](double c) { return c != 0.0; });
     if (nonZero == curve.end()) return std::nullopt;
     CapacityPlotRange range;
     range.first = static_cast<std::size_t>(nonZero - curve.begin());
-    range.end = static_cast<std::size_t>(
-        std::find(nonZero, curve.end(), 0.0) - curve.begin());
+    range.end = static_cast<std::size_t>(std::find(nonZero, curve.end(), 0.0) - curve.begin());
 
     // The window [low, high) around the wanted pH, both bounds kept on the curve: a wanted pH
     // near the ends of the scale would otherwise point past it.

@@ -19,9 +19,10 @@ constexpr int kMaxBisections = 100;
 
 }  // namespace
 
-PreparationSearch::PreparationSearch(Buffer& buffer, ChemistryModel& program, const MixingLine& line,
-                                     double temperature, bool forceIonicStrength,
-                                     double ionicStrengthValue, bool remember)
+PreparationSearch::PreparationSearch(Buffer& buffer, ChemistryModel& program,
+                                     const MixingLine& line, double temperature,
+                                     bool forceIonicStrength, double ionicStrengthValue,
+                                     bool remember)
     : buffer_(buffer),
       program_(program),
       line_(line),

@@ -20,7 +20,7 @@ struct BufferHelper {
 // A row of the list with the capacity its buffer reaches at the document's parameters.
 struct BufferListRow {
     BufferHelper entry;
-    double capacity = 0.0;  // 0 when the buffer cannot be prepared
+    double capacity = 0.0;     // 0 when the buffer cannot be prepared
     std::string capacityText;  // four digits, or "- - -"
 };
 

@@ -36,7 +36,8 @@ RecipeContent recipeContentOf(const CSolvaraDoc& document, std::string date) {
     content.pH = inputs.pH;
     content.temperature = inputs.temperature;
     content.bufferName = buffer.name;
-    if (const BLAcid* mainComponent = buffer.HasMainComponent() ? buffer.MainComponent() : nullptr) {
+    if (const BLAcid* mainComponent =
+            buffer.HasMainComponent() ? buffer.MainComponent() : nullptr) {
         content.mainComponentName = mainComponent->name;
     }
     content.concentrationShown = document.concentrationShown();

@@ -24,7 +24,8 @@ std::string saltAmountText(const std::optional<double>& amount, bool forceIonicS
 }
 
 std::string preparationPhText(const std::optional<double>& pHAtPreparation) {
-    if (!pHAtPreparation || !std::isfinite(*pHAtPreparation)) return "deg C pH can't be calculated.";
+    if (!pHAtPreparation || !std::isfinite(*pHAtPreparation))
+        return "deg C pH can't be calculated.";
     return formatMessage("deg C pH of this solution is %.2lf", {*pHAtPreparation});
 }
 

@@ -62,7 +62,8 @@ std::optional<int> drawCapacityPlot(std::vector<ReportItem>& items, int top,
     const int boxTop = top - 270;
     const int bottom = top - 550;
     const int topLine = bottom + plotCoordinate(kTopLabelHeight * kHeight);
-    const int middleLine = bottom + plotCoordinate(scale.middleFraction * kTopLabelHeight * kHeight);
+    const int middleLine =
+        bottom + plotCoordinate(scale.middleFraction * kTopLabelHeight * kHeight);
     items.push_back(ReportLine{{kLeft, topLine}, {kRight, topLine}, recipeGridPen});
     items.push_back(ReportLine{{kLeft, middleLine}, {kRight, middleLine}, recipeGridPen});
     for (int x = kLeft + kUnitsPerPh; x < kRight; x += kUnitsPerPh) {
@@ -72,7 +73,8 @@ std::optional<int> drawCapacityPlot(std::vector<ReportItem>& items, int top,
 
     items.push_back(recipeSmallText(240, bottom + 15, "0", ReportAlignment::right));
     items.push_back(recipeSmallText(240, topLine + 15, scale.topLabel, ReportAlignment::right));
-    items.push_back(recipeSmallText(240, middleLine + 15, scale.middleLabel, ReportAlignment::right));
+    items.push_back(
+        recipeSmallText(240, middleLine + 15, scale.middleLabel, ReportAlignment::right));
     for (int p = 2; p <= 12; p += 2) {
         items.push_back(recipeSmallText(kLeft + p * kUnitsPerPh, bottom - 20, std::to_string(p),
                                         ReportAlignment::centre));

@@ -28,7 +28,7 @@ struct RecipePhChanges {
 
 // Everything the recipe page shows, taken from a buffer document after its recalculation.
 struct RecipeContent {
-    double pH = 7.0;           // wanted
+    double pH = 7.0;            // wanted
     double temperature = 25.0;  // working, degC
     std::string bufferName;
     std::optional<std::string> mainComponentName;  // none without a main component

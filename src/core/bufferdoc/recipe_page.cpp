@@ -17,7 +17,9 @@ namespace {
 constexpr int kPageWidth = 2100;
 constexpr int kPageHeight = 2970;
 constexpr int kLineStep = 70;
-constexpr const char* kDegrees = "\xB0" "C";
+constexpr const char* kDegrees =
+    "\xB0"
+    "C";
 
 void text(std::vector<ReportItem>& items, int x, int y, std::string line) {
     items.push_back(ReportText{{x, y}, std::move(line), recipeTextFont});
@@ -32,11 +34,11 @@ int drawHeader(std::vector<ReportItem>& items, const RecipeContent& content) {
     text(items, 120, -310, content.bufferName.empty() ? "Unnamed buffer" : content.bufferName);
     int a = -380;
     if (content.mainComponentName) {
-        items.push_back(ReportFormulaText{
-            {120, a},
-            "C(<SUBSTANCEFORMULA>) = " + shortNumber(content.concentrationShown) +
-                (content.concentrationInMillimolar ? " mM" : " M") + " (total)",
-            *content.mainComponentName});
+        items.push_back(
+            ReportFormulaText{{120, a},
+                              "C(<SUBSTANCEFORMULA>) = " + shortNumber(content.concentrationShown) +
+                                  (content.concentrationInMillimolar ? " mM" : " M") + " (total)",
+                              *content.mainComponentName});
         a = -450;
     }
     const std::string adjustment =
@@ -72,8 +74,8 @@ void drawIngredient(std::vector<ReportItem>& items, int y, const RecipeIngredien
         ingredient.isSolid ? std::string() : fourDigits(ingredient.stockConcentration) + "M ";
     items.push_back(ReportFormulaText{
         {410, y}, "of " + stock + ingredient.name + " (<SUBSTANCEFORMULA>)", ingredient.formula});
-    items.push_back(ReportText{{310, y}, std::move(amountText), recipeTextFont,
-                               ReportAlignment::right});
+    items.push_back(
+        ReportText{{310, y}, std::move(amountText), recipeTextFont, ReportAlignment::right});
     text(items, 330, y, ingredient.isSolid ? "g" : "mL");
 }
 
@@ -106,7 +108,8 @@ int drawBody(std::vector<ReportItem>& items, const RecipeContent& content, int a
         l -= kLineStep;
     }
     if (content.lowForcingWarning) {
-        text(items, 100, l, "Forced ionic strength lower than original ionic strength of the buffer.");
+        text(items, 100, l,
+             "Forced ionic strength lower than original ionic strength of the buffer.");
         l -= kLineStep;
     }
     text(items, 100, l, "Remember to check and - if necessary - adjust pH of your buffer!");
@@ -147,16 +150,16 @@ Report recipePage(const RecipeContent& content) {
         return page;
     }
     const int l = drawBody(items, content, a);
-    const int u = drawTemperaturePlot(items, l, content.temperatureSeries, content.temperature,
-                                      content.pH);
+    const int u =
+        drawTemperaturePlot(items, l, content.temperatureSeries, content.temperature, content.pH);
     int y = u;
-    if (const auto b = drawCapacityPlot(items, u, content.capacityCurve, content.pH,
-                                        content.capacity)) {
+    if (const auto b =
+            drawCapacityPlot(items, u, content.capacityCurve, content.pH, content.capacity)) {
         y = *b;
-        items.push_back(recipeSmallText(
-            250, y - 80,
-            "at pH = " + twoDecimals(content.pH) + " buffer capacity = " + fourDigits(content.capacity),
-            ReportAlignment::left));
+        items.push_back(recipeSmallText(250, y - 80,
+                                        "at pH = " + twoDecimals(content.pH) +
+                                            " buffer capacity = " + fourDigits(content.capacity),
+                                        ReportAlignment::left));
     }
     drawExpectedChanges(items, y, content);
     return page;

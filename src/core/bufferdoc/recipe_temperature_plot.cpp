@@ -61,7 +61,10 @@ int drawTemperaturePlot(std::vector<ReportItem>& items, int top, std::span<const
         items.push_back(recipeSmallText(kLeft + degrees * kUnitsPerDegree, bottom - 20,
                                         std::to_string(degrees), ReportAlignment::centre));
     }
-    items.push_back(recipeSmallText(1066, bottom - 20, "temp (\xB0" "C)", ReportAlignment::centre));
+    items.push_back(recipeSmallText(1066, bottom - 20,
+                                    "temp (\xB0"
+                                    "C)",
+                                    ReportAlignment::centre));
 
     ReportPolyline curve{{}, recipeCurvePen};
     const auto endPiece = [&] {

@@ -7,7 +7,6 @@
 #include "core/buffer/buffer.h"
 #include "core/buffer/capacity_curve.h"
 #include "core/buffer/prepared_mixture_ph.h"
-#include "core/archive/archive.h"
 #include "core/equilibrium/ionic_strength_limit.h"
 #include "core/program/program_model.h"
 
@@ -225,7 +224,8 @@ void CSolvaraDoc::Serialize(Archive& archive) {
     archive.io(inputs_.temperature);
     archive.io(inputs_.preparationTemperature);
     ioStoredEnum(archive, concentrationUnit_,
-                 {ConcentrationUnit::molar, ConcentrationUnit::millimolar}, ConcentrationUnit::molar);
+                 {ConcentrationUnit::molar, ConcentrationUnit::millimolar},
+                 ConcentrationUnit::molar);
     ioStoredEnum(archive, volumeUnit_, {VolumeUnit::litres, VolumeUnit::millilitres},
                  VolumeUnit::litres);
     if (archive.IsLoading()) {

@@ -50,7 +50,9 @@ void CCDataSet::UpdateConcentrationShown() {
     concentrationShown = concentrationMolar * unitFactor(kCCConcentrationUnits, concentrationUnit);
 }
 
-void CCDataSet::UpdateVolumeShown() { volumeShown = volumeLitres * unitFactor(kCCVolumeUnits, volumeUnit); }
+void CCDataSet::UpdateVolumeShown() {
+    volumeShown = volumeLitres * unitFactor(kCCVolumeUnits, volumeUnit);
+}
 
 void CCDataSet::Serialize(Archive& archive) {
     std::int32_t version = kRecordVersion;

@@ -23,7 +23,7 @@ inline constexpr std::array<CCUnit, 3> kCCConcentrationUnits = {
 // volumeShown = volumeLitres * factor(volumeUnit) and
 // concentrationShown = concentrationMolar * factor(concentrationUnit).
 class CCDataSet : public CObject {
-public:
+  public:
     static const ClassInfo& staticClassInfo();
     const ClassInfo& classInfo() const override;
     // A unit index read from a file that names no unit is replaced by the

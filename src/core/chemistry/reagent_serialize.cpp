@@ -41,7 +41,8 @@ void Reagent::Serialize(Archive& archive) {
         describeStockInConcentrationData();
     }
     archive.io(acidMultipliers);
-    if (archive.IsLoading() && archive.chemistryModel() != nullptr) program_ = archive.chemistryModel();
+    if (archive.IsLoading() && archive.chemistryModel() != nullptr)
+        program_ = archive.chemistryModel();
     analyze(true);
 }
 

@@ -130,10 +130,9 @@ Composition CpHCalculatorDoc::speciesComposition() const {
     // Formulas from a damaged file may claim absurd counts; the sums must not wrap.
     Composition total(static_cast<int>(sums.size()), 0);
     for (std::size_t slot = 0; slot < sums.size(); ++slot) {
-        total.set(static_cast<int>(slot),
-                  static_cast<int>(std::clamp<long long>(sums[slot],
-                                                         std::numeric_limits<int>::min(),
-                                                         std::numeric_limits<int>::max())));
+        total.set(static_cast<int>(slot), static_cast<int>(std::clamp<long long>(
+                                              sums[slot], std::numeric_limits<int>::min(),
+                                              std::numeric_limits<int>::max())));
     }
     return total;
 }

@@ -18,15 +18,15 @@ std::unique_ptr<CpHCalculatorDoc> titledAndUnmodified(std::unique_ptr<CpHCalcula
 }  // namespace
 
 std::unique_ptr<CpHCalculatorDoc> readpHCalculatorDocument(std::istream& in,
-                                                            const std::string& fileName,
-                                                            ProgramModel& program) {
+                                                           const std::string& fileName,
+                                                           ProgramModel& program) {
     auto document = std::make_unique<CpHCalculatorDoc>(program);
     readDocumentRecord(in, fileName, program, *document);
     return titledAndUnmodified(std::move(document), fileName);
 }
 
 std::unique_ptr<CpHCalculatorDoc> readpHCalculatorFile(const std::filesystem::path& path,
-                                                        ProgramModel& program) {
+                                                       ProgramModel& program) {
     auto document = std::make_unique<CpHCalculatorDoc>(program);
     readDocumentFile(path, DocumentKind::pHCalculation, program, *document);
     return titledAndUnmodified(std::move(document), path.filename().string());

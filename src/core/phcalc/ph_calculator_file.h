@@ -14,13 +14,13 @@ namespace solvara {
 // design, ends early or is malformed throws DocumentReadError naming the file and the reason;
 // no document comes out of it.
 std::unique_ptr<CpHCalculatorDoc> readpHCalculatorFile(const std::filesystem::path& path,
-                                                        ProgramModel& program);
+                                                       ProgramModel& program);
 
 // The same for a document record in a stream; `fileName` names it in messages and becomes the
 // title.
 std::unique_ptr<CpHCalculatorDoc> readpHCalculatorDocument(std::istream& in,
-                                                            const std::string& fileName,
-                                                            ProgramModel& program);
+                                                           const std::string& fileName,
+                                                           ProgramModel& program);
 
 // Writes the document to `path` through a temporary file renamed over it, so a failed write
 // leaves what was there; then the document takes the file's name as its title and is no longer

@@ -25,11 +25,13 @@ class RowTerms {
 
     void computeConstants(double temperature, double ionicStrength,
                           const ActivityCoefficients& coefficients) {
-        for (const auto& row : rows_) row->computeConstants(temperature, ionicStrength, coefficients);
+        for (const auto& row : rows_)
+            row->computeConstants(temperature, ionicStrength, coefficients);
     }
     void addChargeAndStrength(double h, double& charge, double& chargeSlope, double& strength) {
         for (const auto& row : rows_) {
-            row->addChargeAndStrength(row->effectiveConcentration, h, charge, chargeSlope, strength);
+            row->addChargeAndStrength(row->effectiveConcentration, h, charge, chargeSlope,
+                                      strength);
         }
     }
 
@@ -252,8 +254,7 @@ int pHSolution::speciesRow(const std::string& formula, int acidId, int charge) c
     return -1;
 }
 
-void pHSolution::addSpeciesRow(const std::string& formula, int acidId, int charge,
-                               bool spectator) {
+void pHSolution::addSpeciesRow(const std::string& formula, int acidId, int charge, bool spectator) {
     if (speciesRow(formula, acidId, charge) >= 0) return;
     species.push_back(SolutionForm{formula, {}, {}, acidId, charge});
     if (spectator) spectatorRows.push_back(static_cast<int>(species.size()) - 1);
@@ -279,7 +280,8 @@ void pHSolution::computeSpecies(double solutionPH, double solutionTemperature,
     for (SolutionForm& row : species) {
         row.activityCoefficient = coefficients.gamma(row.charge);
         row.activity = row.activityCoefficient * row.concentration;
-        row.logActivityText = row.activity == 0.0 ? "- - -" : twoDecimals(-std::log10(row.activity));
+        row.logActivityText =
+            row.activity == 0.0 ? "- - -" : twoDecimals(-std::log10(row.activity));
     }
     const double Kw = program_.water.Kw(solutionTemperature, solutionIonicStrength);
     SolutionForm& hydrogen = species[0];
@@ -300,8 +302,7 @@ void pHSolution::computeSpecies(double solutionPH, double solutionTemperature,
 
 // Total concentrations of every acid form and spectator, then each acid's
 // forms split by their fractions at h.
-void pHSolution::addAcidShares(double h, double solutionTemperature,
-                               double solutionIonicStrength) {
+void pHSolution::addAcidShares(double h, double solutionTemperature, double solutionIonicStrength) {
     for (auto row = reagents.rbegin(); row != reagents.rend(); ++row) {
         const double c = (*row)->effectiveConcentration;
         for (int i = (*row)->acidCount() - 1; i >= 0; --i) {

@@ -7,7 +7,6 @@
 
 #include "core/chemistry/bl_acid_database.h"
 #include "core/chemistry/reagent_ph_calculator.h"
-#include "core/chemistry/bl_acid_database.h"
 #include "core/equilibrium/charge_balance_solver.h"
 #include "core/equilibrium/solution_modes.h"
 #include "core/phcalc/solution_form.h"
@@ -63,7 +62,8 @@ class pHSolution {
     // distribution left.
     double bufferCapacity() const;
     void rebuildSpecies();
-    void computeSpecies(double solutionPH, double solutionTemperature, double solutionIonicStrength);
+    void computeSpecies(double solutionPH, double solutionTemperature,
+                        double solutionIonicStrength);
     // The sum of the activities of every species (mol/L).
     double osmolality() const;
 
@@ -84,9 +84,9 @@ class pHSolution {
     VolumeMode volumeMode = VolumeMode::ignoreVolumes;
     IonicStrengthMode ionicStrengthMode = IonicStrengthMode::calculateIonicStrength;
     bool resultsValid = false;
-    BLAcidDatabase acids;  // the solution's own copies of the acids its rows use
-    double ionicStrength = 0.0;  // mol/L: the forced value, or the last result
-    double temperature;          // degC
+    BLAcidDatabase acids;         // the solution's own copies of the acids its rows use
+    double ionicStrength = 0.0;   // mol/L: the forced value, or the last result
+    double temperature;           // degC
     double solutionVolume = 0.0;  // mL: the final volume, or the computed sum
     double pH = 7.0;
     std::vector<SolutionForm> species;
@@ -106,8 +106,7 @@ class pHSolution {
     // -1 when the table has no such row.
     int speciesRow(const std::string& formula, int acidId, int charge) const;
     void addSpeciesRow(const std::string& formula, int acidId, int charge, bool spectator);
-    void addAcidShares(double hydrogen, double solutionTemperature,
-                       double solutionIonicStrength);
+    void addAcidShares(double hydrogen, double solutionTemperature, double solutionIonicStrength);
 
     ProgramModel& program_;
 };

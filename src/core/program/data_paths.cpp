@@ -7,7 +7,8 @@ namespace solvara {
 std::filesystem::path applicationDataFolder(const EnvironmentLookup& environment) {
     std::filesystem::path base;
     // A relative XDG_DATA_HOME is invalid and must be ignored.
-    if (const auto xdg = environment("XDG_DATA_HOME"); xdg && !xdg->empty() && xdg->front() == '/') {
+    if (const auto xdg = environment("XDG_DATA_HOME");
+        xdg && !xdg->empty() && xdg->front() == '/') {
         base = *xdg;
     } else if (const auto home = environment("HOME"); home && !home->empty()) {
         base = std::filesystem::path(*home) / ".local" / "share";
@@ -22,7 +23,8 @@ std::filesystem::path DefaultDatabasePath(const EnvironmentLookup& environment) 
     return folder.empty() ? folder : folder / "Solvaradatabase.dat";
 }
 
-std::filesystem::path DatabasePath(const std::string& setting, const EnvironmentLookup& environment) {
+std::filesystem::path DatabasePath(const std::string& setting,
+                                   const EnvironmentLookup& environment) {
     return setting.empty() ? DefaultDatabasePath(environment) : std::filesystem::path(setting);
 }
 

@@ -20,7 +20,8 @@ std::filesystem::path DefaultDatabasePath(const EnvironmentLookup& environment);
 
 // The database file in use: the "DatabasePath" setting when it is not
 // empty, else the default path.
-std::filesystem::path DatabasePath(const std::string& setting, const EnvironmentLookup& environment);
+std::filesystem::path DatabasePath(const std::string& setting,
+                                   const EnvironmentLookup& environment);
 
 // "config.dat", the program defaults, beside the default database file.
 std::filesystem::path defaultsPath(const EnvironmentLookup& environment);

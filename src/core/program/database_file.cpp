@@ -48,10 +48,10 @@ DatabaseFileContent readDatabase(std::istream& in, const std::string& fileName) 
         if (content.version == kDatabaseFileVersion) {
             content.passwordDigest = archive.readString();
         } else if (content.version != kFirstDatabaseFileVersion) {
-            return failure(DatabaseReadFailure::wrongVersion,
-                           fileErrorMessage(FileAction::open, fileName,
-                                            "unknown file version " +
-                                                fileVersionText(content.version)));
+            return failure(
+                DatabaseReadFailure::wrongVersion,
+                fileErrorMessage(FileAction::open, fileName,
+                                 "unknown file version " + fileVersionText(content.version)));
         }
         auto program = std::make_shared<ProgramModel>();
         archive.setChemistryModel(program.get());

@@ -12,8 +12,8 @@ std::string passwordDigest(std::string_view password) {
     if (password.empty()) return {};
     std::array<unsigned char, EVP_MAX_MD_SIZE> digest{};
     unsigned int length = 0;
-    if (EVP_Digest(password.data(), password.size(), digest.data(), &length, EVP_md5(),
-                   nullptr) != 1) {
+    if (EVP_Digest(password.data(), password.size(), digest.data(), &length, EVP_md5(), nullptr) !=
+        1) {
         throw std::runtime_error("MD5 is not available");
     }
     static constexpr char kHex[] = "0123456789abcdef";

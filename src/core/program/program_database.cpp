@@ -48,7 +48,8 @@ void ProgramDatabase::adopt(std::shared_ptr<ProgramModel> program) {
     program->acidChooser = program_->acidChooser;
     // A copy, so a listener may remove itself while it is told.
     const std::vector<ProgramModelListener*> listeners = listeners_;
-    for (ProgramModelListener* listener : listeners) listener->programModelAboutToBeReplaced(*program_);
+    for (ProgramModelListener* listener : listeners)
+        listener->programModelAboutToBeReplaced(*program_);
     program_ = std::move(program);
     unsavedChanges_ = false;
     for (ProgramModelListener* listener : listeners) listener->programModelReplaced(*program_);

@@ -22,7 +22,8 @@ void serialize(Archive& archive, ProgramDefaults& defaults) {
     archive.io(defaults.temperature);
     archive.io(defaults.preparationTemperature);
     ioStoredEnum(archive, defaults.concentrationUnit,
-                 {ConcentrationUnit::molar, ConcentrationUnit::millimolar}, ConcentrationUnit::molar);
+                 {ConcentrationUnit::molar, ConcentrationUnit::millimolar},
+                 ConcentrationUnit::molar);
     ioStoredEnum(archive, defaults.volumeUnit, {VolumeUnit::litres, VolumeUnit::millilitres},
                  VolumeUnit::litres);
     ioStoredEnum(archive, defaults.startWith,

@@ -16,7 +16,7 @@ struct ProgramDefaults : EquilibriumConstants {
     ConcentrationUnit concentrationUnit = ConcentrationUnit::molar;
     double volume = 1.0;  // in volumeUnit
     VolumeUnit volumeUnit = VolumeUnit::litres;
-    double temperature = 25.0;           // °C
+    double temperature = 25.0;  // °C
     bool forceIonicStrength = false;
     double ionicStrength = 0.0;  // mol/L
     double preparationTemperature = 25.0;

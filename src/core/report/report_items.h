@@ -107,8 +107,8 @@ struct ReportClip {
     friend bool operator==(const ReportClip&, const ReportClip&) = default;
 };
 
-using ReportItem = std::variant<ReportText, ReportFormulaText, ReportLine, ReportPolyline,
-                                ReportDisc, ReportClip>;
+using ReportItem =
+    std::variant<ReportText, ReportFormulaText, ReportLine, ReportPolyline, ReportDisc, ReportClip>;
 
 // The whole content of a report, in drawing order, and its extent in report units (the height
 // counts downwards from y = 0).

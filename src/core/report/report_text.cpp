@@ -24,9 +24,12 @@ int startColumn(int x, const std::string& text, ReportAlignment alignment, int u
     const int anchor = x / unitsPerColumn;
     const int length = static_cast<int>(text.size());
     switch (alignment) {
-        case ReportAlignment::right: return anchor - length;
-        case ReportAlignment::centre: return anchor - length / 2;
-        case ReportAlignment::left: break;
+        case ReportAlignment::right:
+            return anchor - length;
+        case ReportAlignment::centre:
+            return anchor - length / 2;
+        case ReportAlignment::left:
+            break;
     }
     return anchor;
 }
@@ -39,8 +42,7 @@ std::optional<std::pair<int, PlacedText>> placed(const ReportItem& item, int uni
     }
     if (const auto* formula = std::get_if<ReportFormulaText>(&item)) {
         std::string text = withFormula(*formula);
-        const int column =
-            startColumn(formula->at.x, text, ReportAlignment::left, unitsPerColumn);
+        const int column = startColumn(formula->at.x, text, ReportAlignment::left, unitsPerColumn);
         return std::pair{formula->at.y, PlacedText{column, std::move(text)}};
     }
     return std::nullopt;
@@ -68,7 +70,8 @@ std::string reportAsText(const Report& report, int unitsPerColumn) {
     const int columnWidth = std::max(unitsPerColumn, 1);
     std::map<int, std::vector<PlacedText>, std::greater<>> lines;
     for (const ReportItem& item : report.items) {
-        if (auto text = placed(item, columnWidth)) lines[text->first].push_back(std::move(text->second));
+        if (auto text = placed(item, columnWidth))
+            lines[text->first].push_back(std::move(text->second));
     }
     std::string out;
     for (auto& [y, texts] : lines) {

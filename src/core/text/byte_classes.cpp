@@ -14,7 +14,8 @@ void refine(ByteClasses& classes, const ByteSet& set) {
     newClass.fill(unnumbered);
     classes.representative.clear();
     for (std::size_t byte = 0; byte < byteCount; ++byte) {
-        std::int16_t& number = newClass[2 * std::size_t{classes.classOf[byte]} + (set[byte] ? 1u : 0u)];
+        std::int16_t& number =
+            newClass[2 * std::size_t{classes.classOf[byte]} + (set[byte] ? 1u : 0u)];
         if (number == unnumbered) {
             number = static_cast<std::int16_t>(classes.representative.size());
             classes.representative.push_back(static_cast<unsigned char>(byte));

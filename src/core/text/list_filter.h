@@ -11,12 +11,12 @@ namespace solvara {
 // text (its name or its formula, as the list chooses) matches the pattern.
 // A pattern with an error shows nothing.
 class ListFilter {
-public:
+  public:
     explicit ListFilter(std::string_view filterText);
 
     bool passes(std::string_view text) const;
 
-private:
+  private:
     bool showsEverything_;
     REXI_Search engine_;
 };

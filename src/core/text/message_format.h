@@ -19,8 +19,8 @@ std::string withoutArguments(std::string_view text);
 // locale: %s (a text), %i and %d (a number, shown without decimals), %f and
 // %lf with an optional precision such as %.4lf (a number, '.' as the decimal
 // point), %g and %lg (a number in the shorter of fixed and exponent notation,
-// 6 significant digits unless a precision is given), and %% for "%". Arguments are used in order; a placeholder
-// without a fitting argument shows nothing.
+// 6 significant digits unless a precision is given), and %% for "%". Arguments are used in order; a
+// placeholder without a fitting argument shows nothing.
 std::string formatMessage(std::string_view format,
                           std::initializer_list<MessageArgument> arguments);
 

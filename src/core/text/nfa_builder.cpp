@@ -61,7 +61,8 @@ void NfaBuilder::makeOptional() {
 }
 
 void NfaBuilder::addLowerCaseForms() {
-    lowerCaseRanges_.emplace_back(fragments_.back().firstState, static_cast<std::uint32_t>(nfa_.states.size()));
+    lowerCaseRanges_.emplace_back(fragments_.back().firstState,
+                                  static_cast<std::uint32_t>(nfa_.states.size()));
 }
 
 Nfa NfaBuilder::finish() {
@@ -82,7 +83,9 @@ std::uint32_t NfaBuilder::addEmptyMove(std::uint32_t next, std::uint32_t alterna
     return addState(NfaState{false, ByteSet(), next, alternative});
 }
 
-void NfaBuilder::connect(std::uint32_t exit, std::uint32_t target) { nfa_.states[exit].next = target; }
+void NfaBuilder::connect(std::uint32_t exit, std::uint32_t target) {
+    nfa_.states[exit].next = target;
+}
 
 NfaBuilder::Fragment NfaBuilder::pop() {
     const Fragment fragment = fragments_.back();

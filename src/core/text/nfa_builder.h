@@ -13,7 +13,7 @@ namespace solvara {
 // construction): each operation combines the most recent fragments on a
 // stack, so the parser can call them in postfix order without recursion.
 class NfaBuilder {
-public:
+  public:
     void addBytes(const ByteSet& bytes);
     void concatenate();  // the last two fragments, in order
     void alternate();    // either of the last two fragments
@@ -26,7 +26,7 @@ public:
     // Call with exactly one fragment left: the whole pattern.
     Nfa finish();
 
-private:
+  private:
     // A fragment has one entry and one exit, a state whose `next` is still
     // open. Its states are numbered firstState and up, because every
     // operation only appends states.

@@ -4,10 +4,11 @@
 
 namespace solvara {
 
-PatternAutomaton::PatternAutomaton() : classCount_(1), transitions_{dead}, accepting_{0}, start_(dead) {}
+PatternAutomaton::PatternAutomaton()
+    : classCount_(1), transitions_{dead}, accepting_{0}, start_(dead) {}
 
-PatternAutomaton::PatternAutomaton(ByteClasses classes, std::vector<State> transitions, std::vector<bool> accepting,
-                                   State start)
+PatternAutomaton::PatternAutomaton(ByteClasses classes, std::vector<State> transitions,
+                                   std::vector<bool> accepting, State start)
     : classes_(std::move(classes)),
       classCount_(classes_.representative.size()),
       transitions_(std::move(transitions)),

@@ -12,14 +12,15 @@ namespace solvara {
 // classes. State 0 is the dead state, from which nothing can match; a
 // default-constructed automaton starts there and so matches nothing.
 class PatternAutomaton {
-public:
+  public:
     using State = std::uint16_t;
     static constexpr State dead = 0;
 
     PatternAutomaton();
     // transitions holds one row of classes.representative.size() targets per
     // state; accepting has one flag per state.
-    PatternAutomaton(ByteClasses classes, std::vector<State> transitions, std::vector<bool> accepting, State start);
+    PatternAutomaton(ByteClasses classes, std::vector<State> transitions,
+                     std::vector<bool> accepting, State start);
 
     State start() const { return start_; }
     std::size_t stateCount() const { return accepting_.size(); }
@@ -28,7 +29,7 @@ public:
         return transitions_[state * classCount_ + classes_.classOf[byte]];
     }
 
-private:
+  private:
     ByteClasses classes_;
     std::size_t classCount_;
     std::vector<State> transitions_;

@@ -44,25 +44,37 @@ PatternToken PatternLexer::next() {
         return token(kind, start);
     };
     switch (current()) {
-    case '(': return single(PatternTokenKind::openGroup);
-    case ')': return single(PatternTokenKind::closeGroup);
-    case '|': return single(PatternTokenKind::alternative);
-    case '*': return single(PatternTokenKind::zeroOrMore);
-    case '+': return single(PatternTokenKind::oneOrMore);
-    case '?': return single(PatternTokenKind::zeroOrOne);
-    case '.': ++position_; return token(PatternTokenKind::bytes, start, ByteSet().set());
-    case '[': ++position_; return token(PatternTokenKind::bytes, start, readSet());
-    case '\\':
-        if (start + 1 < pattern_.size() && pattern_[start + 1] == 'i') {
-            position_ += 2;
-            return token(PatternTokenKind::caseInsensitive, start);
-        }
-        break;
-    case '$':
-        if (start + 1 < pattern_.size() && startsName(static_cast<unsigned char>(pattern_[start + 1])))
-            rejectName(start);
-        break;
-    default: break;
+        case '(':
+            return single(PatternTokenKind::openGroup);
+        case ')':
+            return single(PatternTokenKind::closeGroup);
+        case '|':
+            return single(PatternTokenKind::alternative);
+        case '*':
+            return single(PatternTokenKind::zeroOrMore);
+        case '+':
+            return single(PatternTokenKind::oneOrMore);
+        case '?':
+            return single(PatternTokenKind::zeroOrOne);
+        case '.':
+            ++position_;
+            return token(PatternTokenKind::bytes, start, ByteSet().set());
+        case '[':
+            ++position_;
+            return token(PatternTokenKind::bytes, start, readSet());
+        case '\\':
+            if (start + 1 < pattern_.size() && pattern_[start + 1] == 'i') {
+                position_ += 2;
+                return token(PatternTokenKind::caseInsensitive, start);
+            }
+            break;
+        case '$':
+            if (start + 1 < pattern_.size() &&
+                startsName(static_cast<unsigned char>(pattern_[start + 1])))
+                rejectName(start);
+            break;
+        default:
+            break;
     }
     return token(PatternTokenKind::bytes, start, singleByte(readCharacter()));
 }
@@ -84,24 +96,32 @@ unsigned char PatternLexer::readEscape() {
     const unsigned char c = current();
     ++position_;
     switch (c) {
-    case 'a': return 7;
-    case 'b': return 8;
-    case 't': return 9;
-    case 'n': return 10;
-    case 'v': return 11;
-    case 'r': return 13;
-    case '0': return 0;
-    case 'x':
-        if (position_ + 1 < pattern_.size()) {
-            const auto high = hexDigitValue(current());
-            const auto low = hexDigitValue(static_cast<unsigned char>(pattern_[position_ + 1]));
-            if (high && low) {
-                position_ += 2;
-                return static_cast<unsigned char>(*high * 16 + *low);
+        case 'a':
+            return 7;
+        case 'b':
+            return 8;
+        case 't':
+            return 9;
+        case 'n':
+            return 10;
+        case 'v':
+            return 11;
+        case 'r':
+            return 13;
+        case '0':
+            return 0;
+        case 'x':
+            if (position_ + 1 < pattern_.size()) {
+                const auto high = hexDigitValue(current());
+                const auto low = hexDigitValue(static_cast<unsigned char>(pattern_[position_ + 1]));
+                if (high && low) {
+                    position_ += 2;
+                    return static_cast<unsigned char>(*high * 16 + *low);
+                }
             }
-        }
-        return 'x';
-    default: return c;
+            return 'x';
+        default:
+            return c;
     }
 }
 
@@ -129,14 +149,16 @@ ByteSet PatternLexer::readSet() {
 }
 
 bool PatternLexer::rangeFollows() const {
-    return position_ + 1 < pattern_.size() && pattern_[position_] == '-' && pattern_[position_ + 1] != ']';
+    return position_ + 1 < pattern_.size() && pattern_[position_] == '-' &&
+           pattern_[position_ + 1] != ']';
 }
 
 // The lists define no named sub-patterns, so every name is unknown.
 void PatternLexer::rejectName(std::size_t dollarPosition) {
     position_ = dollarPosition + 1;
     while (!atEnd() && continuesName(current())) ++position_;
-    const std::string_view name = pattern_.substr(dollarPosition + 1, position_ - dollarPosition - 1);
+    const std::string_view name =
+        pattern_.substr(dollarPosition + 1, position_ - dollarPosition - 1);
     throw REXA_Exception(PatternErrorCode::nameNotFound, dollarPosition, name);
 }
 

@@ -28,13 +28,13 @@ struct PatternToken {
 // Splits a pattern into tokens, skipping white space between them. Escapes
 // and sets are resolved here, so the parser sees every element as a byte set.
 class PatternLexer {
-public:
+  public:
     explicit PatternLexer(std::string_view pattern) : pattern_(pattern) {}
 
     // Throws REXA_Exception for an unclosed set or a named sub-pattern.
     PatternToken next();
 
-private:
+  private:
     bool atEnd() const { return position_ >= pattern_.size(); }
     unsigned char current() const { return static_cast<unsigned char>(pattern_[position_]); }
     void skipWhiteSpace();

@@ -22,11 +22,20 @@ bool startsElement(PatternTokenKind kind) {
 
 bool applyPostfix(PatternTokenKind kind, NfaBuilder& builder) {
     switch (kind) {
-    case PatternTokenKind::zeroOrMore: builder.repeatZeroOrMore(); return true;
-    case PatternTokenKind::oneOrMore: builder.repeatOneOrMore(); return true;
-    case PatternTokenKind::zeroOrOne: builder.makeOptional(); return true;
-    case PatternTokenKind::caseInsensitive: builder.addLowerCaseForms(); return true;
-    default: return false;
+        case PatternTokenKind::zeroOrMore:
+            builder.repeatZeroOrMore();
+            return true;
+        case PatternTokenKind::oneOrMore:
+            builder.repeatOneOrMore();
+            return true;
+        case PatternTokenKind::zeroOrOne:
+            builder.makeOptional();
+            return true;
+        case PatternTokenKind::caseInsensitive:
+            builder.addLowerCaseForms();
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -23,14 +23,14 @@ std::string_view patternErrorText(PatternErrorCode code);
 // Raised while a pattern is compiled; the engine turns it into its result, so
 // it never reaches the engine's callers.
 class REXA_Exception : public std::runtime_error {
-public:
+  public:
     // The message is the subject (the unknown name, if any) followed by the code's text.
     REXA_Exception(PatternErrorCode code, std::size_t position, std::string_view subject = {});
 
     PatternErrorCode code() const noexcept { return code_; }
     std::size_t position() const noexcept { return position_; }
 
-private:
+  private:
     PatternErrorCode code_;
     std::size_t position_;
 };

@@ -38,7 +38,8 @@ PatternMatch REXI_Search::Find(std::string_view text) const {
         // Each run takes one step or ends; the survivors move up in place, in order.
         std::size_t kept = 0;
         for (const Run& run : runs) {
-            const State state = automaton_.next(run.state, static_cast<unsigned char>(text[position]));
+            const State state =
+                automaton_.next(run.state, static_cast<unsigned char>(text[position]));
             if (state == PatternAutomaton::dead || enteredAt[state] == position + 1) continue;
             enteredAt[state] = position + 1;
             runs[kept++] = {state, run.start};

@@ -26,7 +26,7 @@ struct PatternMatch {
 // The pattern engine of the list filters: a pattern compiled into a
 // deterministic automaton, searched for in texts of Windows-1252 bytes.
 class REXI_Search {
-public:
+  public:
     // A new engine matches nothing.
     REXI_Search() = default;
 
@@ -39,7 +39,7 @@ public:
     // the text for a given automaton.
     PatternMatch Find(std::string_view text) const;
 
-private:
+  private:
     PatternAutomaton automaton_;
 };
 

@@ -11,7 +11,8 @@
 namespace solvara {
 namespace {
 
-static_assert(maxAutomatonStates <= std::numeric_limits<PatternAutomaton::State>::max() + std::size_t{1});
+static_assert(maxAutomatonStates <=
+              std::numeric_limits<PatternAutomaton::State>::max() + std::size_t{1});
 
 using State = PatternAutomaton::State;
 
@@ -21,11 +22,11 @@ using State = PatternAutomaton::State;
 using StateSet = std::vector<std::uint32_t>;
 
 class SubsetConstruction {
-public:
+  public:
     explicit SubsetConstruction(const Nfa& nfa);
     PatternAutomaton run();
 
-private:
+  private:
     StateSet closure(const std::vector<std::uint32_t>& seeds);
     State numberOf(StateSet set);
     void spend(std::size_t steps);
@@ -70,7 +71,8 @@ PatternAutomaton SubsetConstruction::run() {
     std::vector<bool> accepting;
     for (const StateSet* members : setOf_)
         accepting.push_back(std::binary_search(members->begin(), members->end(), nfa_.accept));
-    return PatternAutomaton(std::move(classes_), std::move(transitions), std::move(accepting), start);
+    return PatternAutomaton(std::move(classes_), std::move(transitions), std::move(accepting),
+                            start);
 }
 
 StateSet SubsetConstruction::closure(const std::vector<std::uint32_t>& seeds) {
@@ -98,7 +100,8 @@ StateSet SubsetConstruction::closure(const std::vector<std::uint32_t>& seeds) {
 State SubsetConstruction::numberOf(StateSet set) {
     const auto found = numbers_.find(set);
     if (found != numbers_.end()) return found->second;
-    if (setOf_.size() == maxAutomatonStates) throw REXA_Exception(PatternErrorCode::patternTooComplex, 0);
+    if (setOf_.size() == maxAutomatonStates)
+        throw REXA_Exception(PatternErrorCode::patternTooComplex, 0);
     const auto state = static_cast<State>(setOf_.size());
     const auto inserted = numbers_.emplace(std::move(set), state).first;
     setOf_.push_back(&inserted->first);

@@ -23,7 +23,8 @@ using testing::TestTransient;
 const std::string kAcidClass = hexBytes("FF FF 01 00 06 00") + "BLAcid";
 
 TEST(ArchiveObjects, ListOfTwoAcidsTagsTheClassOnceThenRefersToIt) {
-    std::vector<std::shared_ptr<TestAcid>> acids{std::make_shared<TestAcid>(7), std::make_shared<TestAcid>(8)};
+    std::vector<std::shared_ptr<TestAcid>> acids{std::make_shared<TestAcid>(7),
+                                                 std::make_shared<TestAcid>(8)};
     const std::string bytes = store([&](Archive& archive) { archive.ioObjectList(acids); });
     EXPECT_EQ(bytes, hexBytes("02 00") + kAcidClass + hexBytes("07 00 00 00  01 80 08 00 00 00"));
 
@@ -75,9 +76,10 @@ TEST(ArchiveObjects, IndexesAreSharedAcrossTheWholeArchive) {
 // 0x7FFF followed by 32 bits.
 TEST(ArchiveObjects, LargeIndexesAreEscaped) {
     std::vector<std::shared_ptr<TestAcid>> many;
-    for (std::int32_t i = 0; i < 0x7FFF; ++i) many.push_back(std::make_shared<TestAcid>(i));  // indexes 2..0x8000
-    auto lateA = std::make_shared<TestLinkedAcid>();  // class 0x8001, object 0x8002
-    auto lateB = std::make_shared<TestLinkedAcid>();  // object 0x8003, linked to the first acid
+    for (std::int32_t i = 0; i < 0x7FFF; ++i)
+        many.push_back(std::make_shared<TestAcid>(i));  // indexes 2..0x8000
+    auto lateA = std::make_shared<TestLinkedAcid>();    // class 0x8001, object 0x8002
+    auto lateB = std::make_shared<TestLinkedAcid>();    // object 0x8003, linked to the first acid
     lateB->link = many.front();
     const std::string bytes = store([&](Archive& archive) {
         archive.ioObjectList(many);
@@ -86,9 +88,10 @@ TEST(ArchiveObjects, LargeIndexesAreEscaped) {
         archive.writeObject(lateA.get());
     });
     const std::string tail = hexBytes(
-        "FF FF 01 00 0A 00 4C 69 6E 6B 65 64 41 63 69 64  00 00 00 00  00 00 "  // class LinkedAcid, lateA
-        "FF 7F 01 80 00 80  00 00 00 00  02 00 "                               // lateB by big class index
-        "FF 7F 02 80 00 00");                                                   // lateA by big object index
+        "FF FF 01 00 0A 00 4C 69 6E 6B 65 64 41 63 69 64  00 00 00 00  00 00 "  // class LinkedAcid,
+                                                                                // lateA
+        "FF 7F 01 80 00 80  00 00 00 00  02 00 "  // lateB by big class index
+        "FF 7F 02 80 00 00");                     // lateA by big object index
     EXPECT_EQ(bytes.substr(bytes.size() - tail.size()), tail);
 
     Loader loader(bytes);
@@ -138,8 +141,10 @@ TEST_P(BadObjectStream, IsRefusedWithItsKind) {
     ASSERT_NE(loader.archive.readObject(), nullptr);
     const bool expectLinked = std::string(GetParam().name).starts_with("Expected");
     EXPECT_EQ(errorKindOf([&] {
-                  if (expectLinked) loader.archive.readObjectAs<TestLinkedAcid>();
-                  else loader.archive.readObject();
+                  if (expectLinked)
+                      loader.archive.readObjectAs<TestLinkedAcid>();
+                  else
+                      loader.archive.readObject();
               }),
               GetParam().kind);
 }
@@ -149,16 +154,26 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadStreamCase{"ObjectIndexNotAssigned", hexBytes("03 00"), ArchiveErrorKind::badIndex},
         BadStreamCase{"ObjectIndexNamingAClass", hexBytes("01 00"), ArchiveErrorKind::badIndex},
-        BadStreamCase{"EscapedObjectIndexNotAssigned", hexBytes("FF 7F 00 00 01 00"), ArchiveErrorKind::badIndex},
-        BadStreamCase{"ClassIndexNamingAnObject", hexBytes("02 80 00 00 00 00"), ArchiveErrorKind::badIndex},
+        BadStreamCase{"EscapedObjectIndexNotAssigned", hexBytes("FF 7F 00 00 01 00"),
+                      ArchiveErrorKind::badIndex},
+        BadStreamCase{"ClassIndexNamingAnObject", hexBytes("02 80 00 00 00 00"),
+                      ArchiveErrorKind::badIndex},
         BadStreamCase{"ClassIndexNotAssigned", hexBytes("05 80"), ArchiveErrorKind::badIndex},
-        BadStreamCase{"EscapedClassIndexZero", hexBytes("FF 7F 00 00 00 80"), ArchiveErrorKind::badIndex},
-        BadStreamCase{"UnknownClassName", hexBytes("FF FF 01 00 04 00") + "Salt", ArchiveErrorKind::badClass},
-        BadStreamCase{"OtherSchema", hexBytes("FF FF 02 00 0A 00") + "LinkedAcid", ArchiveErrorKind::badSchema},
-        BadStreamCase{"ExpectedLinkedGotNewAcid", hexBytes("01 80 00 00 00 00"), ArchiveErrorKind::badClass},
-        BadStreamCase{"ExpectedLinkedGotEarlierAcid", hexBytes("02 00"), ArchiveErrorKind::badClass},
-        BadStreamCase{"ClassNameCutShort", hexBytes("FF FF 01 00 0A 00") + "Link", ArchiveErrorKind::endOfFile}),
-    [](const ::testing::TestParamInfo<BadStreamCase>& param) { return std::string(param.param.name); });
+        BadStreamCase{"EscapedClassIndexZero", hexBytes("FF 7F 00 00 00 80"),
+                      ArchiveErrorKind::badIndex},
+        BadStreamCase{"UnknownClassName", hexBytes("FF FF 01 00 04 00") + "Salt",
+                      ArchiveErrorKind::badClass},
+        BadStreamCase{"OtherSchema", hexBytes("FF FF 02 00 0A 00") + "LinkedAcid",
+                      ArchiveErrorKind::badSchema},
+        BadStreamCase{"ExpectedLinkedGotNewAcid", hexBytes("01 80 00 00 00 00"),
+                      ArchiveErrorKind::badClass},
+        BadStreamCase{"ExpectedLinkedGotEarlierAcid", hexBytes("02 00"),
+                      ArchiveErrorKind::badClass},
+        BadStreamCase{"ClassNameCutShort", hexBytes("FF FF 01 00 0A 00") + "Link",
+                      ArchiveErrorKind::endOfFile}),
+    [](const ::testing::TestParamInfo<BadStreamCase>& param) {
+        return std::string(param.param.name);
+    });
 
 // An object that refers to itself, or to the object enclosing it, would never
 // be freed; the program never writes such records, so they are refused.
@@ -177,7 +192,8 @@ TEST(ArchiveObjects, DeepNestingIsRefusedInsteadOfExhaustingTheStack) {
     Loader shallow(chainOf(100));
     auto object = shallow.archive.readObjectAs<TestLinkedAcid>();
     int depth = 0;
-    for (; object != nullptr; ++depth) object = std::static_pointer_cast<TestLinkedAcid>(object->link);
+    for (; object != nullptr; ++depth)
+        object = std::static_pointer_cast<TestLinkedAcid>(object->link);
     EXPECT_EQ(depth, 100);
 
     Loader deep(chainOf(100000));

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <cmath>
@@ -6,8 +7,6 @@
 #include <limits>
 #include <string>
 #include <vector>
-
-#include <sys/resource.h>
 
 #include "core/archive/archive.h"
 #include "support/archive_test_support.h"
@@ -43,7 +42,8 @@ TEST_P(StringPrefix, IsWrittenAtItsThresholdAndReadsBack) {
 
 INSTANTIATE_TEST_SUITE_P(Lengths, StringPrefix,
                          ::testing::Values(StringPrefixCase{0, "00"}, StringPrefixCase{254, "FE"},
-                                           StringPrefixCase{255, "FF FF 00"}, StringPrefixCase{300, "FF 2C 01"},
+                                           StringPrefixCase{255, "FF FF 00"},
+                                           StringPrefixCase{300, "FF 2C 01"},
                                            StringPrefixCase{65533, "FF FD FF"},
                                            StringPrefixCase{65534, "FF FF FF FE FF 00 00"},
                                            StringPrefixCase{100000, "FF FF FF A0 86 01 00"}),
@@ -56,7 +56,10 @@ TEST(ArchiveString, HClIsLengthThenCharacters) {
 }
 
 TEST(ArchiveString, KeepsWindows1252BytesAndEmbeddedZeros) {
-    const std::string text("\xB0" "C\0\x80", 4);
+    const std::string text(
+        "\xB0"
+        "C\0\x80",
+        4);
     Loader loader(store([&](Archive& archive) { archive.writeString(text); }));
     EXPECT_EQ(loader.archive.readString(), text);
 }
@@ -107,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ArchiveCount, UsesTwoBytesBelow0xFFFFAndSixFromThere) {
     EXPECT_EQ(store([](Archive& archive) { archive.writeCount(65534); }), hexBytes("FE FF"));
-    EXPECT_EQ(store([](Archive& archive) { archive.writeCount(65535); }), hexBytes("FF FF FF FF 00 00"));
+    EXPECT_EQ(store([](Archive& archive) { archive.writeCount(65535); }),
+              hexBytes("FF FF FF FF 00 00"));
 
     Loader loader(hexBytes("FE FF FF FF FF FF 00 00") + std::string(200000, '\0'));
     EXPECT_EQ(loader.archive.readCount(), 65534u);
@@ -147,7 +151,8 @@ TEST(ArchiveSymmetricHelpers, WriteAndReadTheSameRecord) {
             archive.io(reals);
         }
     };
-    Record written{-7, -0.0, "pKa", true, {1, -1}, {0.5, std::numeric_limits<double>::denorm_min()}};
+    Record written{-7,   -0.0,    "pKa",
+                   true, {1, -1}, {0.5, std::numeric_limits<double>::denorm_min()}};
     const std::string bytes = store([&](Archive& archive) { written.serialize(archive); });
     EXPECT_EQ(bytes, hexBytes("F9 FF FF FF  00 00 00 00 00 00 00 80  03 70 4B 61  01 00 00 00 "
                               "02 00 01 00 00 00 FF FF FF FF "
@@ -175,12 +180,12 @@ TEST(ArchiveSymmetricHelpers, ReadAnyNonZeroIntegerAsTrue) {
 
 // A stream buffer that records the size of every block handed to it or asked of it.
 class RecordingBuffer : public std::stringbuf {
-public:
+  public:
     using std::stringbuf::stringbuf;
     std::vector<std::streamsize> writes;
     std::vector<std::streamsize> reads;
 
-protected:
+  protected:
     std::streamsize xsputn(const char* data, std::streamsize size) override {
         writes.push_back(size);
         return std::stringbuf::xsputn(data, size);
@@ -215,7 +220,8 @@ TEST(ArchiveRawBlock, LargerThanTheBufferBypassesIt) {
     std::vector<double> read;
     archive.io(read);
     EXPECT_EQ(read, values);
-    EXPECT_NE(std::find(readBack.reads.begin(), readBack.reads.end(), kBlockBytes - (4096 - 4)), readBack.reads.end());
+    EXPECT_NE(std::find(readBack.reads.begin(), readBack.reads.end(), kBlockBytes - (4096 - 4)),
+              readBack.reads.end());
 }
 
 TEST(ArchiveRawBlock, ItemsCrossingBufferBoundariesReadBack) {
@@ -237,9 +243,11 @@ TEST(ArchiveRawBlock, ItemsCrossingBufferBoundariesReadBack) {
 TEST(ArchiveEndOfFile, MidItemIsReported) {
     for (const StreamKind kind : {StreamKind::seekable, StreamKind::unseekable}) {
         Loader midDouble(hexBytes("01 02 03 04 05"), kind);
-        EXPECT_EQ(errorKindOf([&] { midDouble.archive.readDouble(); }), ArchiveErrorKind::endOfFile);
+        EXPECT_EQ(errorKindOf([&] { midDouble.archive.readDouble(); }),
+                  ArchiveErrorKind::endOfFile);
         Loader midString(hexBytes("05 41 42"), kind);
-        EXPECT_EQ(errorKindOf([&] { midString.archive.readString(); }), ArchiveErrorKind::endOfFile);
+        EXPECT_EQ(errorKindOf([&] { midString.archive.readString(); }),
+                  ArchiveErrorKind::endOfFile);
         Loader midCount(hexBytes("FF FF 01"), kind);
         EXPECT_EQ(errorKindOf([&] { midCount.archive.readCount(); }), ArchiveErrorKind::endOfFile);
         Loader empty("", kind);
@@ -258,21 +266,25 @@ long peakResidentKiB() {
 TEST(ArchiveEndOfFile, HostileLengthsAllocateNothingTheyClaim) {
     const long peakBefore = peakResidentKiB();
     const char* const claims[] = {
-        "FF FF FF FE FF FF FF 41 42",             // a string of 4 GiB
-        "FF FE FF FF FF FF FE FF FF FF 41 00",    // a wide string of 8 GiB
+        "FF FF FF FE FF FF FF 41 42",                    // a string of 4 GiB
+        "FF FE FF FF FF FF FE FF FF FF 41 00",           // a wide string of 8 GiB
         "FF FF FF FF FF FF FF FF FF FF 7F 00 00 00 00",  // an 8-byte length of 2 GiB
     };
     for (const StreamKind kind : {StreamKind::seekable, StreamKind::unseekable}) {
         for (const char* claim : claims) {
             Loader loader(hexBytes(claim), kind);
-            EXPECT_EQ(errorKindOf([&] { loader.archive.readString(); }), ArchiveErrorKind::endOfFile) << claim;
+            EXPECT_EQ(errorKindOf([&] { loader.archive.readString(); }),
+                      ArchiveErrorKind::endOfFile)
+                << claim;
         }
         Loader integers(hexBytes("FF FF FF FF FF FF 01 00 00 00"), kind);
         std::vector<std::int32_t> integerValues;
-        EXPECT_EQ(errorKindOf([&] { integers.archive.io(integerValues); }), ArchiveErrorKind::endOfFile);
+        EXPECT_EQ(errorKindOf([&] { integers.archive.io(integerValues); }),
+                  ArchiveErrorKind::endOfFile);
         Loader doubles(hexBytes("FF FF FE FF FF 3F 00 00 00 00 00 00 F0 3F"), kind);
         std::vector<double> doubleValues;
-        EXPECT_EQ(errorKindOf([&] { doubles.archive.io(doubleValues); }), ArchiveErrorKind::endOfFile);
+        EXPECT_EQ(errorKindOf([&] { doubles.archive.io(doubleValues); }),
+                  ArchiveErrorKind::endOfFile);
     }
     EXPECT_LT(peakResidentKiB() - peakBefore, 64 * 1024) << "KiB more at the peak";
 }
@@ -303,7 +315,8 @@ TEST(ArchiveDirection, WrongWayIsRefused) {
     Loader loading(hexBytes("00 00 00 00"));
     EXPECT_EQ(errorKindOf([&] { loading.archive.writeInt32(1); }), ArchiveErrorKind::readOnly);
     EXPECT_EQ(errorKindOf([&] { loading.archive.writeString("a"); }), ArchiveErrorKind::readOnly);
-    EXPECT_EQ(errorKindOf([&] { loading.archive.writeObject(nullptr); }), ArchiveErrorKind::readOnly);
+    EXPECT_EQ(errorKindOf([&] { loading.archive.writeObject(nullptr); }),
+              ArchiveErrorKind::readOnly);
     EXPECT_TRUE(loading.archive.IsLoading());
     EXPECT_FALSE(loading.archive.IsStoring());
 }

@@ -38,8 +38,7 @@ TEST(UnreadableFileBackup, ALinkStaysAndTheFileItPointsAtIsMovedBesideItself) {
 
 TEST(UnreadableFileBackup, AFileThatCannotBeMovedIsAnError) {
     testing::TemporaryFolder folder;
-    EXPECT_THROW(moveUnreadableFileAside(folder.path() / "missing.dat"),
-                 FileError);
+    EXPECT_THROW(moveUnreadableFileAside(folder.path() / "missing.dat"), FileError);
 }
 
 }  // namespace

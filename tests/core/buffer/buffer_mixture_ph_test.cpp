@@ -41,7 +41,7 @@ TEST_F(MixturePHTest, AgreesWithThePHCalculatorForTheSameMixture) {
     Buffer buffer = phosphate72();
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.c1 << " " << c.c2 << " T=" << c.temperature
-                                        << " b=" << c.addedBase << " I=" << c.ionicStrength);
+                                          << " b=" << c.addedBase << " I=" << c.ionicStrength);
         EXPECT_NEAR(
             MixturePH(buffer, *program,
                       {c.c1, c.c2, {c.temperature, c.addedBase, c.force, c.ionicStrength, 0.0}}),

@@ -283,9 +283,8 @@ TEST_F(RecalculatePreparationTest, StocksThatAddUpToMoreThanTheVolumeAreFlagged)
     const Case cases[] = {
         {"phosphate from its stocks", phosphate72(), 7.4, 0.1, std::nullopt, "", false},
         // 0.32 M of acetate from a 0.3 M stock alone needs more than the final volume.
-        {"acetate from a dilute stock",
-         bufferOf("acetic acid", "sodium acetate", "acetic acid"), 5.0, 0.5, std::nullopt, "",
-         true},
+        {"acetate from a dilute stock", bufferOf("acetic acid", "sodium acetate", "acetic acid"),
+         5.0, 0.5, std::nullopt, "", true},
         {"acetate weighed as a solid",
          bufferOf("acetic acid", "sodium acetate, solid", "acetic acid"), 5.0, 0.5, std::nullopt,
          "", false},

@@ -1,9 +1,9 @@
 #include "core/buffer/capacity_plot_picture.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "core/buffer/capacity_plot_range.h"
 
@@ -19,9 +19,9 @@ struct ScaleCase {
 
 TEST(CapacityPictureScale, LabelsAndPlacesTheScaleCapacity) {
     const ScaleCase cases[] = {
-        {0.035, '5', "0.05", 0.05},   {0.8, '1', "1.0", 1.0},     {0.0003, '5', "5.0e-4", 5e-4},
-        {0.15, '2', "0.2", 0.2},      {0.004, '5', "0.005", 0.005}, {0.006, '1', "0.01", 0.01},
-        {30.0, '5', "5.0e1", 50.0},   {1.0, '1', "1.0", 1.0},
+        {0.035, '5', "0.05", 0.05}, {0.8, '1', "1.0", 1.0},       {0.0003, '5', "5.0e-4", 5e-4},
+        {0.15, '2', "0.2", 0.2},    {0.004, '5', "0.005", 0.005}, {0.006, '1', "0.01", 0.01},
+        {30.0, '5', "5.0e1", 50.0}, {1.0, '1', "1.0", 1.0},
     };
     for (const ScaleCase& c : cases) {
         SCOPED_TRACE(c.maximum);

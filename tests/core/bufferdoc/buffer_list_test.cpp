@@ -1,9 +1,9 @@
 #include "core/bufferdoc/buffer_list.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
-
-#include <gtest/gtest.h>
 
 #include "core/buffer/buffer_database.h"
 #include "core/buffer/buffer_preparation_results.h"
@@ -20,15 +20,16 @@ TEST(BufferList, DefaultVariantsOfTheStarterBuffers) {
     EXPECT_EQ(entries.front(), (BufferHelper{"HEPES", "HEPES/sodium hydroxide"}));
     for (const BufferHelper& entry : entries) {
         EXPECT_NE(entry.groupName, "citrate/phosphate");
-        EXPECT_TRUE(program->buffers.FindVariant(entry.groupName, entry.variantName)->isDefaultVariant);
+        EXPECT_TRUE(
+            program->buffers.FindVariant(entry.groupName, entry.variantName)->isDefaultVariant);
     }
 }
 
 TEST(BufferList, CapacitiesFirstLargestFirstThenNamesDescending) {
     std::vector<BufferListRow> rows = {
-        {{"g", "acetic"}, 0.0, "- - -"},   {{"g", "HEPES"}, 0.004, ""},
-        {{"g", "zwitter"}, NAN, "???"},    {{"g", "borate"}, 0.02, ""},
-        {{"g", "Tris"}, 0.0, "- - -"},     {{"g", "phosphate"}, 0.011, ""},
+        {{"g", "acetic"}, 0.0, "- - -"},     {{"g", "HEPES"}, 0.004, ""},
+        {{"g", "zwitter"}, NAN, "???"},      {{"g", "borate"}, 0.02, ""},
+        {{"g", "Tris"}, 0.0, "- - -"},       {{"g", "phosphate"}, 0.011, ""},
         {{"g", "\xE9thanol"}, 0.0, "- - -"},
     };
     SortBufferList(rows);

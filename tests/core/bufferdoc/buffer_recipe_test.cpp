@@ -1,8 +1,8 @@
 #include "core/bufferdoc/buffer_recipe.h"
 
-#include <cmath>
-
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "core/bufferdoc/recipe_page.h"
 #include "core/bufferdoc/solvara_doc.h"
@@ -39,9 +39,9 @@ TEST_F(BufferRecipeTest, APreparedBufferGivesEveryPartOfThePage) {
     EXPECT_FALSE(content.ionicStrengthTooHigh);
 
     const std::string page = reportAsText(recipePage(content));
-    for (const char* line : {"pH = 7.20", "C(phosphoric acid) = 0.025 M (total)",
-                             "Buffer capacity vs pH plot:", "at pH = 7.20 buffer capacity =",
-                             "nominal buffer pH = 7.20"}) {
+    for (const char* line :
+         {"pH = 7.20", "C(phosphoric acid) = 0.025 M (total)", "Buffer capacity vs pH plot:",
+          "at pH = 7.20 buffer capacity =", "nominal buffer pH = 7.20"}) {
         EXPECT_NE(page.find(line), std::string::npos) << line << "\n" << page;
     }
 }
@@ -54,8 +54,9 @@ TEST_F(BufferRecipeTest, AnUnreachablePhGivesTheFailureLineAndNoPlots) {
     EXPECT_TRUE(content.capacityCurve.empty());
     EXPECT_TRUE(std::isnan(content.pHAtPreparation));
     const std::string page = reportAsText(recipePage(content));
-    EXPECT_NE(page.find("Buffer not properly defined or can be not prepared using selected reagents."),
-              std::string::npos);
+    EXPECT_NE(
+        page.find("Buffer not properly defined or can be not prepared using selected reagents."),
+        std::string::npos);
     EXPECT_EQ(page.find("plot"), std::string::npos);
 }
 

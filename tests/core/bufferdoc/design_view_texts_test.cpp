@@ -1,8 +1,8 @@
 #include "core/bufferdoc/design_view_texts.h"
 
-#include <cmath>
-
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "core/chemistry/reagent.h"
 #include "core/program/program_model.h"

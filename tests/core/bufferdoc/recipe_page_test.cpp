@@ -1,11 +1,11 @@
 #include "core/bufferdoc/recipe_page.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "core/bufferdoc/recipe_capacity_plot.h"
 #include "core/bufferdoc/recipe_temperature_plot.h"
@@ -52,8 +52,8 @@ std::optional<PlacedText> find(const Report& page, const std::string& text) {
             const auto tag = shown.find(substanceFormulaTag);
             if (tag != std::string::npos)
                 shown.replace(tag, substanceFormulaTag.size(), withFormula->formula);
-            if (shown == text) return PlacedText{withFormula->at.x, withFormula->at.y,
-                                                 ReportAlignment::left};
+            if (shown == text)
+                return PlacedText{withFormula->at.x, withFormula->at.y, ReportAlignment::left};
         }
     }
     return std::nullopt;
@@ -90,13 +90,19 @@ TEST(RecipePage, HeaderLinesMoveUpWithoutMainComponent) {
         const Report page = recipePage(content);
         EXPECT_EQ(page.height, 2970);
         EXPECT_EQ(yOf(page, "pH = 7.20", 100), -100);
-        EXPECT_EQ(yOf(page, "at temperature 25 \xB0" "C", 100), -240);
+        EXPECT_EQ(yOf(page,
+                      "at temperature 25 \xB0"
+                      "C",
+                      100),
+                  -240);
         EXPECT_EQ(yOf(page, "Unnamed buffer", 120), -310);
-        EXPECT_EQ(find(page, "C(phosphoric acid) = 25 mM (total)").has_value(), c.withMainComponent);
+        EXPECT_EQ(find(page, "C(phosphoric acid) = 25 mM (total)").has_value(),
+                  c.withMainComponent);
         const int a = c.ionicStrengthY;
         EXPECT_EQ(yOf(page, "ionic strength = 0.05432 ", 120), a);
-        EXPECT_EQ(yOf(page, "Prepared by ........................................................", 100),
-                  a - 70);
+        EXPECT_EQ(
+            yOf(page, "Prepared by ........................................................", 100),
+            a - 70);
         EXPECT_EQ(yOf(page, "Thursday, December 10, 2026", 100), a - 140);
         EXPECT_EQ(yOf(page, "To make 1 L of above solution mix:", 100), a - 315);
     }
@@ -107,8 +113,10 @@ TEST(RecipePage, UnusableAmountsPrintOnlyTheHeaderAndTheFailure) {
         RecipeContent content = phosphateRecipe();
         content.secondReagent.amount = amount;
         const Report page = recipePage(content);
-        EXPECT_EQ(yOf(page, "Buffer not properly defined or can be not prepared using selected reagents.", 100),
-                  -450 - 315);
+        EXPECT_EQ(
+            yOf(page, "Buffer not properly defined or can be not prepared using selected reagents.",
+                100),
+            -450 - 315);
         EXPECT_EQ(page.items.size(), 8u);  // six header lines, the main component, the failure
     }
 }
@@ -135,7 +143,10 @@ TEST(RecipePage, MixingLinesWithStocksSolidsAndSalt) {
     EXPECT_EQ(yOf(page, "of 1.000M sodium chloride (Na^+,Cl^-)", 410), a - 525);
     EXPECT_EQ(yOf(page, "12.50", 310), a - 525);
     EXPECT_EQ(yOf(page, "Fill up to 1000 mL", 100), a - 595);
-    EXPECT_EQ(yOf(page, "If preparing by titration @ 20 \xB0" "C, titrate to pH = 7.21", 100),
+    EXPECT_EQ(yOf(page,
+                  "If preparing by titration @ 20 \xB0"
+                  "C, titrate to pH = 7.21",
+                  100),
               a - 665);
     EXPECT_EQ(yOf(page, "Remember to check and - if necessary - adjust pH of your buffer!", 100),
               a - 735);
@@ -197,18 +208,24 @@ TEST(RecipePage, WarningsStackAboveTheReminder) {
                   "them.",
                   100),
               k - 140);
-    EXPECT_EQ(yOf(page, "Warning: ionic strength of the solution is too high for thermodynamically reliable results!", 100),
+    EXPECT_EQ(yOf(page,
+                  "Warning: ionic strength of the solution is too high for thermodynamically "
+                  "reliable results!",
+                  100),
               k - 210);
-    EXPECT_EQ(yOf(page, "Forced ionic strength lower than original ionic strength of the buffer.", 100),
-              k - 280);
+    EXPECT_EQ(
+        yOf(page, "Forced ionic strength lower than original ionic strength of the buffer.", 100),
+        k - 280);
     const int l = k - 350;
-    EXPECT_EQ(yOf(page, "Remember to check and - if necessary - adjust pH of your buffer!", 100), l);
+    EXPECT_EQ(yOf(page, "Remember to check and - if necessary - adjust pH of your buffer!", 100),
+              l);
     EXPECT_EQ(yOf(page, "Buffer pH vs temperature plot:", 100), l - 190);
 }
 
 TEST(RecipeTemperaturePlot, AxisAroundTheSeriesWithGridAtWholePh) {
     std::vector<double> series(101);
-    for (std::size_t t = 0; t < series.size(); ++t) series[t] = 4.9 - 0.003 * static_cast<double>(t);
+    for (std::size_t t = 0; t < series.size(); ++t)
+        series[t] = 4.9 - 0.003 * static_cast<double>(t);
     EXPECT_EQ(temperatureAxis(series).lowest, 4);
     EXPECT_EQ(temperatureAxis(series).highest, 5);
 
@@ -233,7 +250,11 @@ TEST(RecipeTemperaturePlot, AxisAroundTheSeriesWithGridAtWholePh) {
     EXPECT_EQ(lines[2], (ReportLine{{330, u}, {330, top - 270}, {{192, 192, 192}, 1, 1}}));
     EXPECT_EQ(lines.back().from.x, 970);
     EXPECT_EQ(yOf(page, "20", 410), u - 20);
-    EXPECT_EQ(yOf(page, "temp (\xB0" "C)", 1066), u - 20);
+    EXPECT_EQ(yOf(page,
+                  "temp (\xB0"
+                  "C)",
+                  1066),
+              u - 20);
 
     const std::vector<ReportPolyline> polylines = itemsOf<ReportPolyline>(page);
     ASSERT_EQ(polylines.size(), 2u);  // frame, curve
@@ -254,7 +275,8 @@ TEST(RecipeTemperaturePlot, CurveBreaksWhereThePhCannotBeComputed) {
     drawTemperaturePlot(items, -1000, series, 25.0, 7.0);
     std::vector<std::size_t> pieces;
     for (const ReportItem& item : items)
-        if (const auto* line = std::get_if<ReportPolyline>(&item); line && line->pen.printWidth == 2)
+        if (const auto* line = std::get_if<ReportPolyline>(&item);
+            line && line->pen.printWidth == 2)
             pieces.push_back(line->points.size());
     EXPECT_EQ(pieces, (std::vector<std::size_t>{50, 49}));
 }
@@ -267,10 +289,8 @@ TEST(RecipeCapacityScale, LabelsAtTheTopAndTheMiddleOfTheBox) {
         double topCapacity;
     };
     const Case cases[] = {
-        {0.035, "0.05", "0.02", 0.05},
-        {0.8, "1", "0.5", 1.0},
-        {0.15, "0.2", "0.1", 0.2},
-        {0.0003, "0.0005", "0.0002", 0.0005},
+        {0.035, "0.05", "0.02", 0.05},  {0.8, "1", "0.5", 1.0},
+        {0.15, "0.2", "0.1", 0.2},      {0.0003, "0.0005", "0.0002", 0.0005},
         {3e-6, "5e-06", "2e-06", 5e-6},
     };
     for (const Case& c : cases) {
@@ -317,7 +337,7 @@ TEST(RecipePage, CapacityPlotThenExpectedChanges) {
     const auto& curve = std::get<ReportPolyline>(clipped[0]);
     ASSERT_EQ(curve.points.size(), 160u);
     EXPECT_EQ(curve.points.front(), (ReportPoint{250 + 240, b + 89}));  // 0.02 * 4480 = 89.6
-    EXPECT_EQ(curve.points[84], (ReportPoint{250 + 576, b + 156}));    // 0.035 * 4480
+    EXPECT_EQ(curve.points[84], (ReportPoint{250 + 576, b + 156}));     // 0.035 * 4480
     const auto& marker = std::get<ReportDisc>(clipped[1]);
     EXPECT_EQ(marker.bounds.left, 250 + 576 - 6);
     EXPECT_EQ(marker.bounds.top, b + 55 - 6);  // 0.0123 * 4480 = 55.1

@@ -1,10 +1,10 @@
 #include "core/bufferdoc/solvara_doc_file.h"
 
+#include <gtest/gtest.h>
+
 #include <optional>
 #include <sstream>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "core/archive/archive.h"
 #include "core/document/document_read_error.h"
@@ -42,9 +42,10 @@ class BufferDocumentFileTest : public ::testing::Test {
         BLAcid& acid = *program_->acids.FindByName("acetic acid");
         const std::int32_t acidId = acid.id;
         RecordBytes bytes;
-        bytes.int32(0x10000)  // document
-            .int32(0x10000)   // standalone buffer
-            .int32(0x10000)   // buffer
+        bytes
+            .int32(0x10000)  // document
+            .int32(0x10000)  // standalone buffer
+            .int32(0x10000)  // buffer
             .string("acetate")
             .int32(acidId)
             .int32(1)
@@ -83,7 +84,7 @@ class BufferDocumentFileTest : public ::testing::Test {
             .float64(4.5)
             .float64(30.0)
             .float64(20.0)
-            .int32(1)  // mM
+            .int32(1)   // mM
             .int32(1);  // mL
         return bytes.bytes();
     }

@@ -86,8 +86,8 @@ TEST_F(SolvaraDocTest, UsabilityOfTheAmounts) {
 
 TEST_F(SolvaraDocTest, HighAndLowPhBounds) {
     CSolvaraDoc document(*program_);
-    for (const auto& [pH, extreme] : {std::pair{1.5, true}, {2.0, true}, {2.01, false},
-                                      {11.99, false}, {12.0, true}}) {
+    for (const auto& [pH, extreme] :
+         {std::pair{1.5, true}, {2.0, true}, {2.01, false}, {11.99, false}, {12.0, true}}) {
         document.setPH(pH);
         EXPECT_EQ(document.IsHighOrLowPh(), extreme) << pH;
     }
@@ -166,7 +166,8 @@ TEST_F(SolvaraDocTest, RecalculationNeedsAConcentrationAndBothReagents) {
     EXPECT_EQ(document.preparationFailure(), PreparationFailure::notPrepared);
 
     // A pH the buffer cannot reach: calculated, nothing to mix.
-    document.PickBuffer(*program_->buffers.FindVariant("acetate buffer", "acetic acid/sodium acetate"));
+    document.PickBuffer(
+        *program_->buffers.FindVariant("acetate buffer", "acetic acid/sodium acetate"));
     document.setPH(9.0);
     EXPECT_EQ(document.Recalculate(), 1);
     EXPECT_FALSE(document.results().prepared);

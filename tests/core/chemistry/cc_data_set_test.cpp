@@ -1,3 +1,5 @@
+#include "core/chemistry/cc_data_set.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -5,7 +7,6 @@
 
 #include "core/archive/archive.h"
 #include "core/archive/class_registry.h"
-#include "core/chemistry/cc_data_set.h"
 
 namespace solvara {
 namespace {

@@ -53,7 +53,8 @@ TEST_F(ReagentpHCalculatorRecord, CurrentRowsHoldVersionConcentrationAndVolume) 
     row.Serialize(archive);
     archive.Close();
 
-    const std::string rowPart = testing::RecordBytes().int32(0x20000).float64(0.025).float64(12.5).bytes();
+    const std::string rowPart =
+        testing::RecordBytes().int32(0x20000).float64(0.025).float64(12.5).bytes();
     EXPECT_EQ(out.str(), reagentPart("K^+,Cl^-") + rowPart);
 
     const ReagentpHCalculator back = read(out.str());
@@ -66,14 +67,14 @@ TEST_F(ReagentpHCalculatorRecord, CurrentRowsHoldVersionConcentrationAndVolume) 
 
 TEST_F(ReagentpHCalculatorRecord, OldRowsCarryASpectatorArrayThatTheAnalysisRebuilds) {
     const std::string bytes = reagentPart("K^+,Cl^-") + testing::RecordBytes()
-                                                             .int32(0x10000)
-                                                             .float64(0.05)
-                                                             .float64(20.0)
-                                                             .count(1)
-                                                             .float64(1.0)
-                                                             .string("K^+")
-                                                             .int32(1)
-                                                             .bytes();
+                                                            .int32(0x10000)
+                                                            .float64(0.05)
+                                                            .float64(20.0)
+                                                            .count(1)
+                                                            .float64(1.0)
+                                                            .string("K^+")
+                                                            .int32(1)
+                                                            .bytes();
     const ReagentpHCalculator row = read(bytes);
     EXPECT_EQ(row.volume, 20.0);
     ASSERT_EQ(row.spectators.size(), 1u);

@@ -53,7 +53,8 @@ TEST_F(DetailsReportTest, EveryLineOfASolutionWithAnAcidAndSpectators) {
                          "150 -275 <SUBSTANCEFORMULA>|H_2SO_4",
                          "1300 -275 0.05000 M",
                          "150 -345 mixed for a total volume of 10.00 mL",
-                         "100 -415 at temperature 25 \xB0" "C.",
+                         "100 -415 at temperature 25 \xB0"
+                         "C.",
                          "100 -485 Ionic strength forced to 0.",
                          "100 -555 Activity coefficients:",
                          "200 -625 <SUBSTANCEFORMULA> = 1.000|f_1",

@@ -45,9 +45,11 @@ TEST_F(CsvExportTest, ASolutionIsWrittenLineByLineWithSlashesInLabels) {
                         "HCl,0.1000,5.000",
                         "potassium bromide (K^+/Br^-),0.1000,",
                         "mixed for a total volume of,,15.00",
-                        "at temperature,25,\xB0" "C",
+                        "at temperature,25,\xB0"
+                        "C",
                     }));
-    EXPECT_TRUE(std::regex_match(lines[7], std::regex("ionic strength calculated to be,0\\.0[0-9]{4}")))
+    EXPECT_TRUE(
+        std::regex_match(lines[7], std::regex("ionic strength calculated to be,0\\.0[0-9]{4}")))
         << lines[7];
     EXPECT_EQ(lines[8], "Activity coefficients:");
     for (int i = 1; i <= 4; ++i) {
@@ -55,7 +57,8 @@ TEST_F(CsvExportTest, ASolutionIsWrittenLineByLineWithSlashesInLabels) {
                                      std::regex("f_" + std::to_string(i) + ",0\\.[0-9]{4,5}")))
             << lines[8u + static_cast<unsigned>(i)];
     }
-    EXPECT_TRUE(std::regex_match(lines[13], std::regex("thermodynamically corrected pKw =,13\\.[0-9]{3}")))
+    EXPECT_TRUE(
+        std::regex_match(lines[13], std::regex("thermodynamically corrected pKw =,13\\.[0-9]{3}")))
         << lines[13];
     EXPECT_TRUE(std::regex_match(lines[14], std::regex("pH =,[0-9]\\.[0-9]{2}"))) << lines[14];
     EXPECT_EQ(lines[15], "form,concentration,fraction (%),act. coeff.,activity,-log(act)");
@@ -65,7 +68,8 @@ TEST_F(CsvExportTest, ASolutionIsWrittenLineByLineWithSlashesInLabels) {
     for (int a = 0; a < document_.acids().Count(); ++a) {
         const BLAcid& acid = document_.acids().At(a);
         expectedForms.push_back(acid.name);
-        for (int k = 0; k <= acid.steps; ++k) expectedForms.push_back(acid.forms[static_cast<std::size_t>(k)]);
+        for (int k = 0; k <= acid.steps; ++k)
+            expectedForms.push_back(acid.forms[static_cast<std::size_t>(k)]);
     }
     for (const char* spectator : {"spectators", "K^+", "Br^-"}) expectedForms.push_back(spectator);
     std::vector<std::string> forms;
@@ -78,8 +82,10 @@ TEST_F(CsvExportTest, ASolutionIsWrittenLineByLineWithSlashesInLabels) {
         }
     }
     EXPECT_EQ(forms, expectedForms);
-    EXPECT_TRUE(lines.back().ends_with(",- - -")) << "no bromide in the mixed volume: " << lines.back();
-    EXPECT_TRUE(std::regex_match(lines[16], std::regex("H\\^\\+,[0-9.e-]+,0\\.00,0\\.[0-9]{4},[0-9.e-]+,[0-9]\\.[0-9]{2}")))
+    EXPECT_TRUE(lines.back().ends_with(",- - -"))
+        << "no bromide in the mixed volume: " << lines.back();
+    EXPECT_TRUE(std::regex_match(
+        lines[16], std::regex("H\\^\\+,[0-9.e-]+,0\\.00,0\\.[0-9]{4},[0-9.e-]+,[0-9]\\.[0-9]{2}")))
         << lines[16];
 }
 
@@ -127,8 +133,8 @@ TEST_F(CsvExportTest, IonicStrengthLineOfEachMode) {
 
 TEST(CsvFileName, AThreeLetterExtensionIsDropped) {
     const std::pair<const char*, const char*> cases[] = {
-        {"solution.phc", "solution"}, {"a.phc", "a"},       {"pHcalc1", "pHcalc1"},
-        {".phc", ".phc"},             {"data.xlsx", "data.xlsx"},
+        {"solution.phc", "solution"}, {"a.phc", "a"}, {"pHcalc1", "pHcalc1"}, {".phc", ".phc"},
+        {"data.xlsx", "data.xlsx"},
     };
     for (const auto& [title, proposed] : cases) EXPECT_EQ(proposedCsvFileName(title), proposed);
 }

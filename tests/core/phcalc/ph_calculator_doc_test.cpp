@@ -141,8 +141,9 @@ TEST_F(pHCalculatorDocTest, ADocumentWithoutRowsIsPureWaterInEveryOutput) {
         << report;
     const std::string csv = pHResultsCsv(document);
     EXPECT_NE(csv.find("pH =,7.00\r\n"), std::string::npos) << csv;
-    EXPECT_TRUE(csv.ends_with("H^+,1.003e-07,0.00,1.000,1.003e-07,7.00\r\n"
-                              "OH^-,1.003e-07,0.00,1.000,1.003e-07,7.00\r\n"))
+    EXPECT_TRUE(
+        csv.ends_with("H^+,1.003e-07,0.00,1.000,1.003e-07,7.00\r\n"
+                      "OH^-,1.003e-07,0.00,1.000,1.003e-07,7.00\r\n"))
         << csv;
 }
 

@@ -94,11 +94,18 @@ TEST_F(pHCalculatorFileTest, ADocumentIsWrittenInTheFileLayout) {
 
 TEST_F(pHCalculatorFileTest, OldRowsWithASpectatorArrayAreReadAndWrittenBackInTheCurrentLayout) {
     const std::string reagent = reagentRecord("potassium chloride", "K^+,Br^-", 0.1);
-    const std::string oldFile = header().raw(reagent)
-                                    .int32(0x10000).float64(0.01).float64(25.0)
+    const std::string oldFile = header()
+                                    .raw(reagent)
+                                    .int32(0x10000)
+                                    .float64(0.01)
+                                    .float64(25.0)
                                     .count(2)
-                                    .float64(1.0).string("K^+").int32(1)
-                                    .float64(1.0).string("Br^-").int32(-1)
+                                    .float64(1.0)
+                                    .string("K^+")
+                                    .int32(1)
+                                    .float64(1.0)
+                                    .string("Br^-")
+                                    .int32(-1)
                                     .bytes();
     const std::filesystem::path path = fileWith("old.phc", oldFile);
 
@@ -195,8 +202,7 @@ TEST_F(pHCalculatorFileTest, DamagedFilesAreRefusedWithTheFileNameAndTheReason) 
             readpHCalculatorDocument(cut, "cut.phc", *program_);
             ADD_FAILURE() << "a file cut to " << length << " bytes was read";
         } catch (const DocumentReadError& error) {
-            EXPECT_NE(std::string(error.what()).find("cut.phc"), std::string::npos)
-                << error.what();
+            EXPECT_NE(std::string(error.what()).find("cut.phc"), std::string::npos) << error.what();
         }
     }
 

@@ -28,7 +28,8 @@ TEST(DataPaths, XdgDataHomeComesFirstThenTheHomeFolder) {
 TEST(DataPaths, EmptyOrRelativeXdgDataHomeIsIgnored) {
     for (const char* value : {"", "relative/data"}) {
         const auto environment = environmentOf({{"XDG_DATA_HOME", value}, {"HOME", "/h"}});
-        EXPECT_EQ(DefaultDatabasePath(environment), "/h/.local/share/Orvane/Solvara/Solvaradatabase.dat")
+        EXPECT_EQ(DefaultDatabasePath(environment),
+                  "/h/.local/share/Orvane/Solvara/Solvaradatabase.dat")
             << value;
     }
 }

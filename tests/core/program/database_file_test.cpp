@@ -221,7 +221,8 @@ TEST(DatabaseFile, DamagedFilesFailWithTheirReason) {
     const std::vector<Case> cases{
         {"empty", "", DatabaseReadFailure::malformed, "lab.dat past its end"},
         {"unknown version", testing::hexBytes("00 00 03 00") + good.substr(4),
-         DatabaseReadFailure::wrongVersion, "lab.dat: cannot be opened: unknown file version 0x00030000."},
+         DatabaseReadFailure::wrongVersion,
+         "lab.dat: cannot be opened: unknown file version 0x00030000."},
         {"truncated", good.substr(0, good.size() - 3), DatabaseReadFailure::malformed,
          "lab.dat past its end"},
         {"unknown class", unknownClass, DatabaseReadFailure::malformed,

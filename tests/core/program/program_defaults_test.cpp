@@ -1,3 +1,5 @@
+#include "core/program/program_defaults.h"
+
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -11,7 +13,6 @@
 #include <string>
 
 #include "core/archive/replace_file.h"
-#include "core/program/program_defaults.h"
 
 namespace solvara {
 namespace {
@@ -19,9 +20,10 @@ namespace {
 namespace fs = std::filesystem;
 
 class ProgramDefaultsFile : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("solvara-defaults-" + std::to_string(std::random_device{}()));
+        folder_ = fs::temp_directory_path() /
+                  ("solvara-defaults-" + std::to_string(std::random_device{}()));
         fs::create_directories(folder_);
     }
     void TearDown() override { fs::remove_all(folder_); }
@@ -101,7 +103,8 @@ TEST_F(ProgramDefaultsFile, RoundTripsBitForBitIn84BytesInFileOrder) {
     ASSERT_EQ(bytes.size(), 84u);
     const auto doubleAt = [&](std::size_t offset) {
         std::uint64_t bits = 0;
-        for (std::size_t i = 0; i < 8; ++i) bits |= std::uint64_t{static_cast<unsigned char>(bytes[offset + i])} << (8 * i);
+        for (std::size_t i = 0; i < 8; ++i)
+            bits |= std::uint64_t{static_cast<unsigned char>(bytes[offset + i])} << (8 * i);
         return std::bit_cast<double>(bits);
     };
     EXPECT_EQ(bytes.substr(0, 4), std::string("\x00\x00\x01\x00", 4));  // version

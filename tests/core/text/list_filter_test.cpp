@@ -18,8 +18,8 @@ Texts listed(std::string_view filterText, const Texts& items) {
     return shown;
 }
 
-const Texts names{"acetic acid", "citric acid", "EDTA", "hydrochloric acid", "sodium hydroxide",
-                  "Sodium chloride", "SODIUM AZIDE", ""};
+const Texts names{"acetic acid",      "citric acid",     "EDTA",         "hydrochloric acid",
+                  "sodium hydroxide", "Sodium chloride", "SODIUM AZIDE", ""};
 
 TEST(ListFilter, EmptyFilterAndSingleFullStopListEverything) {
     EXPECT_EQ(listed("", names), names);
@@ -44,11 +44,13 @@ TEST(ListFilter, NamesContainingThePatternAnywhereAreListed) {
 TEST(ListFilter, CaseIsMatchedExactlyUnlessTheCasePostfixSaysOtherwise) {
     EXPECT_EQ(listed("[Ss]odium", names), (Texts{"sodium hydroxide", "Sodium chloride"}));
     EXPECT_EQ(listed("(Sodium)\\i", names), (Texts{"sodium hydroxide", "Sodium chloride"}));
-    EXPECT_EQ(listed("(SODIUM)\\i", names), (Texts{"sodium hydroxide", "Sodium chloride", "SODIUM AZIDE"}));
+    EXPECT_EQ(listed("(SODIUM)\\i", names),
+              (Texts{"sodium hydroxide", "Sodium chloride", "SODIUM AZIDE"}));
 }
 
 TEST(ListFilter, FormulaMarkupIsOrdinaryText) {
-    const Texts formulas{"H_3PO_4", "NaH_2PO_4", "2Na^+,HPO_4^{2-}", "NaOH", "HCl", "2Na^+,SO_4^{2-}"};
+    const Texts formulas{"H_3PO_4", "NaH_2PO_4", "2Na^+,HPO_4^{2-}",
+                         "NaOH",    "HCl",       "2Na^+,SO_4^{2-}"};
     EXPECT_EQ(listed("PO_4", formulas), (Texts{"H_3PO_4", "NaH_2PO_4", "2Na^+,HPO_4^{2-}"}));
     EXPECT_EQ(listed("^{2-}", formulas), (Texts{"2Na^+,HPO_4^{2-}", "2Na^+,SO_4^{2-}"}));
     EXPECT_EQ(listed("Na^+", formulas), (Texts{"2Na^+,HPO_4^{2-}", "2Na^+,SO_4^{2-}"}));

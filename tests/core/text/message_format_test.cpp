@@ -28,7 +28,11 @@ TEST(MessageFormatTest, PlaceholdersAreFilledInOrderAsPrintfWouldInTheCLocale) {
         {"%s (%i)", {"Na^+", 1.0}, "Na^+ (1)"},
         {"%d of %i", {-3.0, 12.0}, "-3 of 12"},
         {"%f", {0.5}, "0.500000"},
-        {"at temperature %lg \xB0" "C.", {25.0}, "at temperature 25 \xB0" "C."},
+        {"at temperature %lg \xB0"
+         "C.",
+         {25.0},
+         "at temperature 25 \xB0"
+         "C."},
         {"%lg|%g|%.2g", {0.1 + 0.2, 1.5e-7, 1234.0}, "0.3|1.5e-07|1.2e+03"},
         {"100%% %s", {"sure"}, "100% sure"},
         {"missing %s and %i", {"one"}, "missing one and "},

@@ -35,36 +35,37 @@ constexpr auto parenthesisExpected = PatternErrorCode::closingParenthesisExpecte
 constexpr auto bracketMissing = PatternErrorCode::closingBracketMissing;
 constexpr auto nameNotFound = PatternErrorCode::nameNotFound;
 
-INSTANTIATE_TEST_SUITE_P(Syntax, PatternErrorTest, testing::Values(
-    ErrorCase{"", elementExpected, "[,',( or ident expected", 0},
-    ErrorCase{"   ", elementExpected, "[,',( or ident expected", 3},
-    ErrorCase{"*a", elementExpected, "[,',( or ident expected", 0},
-    ErrorCase{"\\ia", elementExpected, "[,',( or ident expected", 0},
-    ErrorCase{"|a", elementExpected, "[,',( or ident expected", 0},
-    ErrorCase{"a|", elementExpected, "[,',( or ident expected", 2},
-    ErrorCase{"a||b", elementExpected, "[,',( or ident expected", 2},
-    ErrorCase{"()", elementExpected, "[,',( or ident expected", 1},
-    ErrorCase{"(|a)", elementExpected, "[,',( or ident expected", 1},
-    ErrorCase{")a", elementExpected, "[,',( or ident expected", 0},
-    // A second postfix, or a ")" too many, is left over at the outer level.
-    ErrorCase{"a**", unexpectedSymbol, "unexpected symbol", 2},
-    ErrorCase{"a*\\i", unexpectedSymbol, "unexpected symbol", 2},
-    ErrorCase{"[A-Z]\\i +", unexpectedSymbol, "unexpected symbol", 8},
-    ErrorCase{"a)", unexpectedSymbol, "unexpected symbol", 1},
-    ErrorCase{"(a)b)c", unexpectedSymbol, "unexpected symbol", 4},
-    // Inside a group the same is a missing ")".
-    ErrorCase{"(a**)", parenthesisExpected, ") expected", 3},
-    ErrorCase{"(a", parenthesisExpected, ") expected", 2},
-    ErrorCase{"((a)|b ", parenthesisExpected, ") expected", 7},
-    ErrorCase{"[abc", bracketMissing, "closing ] missing", 4},
-    ErrorCase{"[^", bracketMissing, "closing ] missing", 2},
-    ErrorCase{"[a-", bracketMissing, "closing ] missing", 3},
-    ErrorCase{"[a\\]", bracketMissing, "closing ] missing", 4},
-    ErrorCase{"$name", nameNotFound, "name not found in name dictionary", 0},
-    ErrorCase{"a $_b1c+", nameNotFound, "_b1c not found in name dictionary", 2},
-    // The first error found is the one reported.
-    ErrorCase{"a)$x", unexpectedSymbol, "unexpected symbol", 1},
-    ErrorCase{"(a$x", nameNotFound, "x not found in name dictionary", 2}));
+INSTANTIATE_TEST_SUITE_P(
+    Syntax, PatternErrorTest,
+    testing::Values(ErrorCase{"", elementExpected, "[,',( or ident expected", 0},
+                    ErrorCase{"   ", elementExpected, "[,',( or ident expected", 3},
+                    ErrorCase{"*a", elementExpected, "[,',( or ident expected", 0},
+                    ErrorCase{"\\ia", elementExpected, "[,',( or ident expected", 0},
+                    ErrorCase{"|a", elementExpected, "[,',( or ident expected", 0},
+                    ErrorCase{"a|", elementExpected, "[,',( or ident expected", 2},
+                    ErrorCase{"a||b", elementExpected, "[,',( or ident expected", 2},
+                    ErrorCase{"()", elementExpected, "[,',( or ident expected", 1},
+                    ErrorCase{"(|a)", elementExpected, "[,',( or ident expected", 1},
+                    ErrorCase{")a", elementExpected, "[,',( or ident expected", 0},
+                    // A second postfix, or a ")" too many, is left over at the outer level.
+                    ErrorCase{"a**", unexpectedSymbol, "unexpected symbol", 2},
+                    ErrorCase{"a*\\i", unexpectedSymbol, "unexpected symbol", 2},
+                    ErrorCase{"[A-Z]\\i +", unexpectedSymbol, "unexpected symbol", 8},
+                    ErrorCase{"a)", unexpectedSymbol, "unexpected symbol", 1},
+                    ErrorCase{"(a)b)c", unexpectedSymbol, "unexpected symbol", 4},
+                    // Inside a group the same is a missing ")".
+                    ErrorCase{"(a**)", parenthesisExpected, ") expected", 3},
+                    ErrorCase{"(a", parenthesisExpected, ") expected", 2},
+                    ErrorCase{"((a)|b ", parenthesisExpected, ") expected", 7},
+                    ErrorCase{"[abc", bracketMissing, "closing ] missing", 4},
+                    ErrorCase{"[^", bracketMissing, "closing ] missing", 2},
+                    ErrorCase{"[a-", bracketMissing, "closing ] missing", 3},
+                    ErrorCase{"[a\\]", bracketMissing, "closing ] missing", 4},
+                    ErrorCase{"$name", nameNotFound, "name not found in name dictionary", 0},
+                    ErrorCase{"a $_b1c+", nameNotFound, "_b1c not found in name dictionary", 2},
+                    // The first error found is the one reported.
+                    ErrorCase{"a)$x", unexpectedSymbol, "unexpected symbol", 1},
+                    ErrorCase{"(a$x", nameNotFound, "x not found in name dictionary", 2}));
 
 }  // namespace
 }  // namespace solvara

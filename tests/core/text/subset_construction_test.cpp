@@ -61,7 +61,8 @@ TEST(AutomatonLimits, ConstructionWorkIsBoundedWhenStatesStayFew) {
 TEST(AutomatonLimits, DeepNestingNeedsNoDeepStack) {
     constexpr std::size_t depth = 100'000;
     REXI_Search engine;
-    ASSERT_TRUE(engine.SetPattern(repeated("(", depth) + "A" + repeated(")\\i", depth)).succeeded());
+    ASSERT_TRUE(
+        engine.SetPattern(repeated("(", depth) + "A" + repeated(")\\i", depth)).succeeded());
     EXPECT_TRUE(engine.Find("xa").matched);
 
     const PatternResult unclosed = engine.SetPattern(repeated("(", depth) + "a");

@@ -6,9 +6,13 @@ namespace solvara {
 namespace {
 
 TEST(Windows1252, DegreeSignMiddleDotAndEuroRoundTripThroughUtf8) {
-    const std::string cp1252 = "25\xB0" "C \xB7 5\x80";
+    const std::string cp1252 =
+        "25\xB0"
+        "C \xB7 5\x80";
     const std::string utf8 = windows1252ToUtf8(cp1252);
-    EXPECT_EQ(utf8, "25\xC2\xB0" "C \xC2\xB7 5\xE2\x82\xAC");
+    EXPECT_EQ(utf8,
+              "25\xC2\xB0"
+              "C \xC2\xB7 5\xE2\x82\xAC");
     EXPECT_EQ(utf8ToWindows1252(utf8), cp1252);
 }
 
@@ -19,7 +23,10 @@ TEST(Windows1252, CodePointsOutsideTheCodePageBecomeQuestionMarks) {
 }
 
 TEST(Windows1252, TextThatIsNotUtf8IsTakenAsWindows1252) {
-    EXPECT_EQ(utf8ToWindows1252("\xB0" "C"), "\xB0" "C");
+    EXPECT_EQ(utf8ToWindows1252("\xB0"
+                                "C"),
+              "\xB0"
+              "C");
     EXPECT_EQ(utf8ToWindows1252("\xC2"), "\xC2");          // truncated sequence
     EXPECT_EQ(utf8ToWindows1252("\xC0\xAF"), "\xC0\xAF");  // overlong form
 }
