@@ -14,6 +14,7 @@
 #include "core/bufferdoc/recipe_page.h"
 #include "gui/widgets/report_pdf.h"
 #include "gui/widgets/report_view.h"
+#include "support/phosphate_recipe.h"
 
 namespace solvara {
 namespace {
@@ -134,26 +135,14 @@ TEST(ReportPdf, WritesOneA4PagePerPrintedPage) {
                                    QString()));
 }
 
-// A buffer recipe as the buffer window prints it.
+// The phosphate recipe with a sloping temperature series and a capacity curve, so that both
+// plots have something to draw.
 RecipeContent phosphateRecipe() {
-    RecipeContent content;
-    content.pH = 7.2;
-    content.bufferName = "sodium dihydrogenphosphate/disodium hydrogenphosphate";
-    content.mainComponentName = "phosphoric acid";
-    content.concentrationShown = 25.0;
-    content.concentrationInMillimolar = true;
-    content.ionicStrength = 0.05432;
-    content.firstReagent = {"sodium dihydrogenphosphate", "NaH_2PO_4", false, 0.5, 25.12};
-    content.secondReagent = {"disodium hydrogenphosphate", "Na_2HPO_4", false, 0.5, 24.88};
-    content.salt = {"sodium chloride", "Na^+,Cl^-", false, 1.0, 0.0};
-    content.preparationTemperature = 20.0;
-    content.pHAtPreparation = 7.214;
+    RecipeContent content = testing::phosphateRecipe();
+    content.temperatureSeries.clear();
     for (int t = 0; t <= 100; ++t) content.temperatureSeries.push_back(7.3 - 0.0028 * t);
     for (int i = 0; i <= 280; ++i)
         content.capacityCurve.push_back(0.002 + 0.012 * std::exp(-std::pow((i * 0.05 - 7.2), 2)));
-    content.capacity = 0.0123;
-    content.pHChanges = {6.91, 7.05, 7.17, 7.23, 7.34, 7.48};
-    content.date = "Thursday, December 10, 2026";
     return content;
 }
 
