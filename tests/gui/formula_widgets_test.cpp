@@ -9,17 +9,14 @@
 #include "core/chemistry/element_table.h"
 #include "gui/widgets/formula_layout.h"
 #include "gui/widgets/static_formula_frame.h"
+#include "support/starter_table.h"
 
 namespace solvara {
 namespace {
 
-ElementTable builtInTable() {
-    ElementTable table;
-    table.loadBuiltIn();
-    return table;
-}
+using testing::builtInTable;
 
-class FormulaWidgets : public testing::Test {
+class FormulaWidgets : public ::testing::Test {
   protected:
     FormulaLayout layoutOf(const std::string& text) const {
         return FormulaLayout(ChemicalFormula(table, text), normal, small);

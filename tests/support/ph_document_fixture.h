@@ -9,6 +9,7 @@
 #include "core/phcalc/ph_calculator_doc.h"
 #include "core/phcalc/ph_calculator_file.h"
 #include "core/program/program_model.h"
+#include "support/stock_row.h"
 #include "support/temporary_folder.h"
 
 namespace solvara::testing {
@@ -22,13 +23,7 @@ class PhDocumentFixture : public ::testing::Test {
     void setRows(std::initializer_list<std::tuple<const char*, const char*, double, double>> rows) {
         document_.removeReagent(0);
         for (const auto& [name, formula, concentration, volume] : rows) {
-            ReagentpHCalculator row(*program_);
-            row.name = name;
-            row.setFormula(formula, program_->elements);
-            row.concentration = concentration;
-            row.volume = volume;
-            row.analyze(true);
-            document_.addReagent(row);
+            document_.addReagent(stockRow(*program_, formula, concentration, volume, name));
         }
     }
 

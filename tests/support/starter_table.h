@@ -8,6 +8,13 @@
 
 namespace solvara::testing {
 
+// The built-in elements alone.
+inline ElementTable builtInTable() {
+    ElementTable table;
+    table.loadBuiltIn();
+    return table;
+}
+
 // The built-in elements plus the starter moieties, each weighing what its composition weighs.
 inline ElementTable starterTable() {
     ElementTable table;

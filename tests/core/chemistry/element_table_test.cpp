@@ -11,11 +11,7 @@
 namespace solvara {
 namespace {
 
-ElementTable builtInTable() {
-    ElementTable table;
-    table.loadBuiltIn();
-    return table;
-}
+using testing::builtInTable;
 
 TEST(ElementTableTest, BuiltInTableHasFixedPositionsMassesAndDecimals) {
     const ElementTable table = builtInTable();

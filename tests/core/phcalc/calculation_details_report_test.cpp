@@ -19,9 +19,10 @@ std::vector<std::string> describe(const Report& report) {
     std::vector<std::string> lines;
     for (const ReportItem& item : report.items) {
         if (const auto* text = std::get_if<ReportText>(&item)) {
-            lines.push_back((text->alignment == ReportAlignment::right ? "<" : "") +
-                            std::to_string(text->at.x) + ' ' + std::to_string(text->at.y) + ' ' +
-                            (text->font == reportTitleFont ? "T " : "") + text->text);
+            std::string line = text->alignment == ReportAlignment::right ? "<" : "";
+            line += std::to_string(text->at.x) + ' ' + std::to_string(text->at.y) + ' ';
+            if (text->font == reportTitleFont) line += "T ";
+            lines.push_back(line + text->text);
         } else if (const auto* formula = std::get_if<ReportFormulaText>(&item)) {
             lines.push_back(std::to_string(formula->at.x) + ' ' + std::to_string(formula->at.y) +
                             ' ' + formula->text + '|' + formula->formula);
@@ -99,12 +100,7 @@ TEST_F(DetailsReportTest, EveryLineOfASolutionWithAnAcidAndSpectators) {
 
 TEST_F(DetailsReportTest, HeightAndPagesFollowRowsModesAcidsAndSpectators) {
     const auto addRow = [&](CpHCalculatorDoc& document, const char* formula) {
-        ReagentpHCalculator row(*program_);
-        row.setFormula(formula, program_->elements);
-        row.concentration = 0.1;
-        row.volume = 10.0;
-        row.analyze(true);
-        document.addReagent(row);
+        document.addReagent(testing::stockRow(*program_, formula, 0.1, 10.0));
     };
     struct Case {
         const char* what;

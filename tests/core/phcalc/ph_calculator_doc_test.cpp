@@ -9,6 +9,7 @@
 #include "core/phcalc/csv_export.h"
 #include "core/program/program_model.h"
 #include "core/report/report_text.h"
+#include "support/stock_row.h"
 
 namespace solvara {
 namespace {
@@ -18,12 +19,7 @@ class pHCalculatorDocTest : public ::testing::Test {
     pHCalculatorDocTest() : program_(makeStarterProgramModel()) {}
 
     ReagentpHCalculator row(const char* formula, double concentration, double volume) {
-        ReagentpHCalculator reagent(*program_);
-        reagent.setFormula(formula, program_->elements);
-        reagent.concentration = concentration;
-        reagent.volume = volume;
-        reagent.analyze(true);
-        return reagent;
+        return testing::stockRow(*program_, formula, concentration, volume);
     }
 
     std::shared_ptr<ProgramModel> program_;

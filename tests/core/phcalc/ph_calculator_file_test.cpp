@@ -9,6 +9,7 @@
 #include "core/document/document_read_error.h"
 #include "core/program/program_model.h"
 #include "support/record_bytes.h"
+#include "support/stock_row.h"
 #include "support/temporary_folder.h"
 
 namespace solvara {
@@ -22,13 +23,7 @@ class pHCalculatorFileTest : public ::testing::Test {
 
     ReagentpHCalculator row(const char* name, const char* formula, double concentration,
                             double volume) {
-        ReagentpHCalculator reagent(*program_);
-        reagent.name = name;
-        reagent.setFormula(formula, program_->elements);
-        reagent.concentration = concentration;
-        reagent.volume = volume;
-        reagent.analyze(true);
-        return reagent;
+        return testing::stockRow(*program_, formula, concentration, volume, name);
     }
 
     // The reagent record of a row, as the reagent itself writes it.

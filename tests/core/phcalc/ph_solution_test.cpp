@@ -7,6 +7,7 @@
 
 #include "core/equilibrium/ph_calculation_error.h"
 #include "core/program/program_model.h"
+#include "support/stock_row.h"
 
 namespace solvara {
 namespace {
@@ -17,12 +18,7 @@ class pHSolutionTest : public ::testing::Test {
 
     // A stock row of `formula` at `concentration` M, `volume` mL.
     ReagentpHCalculator row(const char* formula, double concentration, double volume = 0.0) {
-        ReagentpHCalculator reagent(*program_);
-        reagent.setFormula(formula, program_->elements);
-        reagent.concentration = concentration;
-        reagent.volume = volume;
-        reagent.analyze(true);
-        return reagent;
+        return testing::stockRow(*program_, formula, concentration, volume);
     }
 
     // A monoprotic acid HF / F^- with pKa 4.75 and no temperature coefficient.
