@@ -1,7 +1,6 @@
 #include "cli/buffer_document_output.h"
 
 #include <cmath>
-#include <ctime>
 #include <nlohmann/json.hpp>
 #include <vector>
 
@@ -172,13 +171,6 @@ void printText(std::ostream& out, const CSolvaraDoc& document,
     }
 }
 
-std::string today() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return recipeDate(local);
-}
-
 }  // namespace
 
 std::optional<BufferOutput> chooseBufferOutput(bool json, bool recipe, std::ostream& err) {
@@ -198,7 +190,7 @@ int printBufferResults(const CSolvaraDoc& document, const std::optional<BufferOr
             out << resultJson(document, origin, problem).dump(2) << '\n';
             break;
         case BufferOutput::recipe:
-            out << utf8(reportAsText(recipePage(recipeContentOf(document, today()))));
+            out << utf8(reportAsText(recipePage(recipeContentOf(document, recipeDateToday()))));
             break;
         case BufferOutput::text:
             printText(out, document, origin, digits);

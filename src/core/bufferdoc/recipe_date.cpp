@@ -23,4 +23,11 @@ std::string recipeDate(const std::tm& date) {
            std::to_string(date.tm_year + 1900);
 }
 
+std::string recipeDateToday() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return recipeDate(local);
+}
+
 }  // namespace solvara

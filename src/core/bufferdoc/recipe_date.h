@@ -9,4 +9,7 @@ namespace solvara {
 // "Thursday, December 03, 2026". Fields out of range give an empty text.
 std::string recipeDate(const std::tm& date);
 
+// The date line for today, in local time.
+std::string recipeDateToday();
+
 }  // namespace solvara

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "core/chemistry/formula_display.h"
-#include "core/text/windows1252.h"
 #include "gui/widgets/formula_layout.h"
+#include "gui/widgets/qt_text.h"
 
 namespace solvara {
 
@@ -20,10 +20,6 @@ namespace {
 constexpr qreal unitsPerInch = 254.0;
 // A point is 1/72 inch; report fonts are given in tenths of one.
 constexpr qreal unitsPerTenthOfPoint = unitsPerInch / 720.0;
-
-QString fromReport(std::string_view text) {
-    return QString::fromStdString(windows1252ToUtf8(text));
-}
 
 QColor toColor(ReportColour colour) { return {colour.red, colour.green, colour.blue}; }
 
@@ -58,7 +54,7 @@ QFont ReportPainter::font(ReportFont font) const {
 }
 
 void ReportPainter::draw(const ReportText& item) {
-    const QString text = fromReport(item.text);
+    const QString text = fromWindows1252(item.text);
     painter_.setFont(font(item.font));
     painter_.setPen(Qt::black);
     const QFontMetricsF metrics(painter_.font());
@@ -76,8 +72,8 @@ void ReportPainter::draw(const ReportFormulaText& item) {
         return;
     }
     const QFont normal = font(item.font);
-    const QString before = fromReport(line.substr(0, tag));
-    const QString after = fromReport(line.substr(tag + substanceFormulaTag.size()));
+    const QString before = fromWindows1252(line.substr(0, tag));
+    const QString after = fromWindows1252(line.substr(tag + substanceFormulaTag.size()));
 
     std::string display;
     std::vector<CharKind> kinds;
