@@ -14,22 +14,26 @@ int printedPageCount(const Report& report) {
     return std::max(1, (report.height + a4PageHeight - 1) / a4PageHeight);
 }
 
-bool exportReportToPdf(const Report& report, const QString& path, const QString& title) {
-    QPdfWriter writer(path);
-    writer.setTitle(title);
-    writer.setCreator(QStringLiteral("Solvara"));
+bool paintReportPages(const Report& report, QPagedPaintDevice& device) {
     // The report places everything itself, measured from the paper's edge.
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     QPainter painter;
-    if (!painter.begin(&writer)) return false;
-    const qreal scale = ReportPainter::realSizeScale(writer);
+    if (!painter.begin(&device)) return false;
+    const qreal scale = ReportPainter::realSizeScale(device);
     const int pages = printedPageCount(report);
     for (int page = 1; page <= pages; ++page) {
-        if (page > 1) writer.newPage();
+        if (page > 1) device.newPage();
         const std::vector<ReportItem> items = itemsOfPrintedPage(report, page, a4PageHeight);
         ReportPainter(painter, scale, QPointF(), ReportMedium::print).paint(items);
     }
     return painter.end();
+}
+
+bool exportReportToPdf(const Report& report, const QString& path, const QString& title) {
+    QPdfWriter writer(path);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Solvara"));
+    return paintReportPages(report, writer);
 }
 
 }  // namespace solvara

@@ -135,6 +135,14 @@ TEST_F(ProgramDefaultsFile, UnknownUnitsAndStartDocumentReadAsTheFirstChoice) {
     EXPECT_EQ(defaults.startWith, StartDocument::newBuffer);
 }
 
+TEST_F(ProgramDefaultsFile, FirstWriteMakesThePerUserFolder) {
+    const fs::path file = path().parent_path() / "Orvane" / "Solvara" / "config.dat";
+    ASSERT_TRUE(WriteProgramDefaults(file, unusualDefaults()));
+    ProgramDefaults read;
+    ASSERT_TRUE(ReadProgramDefaults(file, read));
+    expectBitwiseEqual(read, unusualDefaults());
+}
+
 TEST_F(ProgramDefaultsFile, ShortFileLeavesTheRecordUntouched) {
     ASSERT_TRUE(WriteProgramDefaults(path(), unusualDefaults()));
     overwrite(contents().substr(0, 60));  // ends inside ionicStrength

@@ -1,0 +1,362 @@
+#include "gui/app/main_frame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPageSetupDialog>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "core/program/data_paths.h"
+#include "core/program/database_file_questions.h"
+#include "core/program/program_defaults.h"
+#include "gui/app/application_settings.h"
+#include "gui/app/document_workspace.h"
+#include "gui/app/new_document_dialog.h"
+#include "gui/app/report_window.h"
+#include "gui/app/window_size_commands.h"
+#include "gui/model/program_session.h"
+#include "gui/model/typed_document_model.h"
+#include "gui/widgets/qt_text.h"
+
+namespace solvara {
+
+namespace {
+
+const QString documentFilter = QStringLiteral(
+    "Solvara documents (*.buf *.phc);;Buffer Files (*.buf);;pH calc Files (*.phc);;All files (*)");
+
+// The line edit that has the focus, for the Edit menu's commands.
+QLineEdit* focusedLineEdit() { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }
+
+}  // namespace
+
+CMainFrame::CMainFrame(ProgramSession& session, ApplicationSettings& settings,
+                       DatabaseFileQuestions& questions)
+    : session_(session),
+      settings_(settings),
+      questions_(questions),
+      area_(new QMdiArea(this)),
+      commands_(makeCommandActions(this)),
+      recentFiles_(settings.recentFiles()) {
+    setWindowTitle(QStringLiteral("Solvara"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/solvara.svg")));
+    setAcceptDrops(true);
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(area_);
+    workspace_ = std::make_unique<DocumentWorkspace>(
+        *area_, session_, questions_,
+        [this](const DocumentModel& document) { return chooseSaveName(document); });
+    statusBar()->showMessage(tr("Ready"));
+    buildToolBar();
+    connectCommands();
+    // Keys without a menu entry work wherever the focus is in the window.
+    addActions({commands_.newDocument, commands_.fourDigits, commands_.sixDigits, commands_.widen, commands_.narrow,
+                commands_.presetSize, commands_.nextWindow, commands_.previousWindow});
+    rebuildMenus();
+    updateCommands();
+    resize(1000, 720);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::buildToolBar() {
+    toolBar_ = addToolBar(tr("Toolbar"));
+    toolBar_->setObjectName(QStringLiteral("Toolbar"));
+    toolBar_->setIconSize(QSize(24, 24));
+    toolBar_->addActions({commands_.newBuffer, commands_.newpHCalculator, commands_.open,
+                          commands_.save, commands_.print});
+    toolBar_->addSeparator();
+    toolBar_->addAction(commands_.recipe);
+    toolBar_->addSeparator();
+    toolBar_->addAction(commands_.calculationDetails);
+    toolBar_->addSeparator();
+    toolBar_->addActions({commands_.tutorial, commands_.about});
+}
+
+void CMainFrame::connectCommands() {
+    const CommandActions& c = commands_;
+    DocumentWorkspace& work = *workspace_;
+    auto onActive = [this](void (DocumentWorkspace::*command)(DocumentModel&)) {
+        return [this, command] {
+            if (DocumentModel* document = workspace_->activeDocument())
+                (workspace_.get()->*command)(*document);
+        };
+    };
+    connect(c.newDocument, &QAction::triggered, this, [this, &work] {
+        if (const auto kind = askNewDocumentKind(this)) work.newDocument(*kind);
+    });
+    connect(c.newBuffer, &QAction::triggered, this,
+            [&work] { work.newDocument(DocumentKind::bufferDesign); });
+    connect(c.newpHCalculator, &QAction::triggered, this,
+            [&work] { work.newDocument(DocumentKind::pHCalculation); });
+    connect(c.pHCalculatorFromBuffer, &QAction::triggered, this, [&work] {
+        if (DocumentModel* document = work.activeDocument()) work.newpHCalculatorFromBuffer(*document);
+    });
+    connect(c.open, &QAction::triggered, this, &CMainFrame::openWithDialog);
+    connect(c.close, &QAction::triggered, area_, &QMdiArea::closeActiveSubWindow);
+    connect(c.save, &QAction::triggered, this, [this] {
+        if (DocumentModel* document = workspace_->activeDocument()) workspace_->save(*document);
+    });
+    connect(c.saveAs, &QAction::triggered, this, [this] {
+        if (DocumentModel* document = workspace_->activeDocument()) workspace_->saveAs(*document);
+    });
+    connect(c.recipe, &QAction::triggered, this, onActive(&DocumentWorkspace::showReport));
+    connect(c.calculationDetails, &QAction::triggered, this,
+            onActive(&DocumentWorkspace::showReport));
+    auto onReport = [this](void (ReportWindow::*command)()) {
+        return [this, command] {
+            if (DocumentModel* document = workspace_->activeDocument()) {
+                workspace_->showReport(*document);
+                if (ReportWindow* report = workspace_->activeReportWindow()) (report->*command)();
+            }
+        };
+    };
+    connect(c.print, &QAction::triggered, this, onReport(&ReportWindow::print));
+    connect(c.printPreview, &QAction::triggered, this, onReport(&ReportWindow::printPreview));
+    connect(c.exportPdf, &QAction::triggered, this, onReport(&ReportWindow::exportPdf));
+    connect(c.printSetup, &QAction::triggered, this, [this] {
+        QPageSetupDialog dialog(&printer_, this);
+        dialog.exec();
+    });
+    connect(c.defaults, &QAction::triggered, this, &CMainFrame::editDefaults);
+    connect(c.saveDatabase, &QAction::triggered, this, [this] {
+        session_.database().SaveDatabaseOnRequest(
+            DatabasePath(settings_.databasePath().toStdString(), processEnvironment()));
+        updateCommands();
+    });
+    connect(c.databasePath, &QAction::triggered, this, &CMainFrame::changeDatabasePath);
+    connect(c.databasePassword, &QAction::triggered, this, [this] {
+        session_.database().ChangeDatabasePassword(
+            DatabasePath(settings_.databasePath().toStdString(), processEnvironment()));
+        updateCommands();
+    });
+    connect(c.exit, &QAction::triggered, this, &QWidget::close);
+    connect(c.undo, &QAction::triggered, this, [] {
+        if (QLineEdit* edit = focusedLineEdit()) edit->undo();
+    });
+    connect(c.cut, &QAction::triggered, this, [] {
+        if (QLineEdit* edit = focusedLineEdit()) edit->cut();
+    });
+    connect(c.copy, &QAction::triggered, this, [] {
+        if (QLineEdit* edit = focusedLineEdit()) edit->copy();
+    });
+    connect(c.paste, &QAction::triggered, this, [] {
+        if (QLineEdit* edit = focusedLineEdit()) edit->paste();
+    });
+    connect(c.toolbar, &QAction::toggled, toolBar_, &QWidget::setVisible);
+    connect(c.statusBar, &QAction::toggled, statusBar(), &QWidget::setVisible);
+    c.toolbar->setChecked(true);
+    c.statusBar->setChecked(true);
+    connect(c.cascade, &QAction::triggered, area_, &QMdiArea::cascadeSubWindows);
+    connect(c.tile, &QAction::triggered, area_, &QMdiArea::tileSubWindows);
+    connect(c.nextWindow, &QAction::triggered, area_, &QMdiArea::activateNextSubWindow);
+    connect(c.previousWindow, &QAction::triggered, area_, &QMdiArea::activatePreviousSubWindow);
+    connect(c.helpTopics, &QAction::triggered, this, [this] { showHelpTopic(QString()); });
+    connect(c.tutorial, &QAction::triggered, this,
+            [this] { showHelpTopic(QStringLiteral("html\\list_of_examples.htm")); });
+    connect(c.tipOfTheDay, &QAction::triggered, this, &CMainFrame::showTipOfTheDay);
+    connect(c.about, &QAction::triggered, this, &CMainFrame::showAbout);
+    connect(c.fourDigits, &QAction::triggered, this, [this] { setDisplayDigits(4); });
+    connect(c.sixDigits, &QAction::triggered, this, [this] { setDisplayDigits(6); });
+    connect(c.widen, &QAction::triggered, this, [this] { resizeBy(&widenedToMultipleOf16); });
+    connect(c.narrow, &QAction::triggered, this, [this] { resizeBy(&narrowedToMultipleOf16); });
+    connect(c.presetSize, &QAction::triggered, this, [this] { resizeBy(&nextPresetSize); });
+
+    connect(&work, &DocumentWorkspace::activeDocumentChanged, this, [this] {
+        rebuildMenus();
+        updateCommands();
+    });
+    connect(&work, &DocumentWorkspace::fileUsed, this, &CMainFrame::rememberFile);
+    connect(&work, &DocumentWorkspace::fileUnreadable, this, &CMainFrame::forgetFile);
+    connect(&session_, &ProgramSession::viewsNeedRefresh, &work, &DocumentWorkspace::refreshAll);
+}
+
+void CMainFrame::rebuildMenus() {
+    const DocumentModel* active = workspace_->activeDocument();
+    const MenuBarKind kind = active == nullptr ? MenuBarKind::noDocument
+                             : active->kind() == DocumentKind::bufferDesign
+                                 ? MenuBarKind::bufferDocument
+                                 : MenuBarKind::pHCalculatorDocument;
+    if (kind == menuBarKind_ && !menuBar()->actions().isEmpty()) return;
+    menuBarKind_ = kind;
+    const bool hasDocument = kind != MenuBarKind::noDocument;
+    const CommandActions& c = commands_;
+    QMenuBar& bar = *menuBar();
+    bar.clear();
+
+    QMenu* file = bar.addMenu(tr("&File"));
+    QMenu* newMenu = file->addMenu(tr("&New"));
+    newMenu->addActions({c.newBuffer, c.newpHCalculator});
+    if (kind == MenuBarKind::bufferDocument) newMenu->addAction(c.pHCalculatorFromBuffer);
+    file->addAction(c.open);
+    if (hasDocument) file->addActions({c.close, c.save, c.saveAs});
+    file->addSeparator();
+    file->addAction(c.defaults);
+    QMenu* database = file->addMenu(tr("Data&base"));
+    database->addActions({c.saveDatabase, c.databasePath, c.databasePassword});
+    if (hasDocument) {
+        file->addSeparator();
+        file->addActions({c.print, c.printPreview, c.printSetup, c.exportPdf});
+    }
+    file->addSeparator();
+    QMenu* recent = file->addMenu(tr("Recent &Files"));
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecentFilesMenu(*recent); });
+    fillRecentFilesMenu(*recent);
+    file->addSeparator();
+    file->addAction(c.exit);
+
+    if (hasDocument) {
+        QMenu* edit = bar.addMenu(tr("&Edit"));
+        edit->addActions({c.undo});
+        edit->addSeparator();
+        edit->addActions({c.cut, c.copy, c.paste});
+    }
+
+    QMenu* view = bar.addMenu(tr("&View"));
+    view->addActions({c.toolbar, c.statusBar});
+    if (hasDocument) {
+        view->addSeparator();
+        view->addAction(kind == MenuBarKind::bufferDocument ? c.recipe : c.calculationDetails);
+        QMenu* window = bar.addMenu(tr("&Window"));
+        window->addActions({c.cascade, c.tile, c.nextWindow, c.previousWindow});
+    }
+
+    QMenu* help = bar.addMenu(tr("&Help"));
+    help->addActions({c.helpTopics, c.tutorial, c.tipOfTheDay});
+    help->addSeparator();
+    help->addAction(c.about);
+    for (QMenu* menu : bar.findChildren<QMenu*>()) {
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
+    }
+}
+
+void CMainFrame::fillRecentFilesMenu(QMenu& menu) {
+    menu.clear();
+    const QStringList& files = recentFiles_.files();
+    for (int index = 0; index < files.size(); ++index) {
+        const QString file = files.at(index);
+        QAction* entry = menu.addAction(RecentFiles::menuText(index, file));
+        entry->setStatusTip(tr("Open this document"));
+        connect(entry, &QAction::triggered, this, [this, file] { workspace_->openFile(file); });
+    }
+    menu.setEnabled(!files.isEmpty());
+}
+
+void CMainFrame::updateCommands() {
+    const DocumentModel* active = workspace_->activeDocument();
+    const bool buffer = active != nullptr && active->kind() == DocumentKind::bufferDesign;
+    const bool calculation = active != nullptr && active->kind() == DocumentKind::pHCalculation;
+    const CommandActions& c = commands_;
+    for (QAction* command : {c.close, c.save, c.saveAs, c.print, c.printPreview, c.exportPdf,
+                             c.cascade, c.tile, c.nextWindow, c.previousWindow}) {
+        command->setEnabled(active != nullptr);
+    }
+    c.recipe->setEnabled(buffer);
+    c.calculationDetails->setEnabled(calculation);
+    c.pHCalculatorFromBuffer->setEnabled(
+        buffer && dynamic_cast<const BufferDocumentModel*>(active)->core().CanMakepHCalculator());
+    if (buffer) {
+        // The document of a design built on a saved buffer must be complete to be saved.
+        const auto* design = dynamic_cast<const BufferDocumentModel*>(active);
+        c.save->setEnabled(design->core().HasBothReagents());
+        c.saveAs->setEnabled(design->core().HasBothReagents());
+    }
+    c.saveDatabase->setEnabled(session_.database().IsDatabaseModified());
+    c.fourDigits->setChecked(session_.displayDigits() == 4);
+    c.sixDigits->setChecked(session_.displayDigits() == 6);
+}
+
+void CMainFrame::setDisplayDigits(int digits) {
+    session_.setDisplayDigits(digits);
+    updateCommands();
+}
+
+void CMainFrame::resizeBy(QSize (*resized)(QSize)) {
+    if (isMaximized() || isFullScreen()) showNormal();
+    const QSize size = resized(frameGeometry().size());
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(size - frame);
+    statusBar()->showMessage(windowSizeStatusText(size));
+}
+
+void CMainFrame::openWithDialog() {
+    const QStringList files =
+        QFileDialog::getOpenFileNames(this, tr("Open"), QString(), documentFilter);
+    for (const QString& file : files) workspace_->openFile(file);
+}
+
+void CMainFrame::rememberFile(const QString& fileName) {
+    recentFiles_.add(fileName);
+    settings_.setRecentFiles(recentFiles_.files());
+}
+
+void CMainFrame::forgetFile(const QString& fileName) {
+    recentFiles_.remove(fileName);
+    settings_.setRecentFiles(recentFiles_.files());
+}
+
+QString CMainFrame::chooseSaveName(const DocumentModel& document) {
+    const bool buffer = document.kind() == DocumentKind::bufferDesign;
+    const QString extension = fromWindows1252(documentExtension(document.kind()));
+    QFileDialog dialog(this, tr("Save As"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(buffer ? QStringLiteral("Buffer Files (*.buf)")
+                                : QStringLiteral("pH calc Files (*.phc)"));
+    dialog.setDefaultSuffix(extension.mid(1));
+    const QString current = fromPath(document.filePath());
+    dialog.selectFile(current.isEmpty() ? document.title() + extension : current);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+bool CMainFrame::exitSequence() {
+    const bool documentsAnswered = workspace_->offerToSaveAll();
+    // The database question comes whatever the documents' answers were.
+    session_.database().SaveDatabaseOnRequest(
+        DatabasePath(settings_.databasePath().toStdString(), processEnvironment()));
+    if (!documentsAnswered) {
+        updateCommands();
+        return false;
+    }
+    workspace_->closeAllWithoutAsking();
+    if (session_.defaultsModified() &&
+        questions_.askYesNo("Save changes to program defaults?", MessageIcon::none)) {
+        const std::filesystem::path file = defaultsPath(processEnvironment());
+        if (!WriteProgramDefaults(file, session_.program().defaults)) {
+            questions_.showMessage(toWindows1252(fromPath(file)) +
+                                   ": cannot be saved. The program defaults were not saved.");
+        }
+    }
+    settings_.setDisplayDigits(session_.displayDigits());
+    settings_.store().sync();
+    return true;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (exitSequence()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) workspace_->openFile(url.toLocalFile());
+    }
+    event->acceptProposedAction();
+}
+
+}  // namespace solvara

@@ -1,0 +1,52 @@
+#include "gui/app/solvara_app.h"
+
+#include "core/program/data_paths.h"
+#include "core/program/program_defaults.h"
+#include "gui/app/document_workspace.h"
+#include "gui/app/main_frame.h"
+#include "gui/app/new_document_dialog.h"
+
+namespace solvara {
+
+CSolvaraApp::CSolvaraApp(QSettings& store, DatabaseFileQuestions& questions)
+    : settings_(store), questions_(questions), session_(questions) {}
+
+CSolvaraApp::~CSolvaraApp() = default;
+
+void CSolvaraApp::start(const QStringList& files) {
+    session_.setDisplayDigits(settings_.displayDigits());
+    mainWindow_ = std::make_unique<CMainFrame>(session_, settings_, questions_);
+
+    const EnvironmentLookup environment = processEnvironment();
+    session_.database().LoadDatabase(
+        DatabasePath(settings_.databasePath().toStdString(), environment));
+    ReadProgramDefaults(defaultsPath(environment), session_.program().defaults);
+
+    DocumentWorkspace& workspace = mainWindow_->workspace();
+    bool opened = false;
+    for (const QString& file : files) opened = workspace.openFile(file) || opened;
+    if (!opened) {
+        switch (session_.program().defaults.startWith) {
+            case StartDocument::newBuffer:
+                workspace.newDocument(DocumentKind::bufferDesign);
+                break;
+            case StartDocument::newpHCalculator:
+                workspace.newDocument(DocumentKind::pHCalculation);
+                break;
+            case StartDocument::ask:
+                if (const auto kind = askNewDocumentKind(mainWindow_.get()))
+                    workspace.newDocument(*kind);
+                break;
+        }
+    }
+    mainWindow_->show();
+
+    if (settings_.firstRun()) {
+        settings_.setFirstRun(false);
+        mainWindow_->showHelpTopic(QStringLiteral("html\\tutorial_1st_run.htm"));
+    } else if (settings_.showTipOfTheDay()) {
+        mainWindow_->showTipOfTheDay();
+    }
+}
+
+}  // namespace solvara
