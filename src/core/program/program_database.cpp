@@ -110,9 +110,11 @@ bool ProgramDatabase::SaveDatabase(const std::filesystem::path& path, bool skipP
         if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path());
         keepUnreadableFile(path);
         writeDatabaseFile(path, *program_, passwordDigest_);
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
         // Writing clears the flags of the parts it reached; nothing reached the file.
         unsavedChanges_ = wasModified;
+        // Names the file and why it could not be written.
+        questions_->showMessage(error.what());
         return false;
     }
     unsavedChanges_ = false;
