@@ -20,7 +20,7 @@
 #include "gui/app/database_password_dialog.h"
 #include "gui/app/database_path_window.h"
 #include "gui/app/message_box_questions.h"
-#include "gui/app/path_text.h"
+#include "gui/widgets/qt_text.h"
 #include "modal_answers.h"
 #include "support/temporary_folder.h"
 
@@ -199,7 +199,7 @@ TEST_F(DatabasePathWindowTest, OkIsEnabledExactlyWhenThePathDiffers) {
     QLineEdit* field = fieldUnder(window, DatabasePathDialog::kPrompt);
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(accessibleName(field), QString::fromLatin1(DatabasePathDialog::kPrompt));
-    EXPECT_EQ(field->text(), pathText(current));
+    EXPECT_EQ(field->text(), fromPath(current));
     EXPECT_FALSE(okButton(window)->isEnabled());
     saveSnapshot(window, "database-path.png");
 
@@ -209,7 +209,7 @@ TEST_F(DatabasePathWindowTest, OkIsEnabledExactlyWhenThePathDiffers) {
     EXPECT_FALSE(okButton(window)->isEnabled());
 
     buttonNamed(window, QStringLiteral("Default"))->click();
-    EXPECT_EQ(field->text(), pathText(standard));
+    EXPECT_EQ(field->text(), fromPath(standard));
     EXPECT_TRUE(okButton(window)->isEnabled());
 }
 
@@ -220,10 +220,10 @@ TEST_F(DatabasePathWindowTest, BrowseOffersTheDatabaseNameInTheCurrentFolder) {
         auto* chooser = qobject_cast<QFileDialog*>(&modal);
         ASSERT_NE(chooser, nullptr);
         EXPECT_EQ(chooser->selectedFiles(),
-                  QStringList{pathText(folder.path() / "Solvaradatabase.dat")});
+                  QStringList{fromPath(folder.path() / "Solvaradatabase.dat")});
         EXPECT_EQ(chooser->selectedNameFilter(), QStringLiteral("*.dat"));
         // A file that does not exist yet may be named.
-        chooser->selectFile(pathText(chosen));
+        chooser->selectFile(fromPath(chosen));
         static_cast<QDialog*>(chooser)->accept();
     });
     answers.then([](QWidget& modal) { qobject_cast<QDialog*>(&modal)->reject(); });
@@ -232,16 +232,16 @@ TEST_F(DatabasePathWindowTest, BrowseOffersTheDatabaseNameInTheCurrentFolder) {
 
     browse->click();
     QLineEdit* field = fieldUnder(window, DatabasePathDialog::kPrompt);
-    EXPECT_EQ(field->text(), pathText(chosen));
+    EXPECT_EQ(field->text(), fromPath(chosen));
     EXPECT_TRUE(okButton(window)->isEnabled());
     browse->click();
-    EXPECT_EQ(field->text(), pathText(chosen));
+    EXPECT_EQ(field->text(), fromPath(chosen));
 }
 
 TEST_F(DatabasePathWindowTest, OkOnANewPathWritesTheDatabaseThereAndReportsThePath) {
     const std::filesystem::path moved = folder.path() / "new folder" / "moved.dat";
     window.show();
-    replaceText(pathText(moved));
+    replaceText(fromPath(moved));
     ModalAnswers answers;
     answers.pressInMessageBox(QMessageBox::No);
     QTest::mouseClick(okButton(window), Qt::LeftButton);
@@ -259,7 +259,7 @@ TEST_F(DatabasePathWindowTest, AFailedSaveSaysWhyAndStays) {
     std::filesystem::create_directories(taken);
     testing::writeFile(taken / "keep.txt", "kept");
     window.show();
-    replaceText(pathText(taken));
+    replaceText(fromPath(taken));
     ModalAnswers answers;
     answers.pressInMessageBox(QMessageBox::No);
     answers.pressInMessageBox(QMessageBox::Ok);
@@ -267,7 +267,7 @@ TEST_F(DatabasePathWindowTest, AFailedSaveSaysWhyAndStays) {
     QTest::mouseClick(okButton(window), Qt::LeftButton);
 
     ASSERT_EQ(answers.boxes.size(), 3u);
-    EXPECT_TRUE(answers.boxes[1].text.contains(pathText(taken)))
+    EXPECT_TRUE(answers.boxes[1].text.contains(fromPath(taken)))
         << answers.boxes[1].text.toStdString();
     EXPECT_EQ(answers.boxes[2].text, QString::fromLatin1(messages::kCannotSaveAtPath));
     EXPECT_EQ(testing::readFile(taken / "keep.txt"), "kept");

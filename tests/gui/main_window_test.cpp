@@ -32,10 +32,12 @@ constexpr const char* cannotOpenDatabase =
 // per-user data folder live in a temporary folder.
 class MainWindowTest : public ::testing::Test {
   protected:
-    MainWindowTest() { qputenv("XDG_DATA_HOME", QFile::encodeName(fromPath(home.path()))); }
+    MainWindowTest() : runDataHome(qgetenv("XDG_DATA_HOME")) {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(fromPath(home.path())));
+    }
     ~MainWindowTest() override {
         closeDialogs();
-        qunsetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", runDataHome);
     }
 
     std::filesystem::path dataFolder() const { return home.path() / "Orvane" / "Solvara"; }
@@ -60,6 +62,7 @@ class MainWindowTest : public ::testing::Test {
         }
     }
 
+    QByteArray runDataHome;
     TemporaryFolder home;
     ScriptedQuestions questions;
     std::unique_ptr<QSettings> store;

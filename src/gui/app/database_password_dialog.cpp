@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
-#include "gui/app/windows1252_qstring.h"
+#include "gui/widgets/qt_text.h"
 
 namespace solvara {
 

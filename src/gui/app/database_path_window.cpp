@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/program/program_database.h"
-#include "gui/app/path_text.h"
+#include "gui/widgets/qt_text.h"
 
 namespace solvara {
 
@@ -53,18 +53,18 @@ DatabasePathWindow::DatabasePathWindow(ProgramDatabase& database,
 }
 
 void DatabasePathWindow::showText() {
-    field_->setText(fileNameText(rules_.text()));
+    field_->setText(fromPath(rules_.text()));
     ok_->setEnabled(rules_.IsOkEnabled());
 }
 
 void DatabasePathWindow::textEdited(const QString& text) {
-    rules_.SetText(nativeFileName(text));
+    rules_.SetText(toPath(text).string());
     ok_->setEnabled(rules_.IsOkEnabled());
 }
 
 void DatabasePathWindow::browse() {
     const std::filesystem::path folder = std::filesystem::path(rules_.text()).parent_path();
-    QFileDialog chooser(this, QString(), pathText(folder),
+    QFileDialog chooser(this, QString(), fromPath(folder),
                         QString::fromLatin1(DatabasePathDialog::kBrowseFilter));
     // A new file may be named as well as an existing one chosen.
     chooser.setFileMode(QFileDialog::AnyFile);
@@ -72,7 +72,7 @@ void DatabasePathWindow::browse() {
     chooser.setDefaultSuffix(QStringLiteral("dat"));
     chooser.selectFile(QString::fromLatin1(DatabasePathDialog::kBrowseFileName));
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return;
-    rules_.SetText(nativeFileName(chooser.selectedFiles().constFirst()));
+    rules_.SetText(toPath(chooser.selectedFiles().constFirst()).string());
     showText();
 }
 

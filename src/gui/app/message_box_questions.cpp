@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "gui/app/database_password_dialog.h"
-#include "gui/app/windows1252_qstring.h"
+#include "gui/widgets/qt_text.h"
 
 namespace solvara {
 
