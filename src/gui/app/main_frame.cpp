@@ -18,6 +18,7 @@
 #include "core/program/database_file_questions.h"
 #include "core/program/program_defaults.h"
 #include "gui/app/application_settings.h"
+#include "gui/app/database_path_window.h"
 #include "gui/app/document_workspace.h"
 #include "gui/app/new_document_dialog.h"
 #include "gui/app/report_window.h"
@@ -130,13 +131,13 @@ void CMainFrame::connectCommands() {
     connect(c.defaults, &QAction::triggered, this, &CMainFrame::editDefaults);
     connect(c.saveDatabase, &QAction::triggered, this, [this] {
         session_.database().SaveDatabaseOnRequest(
-            DatabasePath(settings_.databasePath().toStdString(), processEnvironment()));
+            databasePath());
         updateCommands();
     });
     connect(c.databasePath, &QAction::triggered, this, &CMainFrame::changeDatabasePath);
     connect(c.databasePassword, &QAction::triggered, this, [this] {
         session_.database().ChangeDatabasePassword(
-            DatabasePath(settings_.databasePath().toStdString(), processEnvironment()));
+            databasePath());
         updateCommands();
     });
     connect(c.exit, &QAction::triggered, this, &QWidget::close);
@@ -288,6 +289,19 @@ void CMainFrame::resizeBy(QSize (*resized)(QSize)) {
     statusBar()->showMessage(windowSizeStatusText(size));
 }
 
+std::filesystem::path CMainFrame::databasePath() const {
+    return DatabasePath(settings_.databasePath().toStdString(), processEnvironment());
+}
+
+void CMainFrame::changeDatabasePath() {
+    const std::filesystem::path current = databasePath();
+    DatabasePathWindow dialog(session_.database(), current,
+                              DefaultDatabasePath(processEnvironment()), this);
+    dialog.exec();
+    if (const auto& path = dialog.pathToStore()) settings_.setDatabasePath(fromPath(*path));
+    updateCommands();
+}
+
 void CMainFrame::openWithDialog() {
     const QStringList files =
         QFileDialog::getOpenFileNames(this, tr("Open"), QString(), documentFilter);
@@ -321,7 +335,7 @@ bool CMainFrame::exitSequence() {
     const bool documentsAnswered = workspace_->offerToSaveAll();
     // The database question comes whatever the documents' answers were.
     session_.database().SaveDatabaseOnRequest(
-        DatabasePath(settings_.databasePath().toStdString(), processEnvironment()));
+        databasePath());
     if (!documentsAnswered) {
         updateCommands();
         return false;

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPrinter>
+#include <filesystem>
 #include <memory>
 
 #include "gui/app/command_actions.h"
@@ -60,6 +61,7 @@ class CMainFrame : public QMainWindow {
     void editDefaults();
     void showAbout();
     void changeDatabasePath();
+    std::filesystem::path databasePath() const;
     void rememberFile(const QString& fileName);
     void forgetFile(const QString& fileName);
     QString chooseSaveName(const DocumentModel& document);
