@@ -17,8 +17,10 @@
 #include "core/program/data_paths.h"
 #include "core/program/database_file_questions.h"
 #include "core/program/program_defaults.h"
+#include "gui/app/about_dialog.h"
 #include "gui/app/application_settings.h"
 #include "gui/app/database_path_window.h"
+#include "gui/app/defaults_dialog.h"
 #include "gui/app/document_workspace.h"
 #include "gui/app/new_document_dialog.h"
 #include "gui/app/report_window.h"
@@ -287,6 +289,16 @@ void CMainFrame::resizeBy(QSize (*resized)(QSize)) {
     const QSize frame = frameGeometry().size() - geometry().size();
     resize(size - frame);
     statusBar()->showMessage(windowSizeStatusText(size));
+}
+
+void CMainFrame::editDefaults() {
+    DefaultsDialog dialog(session_.program().defaults, this, session_.displayDigits());
+    if (dialog.exec() == QDialog::Accepted) session_.setDefaults(dialog.result());
+}
+
+void CMainFrame::showAbout() {
+    AboutDialog dialog(this);
+    dialog.exec();
 }
 
 std::filesystem::path CMainFrame::databasePath() const {

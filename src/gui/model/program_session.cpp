@@ -1,8 +1,11 @@
 #include "gui/model/program_session.h"
 
+#include "gui/widgets/ph_scale_bitmap.h"
+
 namespace solvara {
 
-ProgramSession::ProgramSession(DatabaseFileQuestions& questions) : database_(questions) {
+ProgramSession::ProgramSession(DatabaseFileQuestions& questions)
+    : database_(questions), phScaleBitmap_(makePhScaleBitmap()) {
     database_.addListener(*this);
 }
 

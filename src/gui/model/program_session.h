@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
 
 #include "core/program/database_edit_notes.h"
@@ -32,6 +33,9 @@ class ProgramSession : public QObject, private ProgramModelListener {
     void setDefaults(const ProgramDefaults& defaults);
     bool defaultsModified() const noexcept { return defaultsModified_; }
 
+    // The pH colour strip under the design views' capacity plots, built once.
+    const QImage& phScaleBitmap() const noexcept { return phScaleBitmap_; }
+
   Q_SIGNALS:
     void programAboutToBeReplaced();
     void programReplaced();
@@ -46,6 +50,7 @@ class ProgramSession : public QObject, private ProgramModelListener {
     DatabaseEditNotes notes_;
     int displayDigits_ = 4;
     bool defaultsModified_ = false;
+    QImage phScaleBitmap_;
 };
 
 }  // namespace solvara

@@ -1,4 +1,4 @@
-#include "gui/app/ph_scale_bitmap.h"
+#include "gui/widgets/ph_scale_bitmap.h"
 
 #include <array>
 #include <cstdint>
