@@ -82,9 +82,10 @@ TEST_F(MainWindowTest, FirstStartOpensANewBufferAndTheTipAndExitWritesTheSetting
     EXPECT_FALSE(design->core().inputs().forceIonicStrength);
     EXPECT_TRUE(window().isVisible());
     EXPECT_EQ(window().windowTitle(), "Solvara");
-    const bool tipShown = std::any_of(
-        QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
-        [](QWidget* top) { return top->isVisible() && top->windowTitle() == "Tip of the day"; });
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const bool tipShown = std::any_of(windows.cbegin(), windows.cend(), [](QWidget* top) {
+        return top->isVisible() && top->windowTitle() == "Tip of the day";
+    });
     EXPECT_TRUE(tipShown);
 
     ASSERT_TRUE(window().exitSequence());
@@ -111,7 +112,7 @@ TEST_F(MainWindowTest, AFileNamedOnTheCommandLineOpensInsteadOfANewDocument) {
         CSolvaraDoc design(*program);
         design.setPH(7.4);
         design.PickBuffer(*program->buffers.FindVariant(
-            "phosphate buffer", "sodium dihydrogenphosphate/disodium hydrogenphosphate"));
+            "phosphate buffer 7.2", "sodium dihydrogenphosphate/disodium hydrogenphosphate"));
         writeBufferDocumentFile(design, file);
     }
     start({fromPath(file), fromPath(home.path() / "missing.buf")});
@@ -163,6 +164,9 @@ TEST_F(MainWindowTest, SixDigitsRefreshEveryViewAndSurviveARestart) {
     ASSERT_EQ(documents().size(), 2u);
     QSignalSpy bufferRedraws(documents()[0].get(), &DocumentModel::changed);
     QSignalSpy calculationRedraws(documents()[1].get(), &DocumentModel::changed);
+    closeDialogs();
+    window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
 
     QTest::keyClick(&window(), Qt::Key_6, Qt::ControlModifier);
     EXPECT_EQ(app->session().displayDigits(), 6);
@@ -188,7 +192,7 @@ TEST_F(MainWindowTest, EachDocumentKindHasItsMenuBar) {
     EXPECT_FALSE(window().commands().calculationDetails->isEnabled());
 
     window().workspace().closeAllWithoutAsking();
-    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window().menuBarKind(), MenuBarKind::noDocument);
     EXPECT_EQ(menuTitles(), (QStringList{"&File", "&View", "&Help"}));
     EXPECT_FALSE(window().commands().save->isEnabled());

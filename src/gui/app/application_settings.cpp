@@ -6,7 +6,6 @@ namespace {
 
 const QString displayDigitsKey = QStringLiteral("Settings/DisplayDigits");
 const QString databasePathKey = QStringLiteral("Settings/DatabasePath");
-const QString showTipKey = QStringLiteral("Settings/ShowTipOfTheDay");
 const QString firstRunKey = QStringLiteral("Settings/FirstRun");
 constexpr int recentFileCount = 4;
 
@@ -29,8 +28,6 @@ QString ApplicationSettings::databasePath() const {
 void ApplicationSettings::setDatabasePath(const QString& path) {
     store_.setValue(databasePathKey, path);
 }
-
-bool ApplicationSettings::showTipOfTheDay() const { return store_.value(showTipKey, 1).toInt() != 0; }
 
 bool ApplicationSettings::firstRun() const { return store_.value(firstRunKey, 0).toInt() != 0; }
 

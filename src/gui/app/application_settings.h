@@ -20,7 +20,6 @@ class ApplicationSettings {
     // Empty means the default database file.
     QString databasePath() const;
     void setDatabasePath(const QString& path);
-    bool showTipOfTheDay() const;
     bool firstRun() const;
     void setFirstRun(bool firstRun);
 

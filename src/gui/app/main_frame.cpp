@@ -22,8 +22,10 @@
 #include "gui/app/database_path_window.h"
 #include "gui/app/defaults_dialog.h"
 #include "gui/app/document_workspace.h"
+#include "gui/app/help_window.h"
 #include "gui/app/new_document_dialog.h"
 #include "gui/app/report_window.h"
+#include "gui/app/tip_of_the_day.h"
 #include "gui/app/window_size_commands.h"
 #include "gui/model/program_session.h"
 #include "gui/model/typed_document_model.h"
@@ -69,7 +71,12 @@ CMainFrame::CMainFrame(ProgramSession& session, ApplicationSettings& settings,
     resize(1000, 720);
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // Closing the documents' windows activates others: the menus must not be rebuilt from a
+    // window half destroyed.
+    disconnect(workspace_.get(), nullptr, this, nullptr);
+    workspace_.reset();
+}
 
 void CMainFrame::buildToolBar() {
     toolBar_ = addToolBar(tr("Toolbar"));
@@ -289,6 +296,24 @@ void CMainFrame::resizeBy(QSize (*resized)(QSize)) {
     const QSize frame = frameGeometry().size() - geometry().size();
     resize(size - frame);
     statusBar()->showMessage(windowSizeStatusText(size));
+}
+
+void CMainFrame::showHelpTopic(const QString& topic) {
+    if (helpWindow_ == nullptr) helpWindow_ = new HelpWindow(this);
+    if (topic.isEmpty()) {
+        helpWindow_->showContents();
+    } else {
+        helpWindow_->showTopic(topic);
+    }
+    helpWindow_->show();
+    helpWindow_->raise();
+    helpWindow_->activateWindow();
+}
+
+void CMainFrame::showTipOfTheDay() {
+    auto* tip = new CTipofTheDay(settings_.store(), this);
+    tip->setAttribute(Qt::WA_DeleteOnClose);
+    tip->open();
 }
 
 void CMainFrame::editDefaults() {

@@ -5,6 +5,7 @@
 #include "gui/app/document_workspace.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/new_document_dialog.h"
+#include "gui/app/tip_of_the_day.h"
 
 namespace solvara {
 
@@ -44,7 +45,7 @@ void CSolvaraApp::start(const QStringList& files) {
     if (settings_.firstRun()) {
         settings_.setFirstRun(false);
         mainWindow_->showHelpTopic(QStringLiteral("html\\tutorial_1st_run.htm"));
-    } else if (settings_.showTipOfTheDay()) {
+    } else if (tipsShownAtStartup(settings_.store())) {
         mainWindow_->showTipOfTheDay();
     }
 }
