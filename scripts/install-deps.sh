@@ -14,6 +14,8 @@ packages=(
   # metric match of the "Arial" the drawings ask for, poppler-utils turns
   # exported PDFs into images for a look.
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins fontconfig fonts-liberation poppler-utils
+  # Checks the desktop entry and updates the per-user application database.
+  desktop-file-utils
 )
 
 missing=()
