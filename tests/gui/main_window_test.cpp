@@ -71,7 +71,7 @@ class MainWindowTest : public ::testing::Test {
 
 TEST_F(MainWindowTest, FirstStartOpensANewBufferAndTheTipAndExitWritesTheSettings) {
     start();
-    EXPECT_EQ(questions.log, std::vector<std::string>{cannotOpenDatabase});
+    EXPECT_TRUE(questions.log.empty()) << questions.log.front();
     ASSERT_EQ(documents().size(), 1u);
     const auto* design = dynamic_cast<const BufferDocumentModel*>(documents().front().get());
     ASSERT_NE(design, nullptr);
@@ -92,6 +92,20 @@ TEST_F(MainWindowTest, FirstStartOpensANewBufferAndTheTipAndExitWritesTheSetting
     QSettings written(settingsFile(), QSettings::IniFormat);
     EXPECT_EQ(written.value("Settings/DisplayDigits").toInt(), 4);
     EXPECT_TRUE(written.contains("Settings/CurrentTip"));
+}
+
+TEST_F(MainWindowTest, ADatabaseFileThatCannotBeReadIsReportedAtStartUp) {
+    std::filesystem::create_directories(dataFolder());
+    testing::writeFile(dataFolder() / "Solvaradatabase.dat", std::string("\0\0\3\0", 4));
+    start();
+    EXPECT_EQ(questions.log, (std::vector<std::string>{"Wrong version of the buffers database file.",
+                                                       cannotOpenDatabase}));
+    // A chosen file that is not there is no first run: the user is told too.
+    questions.log.clear();
+    ASSERT_TRUE(window().exitSequence());
+    store->setValue("Settings/DatabasePath", fromPath(home.path() / "elsewhere.dat"));
+    start();
+    EXPECT_EQ(questions.log, std::vector<std::string>{cannotOpenDatabase});
 }
 
 TEST_F(MainWindowTest, StartDocumentFollowsTheProgramDefaults) {
@@ -119,8 +133,8 @@ TEST_F(MainWindowTest, AFileNamedOnTheCommandLineOpensInsteadOfANewDocument) {
     ASSERT_EQ(documents().size(), 1u);
     EXPECT_EQ(documents().front()->filePath(), file);
     EXPECT_EQ(window().menuBarKind(), MenuBarKind::bufferDocument);
-    ASSERT_EQ(questions.log.size(), 2u);
-    EXPECT_NE(questions.log[1].find("missing.buf"), std::string::npos) << questions.log[1];
+    ASSERT_EQ(questions.log.size(), 1u);
+    EXPECT_NE(questions.log[0].find("missing.buf"), std::string::npos) << questions.log[0];
     QSettings written(settingsFile(), QSettings::IniFormat);
     EXPECT_EQ(written.value("Recent File List/File1").toString(),
               QFileInfo(fromPath(file)).absoluteFilePath());

@@ -1,6 +1,7 @@
 #include "gui/app/document_workspace.h"
 
 #include <QFileInfo>
+#include <QIcon>
 #include <QMdiArea>
 #include <algorithm>
 #include <variant>
@@ -110,7 +111,11 @@ void DocumentWorkspace::showReport(DocumentModel& document) {
     }
     DocumentFrame& frame = addWindow(document, new ReportWindow(document),
                                      reportSuffix(document.kind()));
-    frame.resize(area_.size() * 0.9);
+    // About an A4 page wide at its real size, and no larger than the room there is once the
+    // main window is up.
+    QSize size(860, 640);
+    if (area_.isVisible()) size = size.boundedTo(area_.viewport()->size() - QSize(16, 16));
+    frame.resize(size);
 }
 
 void DocumentWorkspace::newpHCalculatorFromBuffer(const DocumentModel& buffer) {
@@ -155,6 +160,9 @@ DocumentFrame& DocumentWorkspace::addWindow(DocumentModel& document, QWidget* vi
         frame->setWindowModified(document.isModified());
     };
     showTitle();
+    frame->setWindowIcon(QIcon(document.kind() == DocumentKind::bufferDesign
+                                   ? QStringLiteral(":/icons/buffer-document.svg")
+                                   : QStringLiteral(":/icons/ph-document.svg")));
     connect(&document, &DocumentModel::changed, frame, [showTitle](DocumentChange what) {
         if (has(what, DocumentChange::title | DocumentChange::modified)) showTitle();
     });

@@ -19,8 +19,13 @@ void CSolvaraApp::start(const QStringList& files) {
     mainWindow_ = std::make_unique<CMainFrame>(session_, settings_, questions_);
 
     const EnvironmentLookup environment = processEnvironment();
-    session_.database().LoadDatabase(
-        DatabasePath(settings_.databasePath().toStdString(), environment));
+    const std::filesystem::path databaseFile =
+        DatabasePath(settings_.databasePath().toStdString(), environment);
+    // A first run has no database file yet and begins with the starter content: there is no
+    // failure to report. A file the user chose, or one that is there, is read and its faults told.
+    std::error_code unknown;
+    if (!settings_.databasePath().isEmpty() || std::filesystem::exists(databaseFile, unknown))
+        session_.database().LoadDatabase(databaseFile);
     ReadProgramDefaults(defaultsPath(environment), session_.program().defaults);
 
     DocumentWorkspace& workspace = mainWindow_->workspace();
