@@ -89,6 +89,15 @@ CommandActions makeCommandActions(QObject* owner) {
                        QStringLiteral("Show or hide the toolbar\nToggle ToolBar"));
     a.statusBar = action(owner, QStringLiteral("&Status Bar"),
                          QStringLiteral("Show or hide the status bar\nToggle StatusBar"));
+    a.solution = withKey(action(owner, QStringLiteral("Solution"),
+                                QStringLiteral("Shows buffer design window\nBuffer design"),
+                                QStringLiteral("design-window")),
+                         QKeySequence(QStringLiteral("Ctrl+D")));
+    a.solutionDefinition =
+        withKey(action(owner, QStringLiteral("Solution definition"),
+                       QStringLiteral("Shows pH calculator window\npH calculator window"),
+                       QStringLiteral("ph-window")),
+                QKeySequence(QStringLiteral("Ctrl+D")));
     a.recipe = withKey(action(owner, QStringLiteral("Recipe"),
                               QStringLiteral("Shows buffer recipe window\nBuffer recipe"),
                               QStringLiteral("recipe-window")),

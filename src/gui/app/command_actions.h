@@ -31,6 +31,8 @@ struct CommandActions {
     QAction* paste;
     QAction* toolbar;
     QAction* statusBar;
+    QAction* solution;
+    QAction* solutionDefinition;
     QAction* recipe;
     QAction* calculationDetails;
     QAction* cascade;

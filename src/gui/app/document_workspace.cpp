@@ -8,6 +8,7 @@
 
 #include "core/bufferdoc/ph_calculator_from_buffer.h"
 #include "core/program/database_file_questions.h"
+#include "gui/app/definition_view.h"
 #include "gui/app/document_frame.h"
 #include "gui/app/report_window.h"
 #include "gui/model/document_files.h"
@@ -57,14 +58,14 @@ ReportWindow* DocumentWorkspace::activeReportWindow() const {
 DocumentModel& DocumentWorkspace::newDocument(DocumentKind kind) {
     const int number = kind == DocumentKind::bufferDesign ? ++newBuffers_ : ++newCalculations_;
     DocumentModel& document = adopt(newDocumentModel(kind, session_.program(), number));
-    showReport(document);
+    showDefinition(document);
     return document;
 }
 
 bool DocumentWorkspace::openFile(const QString& fileName) {
     for (const auto& open : documents_) {
         if (sameFile(open->filePath(), fileName)) {
-            showReport(*open);
+            showDefinition(*open);
             return true;
         }
     }
@@ -75,7 +76,7 @@ bool DocumentWorkspace::openFile(const QString& fileName) {
         return false;
     }
     DocumentModel& document = adopt(std::get<std::unique_ptr<DocumentModel>>(std::move(opened)));
-    showReport(document);
+    showDefinition(document);
     Q_EMIT fileUsed(QFileInfo(fileName).absoluteFilePath());
     return true;
 }
@@ -102,6 +103,27 @@ bool DocumentWorkspace::saveAs(DocumentModel& document) {
     return true;
 }
 
+void DocumentWorkspace::showDefinition(DocumentModel& document) {
+    for (DocumentFrame* frame : framesOf(document)) {
+        if (qobject_cast<ReportWindow*>(frame->widget()) == nullptr) {
+            area_.setActiveSubWindow(frame);
+            return;
+        }
+    }
+    QWidget* view = makeDefinitionView(document, session_);
+    if (view == nullptr) {
+        showReport(document);
+        return;
+    }
+    DocumentFrame& frame = addWindow(document, view, QString());
+    // A form keeps the size its layout asks for, which follows the font; only the report
+    // windows are resized by hand.
+    frame.setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    frame.adjustSize();
+    frame.setFixedSize(frame.size());
+}
+
 void DocumentWorkspace::showReport(DocumentModel& document) {
     for (DocumentFrame* frame : framesOf(document)) {
         if (qobject_cast<ReportWindow*>(frame->widget()) != nullptr) {
@@ -122,7 +144,7 @@ void DocumentWorkspace::newpHCalculatorFromBuffer(const DocumentModel& buffer) {
     const auto& design = dynamic_cast<const BufferDocumentModel&>(buffer);
     DocumentModel& calculation = adopt(std::make_unique<PhCalculatorDocumentModel>(
         MakepHCalculatorFromBuffer(design.core())));
-    showReport(calculation);
+    showDefinition(calculation);
 }
 
 bool DocumentWorkspace::offerToSaveAll() {

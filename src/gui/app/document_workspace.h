@@ -45,6 +45,9 @@ class DocumentWorkspace : public QObject {
     bool openFile(const QString& fileName);
     bool save(DocumentModel& document);
     bool saveAs(DocumentModel& document);
+    // The document's form (the buffer design or the solution definition window), made when it
+    // has none; the report window while its kind has no form.
+    void showDefinition(DocumentModel& document);
     // The recipe or the calculation details window of the document, made when it has none.
     void showReport(DocumentModel& document);
     // A pH calculation of the mixture the buffer design makes, in a new document.

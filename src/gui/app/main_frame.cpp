@@ -85,9 +85,9 @@ void CMainFrame::buildToolBar() {
     toolBar_->addActions({commands_.newBuffer, commands_.newpHCalculator, commands_.open,
                           commands_.save, commands_.print});
     toolBar_->addSeparator();
-    toolBar_->addAction(commands_.recipe);
+    toolBar_->addActions({commands_.solution, commands_.recipe});
     toolBar_->addSeparator();
-    toolBar_->addAction(commands_.calculationDetails);
+    toolBar_->addActions({commands_.solutionDefinition, commands_.calculationDetails});
     toolBar_->addSeparator();
     toolBar_->addActions({commands_.tutorial, commands_.about});
 }
@@ -119,6 +119,9 @@ void CMainFrame::connectCommands() {
     connect(c.saveAs, &QAction::triggered, this, [this] {
         if (DocumentModel* document = workspace_->activeDocument()) workspace_->saveAs(*document);
     });
+    connect(c.solution, &QAction::triggered, this, onActive(&DocumentWorkspace::showDefinition));
+    connect(c.solutionDefinition, &QAction::triggered, this,
+            onActive(&DocumentWorkspace::showDefinition));
     connect(c.recipe, &QAction::triggered, this, onActive(&DocumentWorkspace::showReport));
     connect(c.calculationDetails, &QAction::triggered, this,
             onActive(&DocumentWorkspace::showReport));
@@ -235,7 +238,11 @@ void CMainFrame::rebuildMenus() {
     view->addActions({c.toolbar, c.statusBar});
     if (hasDocument) {
         view->addSeparator();
-        view->addAction(kind == MenuBarKind::bufferDocument ? c.recipe : c.calculationDetails);
+        if (kind == MenuBarKind::bufferDocument) {
+            view->addActions({c.solution, c.recipe});
+        } else {
+            view->addActions({c.solutionDefinition, c.calculationDetails});
+        }
         QMenu* window = bar.addMenu(tr("&Window"));
         window->addActions({c.cascade, c.tile, c.nextWindow, c.previousWindow});
     }
@@ -270,7 +277,9 @@ void CMainFrame::updateCommands() {
                              c.cascade, c.tile, c.nextWindow, c.previousWindow}) {
         command->setEnabled(active != nullptr);
     }
+    c.solution->setEnabled(buffer);
     c.recipe->setEnabled(buffer);
+    c.solutionDefinition->setEnabled(calculation);
     c.calculationDetails->setEnabled(calculation);
     c.pHCalculatorFromBuffer->setEnabled(
         buffer && dynamic_cast<const BufferDocumentModel*>(active)->core().CanMakepHCalculator());
