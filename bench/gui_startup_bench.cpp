@@ -83,8 +83,7 @@ void BM_StartUpToMainWindowShown(benchmark::State& state) {
     writeDatabaseFile(data / "Orvane" / "Solvara" / "Solvaradatabase.dat",
                       *makeStarterProgramModel(), {});
     setenv("XDG_DATA_HOME", data.c_str(), 1);
-    setenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit().constData(),
-           1);
+    setenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit().constData(), 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     {
         QSettings settings(QStringLiteral("Orvane"), QStringLiteral("Solvara"));
@@ -109,7 +108,10 @@ void BM_StartUpToMainWindowShown(benchmark::State& state) {
     }
     state.counters["resident_MiB"] = static_cast<double>(resident) / 1024.0;
 }
-BENCHMARK(BM_StartUpToMainWindowShown)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_StartUpToMainWindowShown)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
 
 }  // namespace
 }  // namespace solvara

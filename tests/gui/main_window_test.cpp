@@ -14,6 +14,7 @@
 #include "gui/app/document_workspace.h"
 #include "gui/app/main_frame.h"
 #include "gui/app/solvara_app.h"
+#include "gui/model/program_session.h"
 #include "gui/model/typed_document_model.h"
 #include "gui/widgets/qt_text.h"
 #include "support/scripted_questions.h"
@@ -98,8 +99,9 @@ TEST_F(MainWindowTest, ADatabaseFileThatCannotBeReadIsReportedAtStartUp) {
     std::filesystem::create_directories(dataFolder());
     testing::writeFile(dataFolder() / "Solvaradatabase.dat", std::string("\0\0\3\0", 4));
     start();
-    EXPECT_EQ(questions.log, (std::vector<std::string>{"Wrong version of the buffers database file.",
-                                                       cannotOpenDatabase}));
+    EXPECT_EQ(questions.log,
+              (std::vector<std::string>{"Wrong version of the buffers database file.",
+                                        cannotOpenDatabase}));
     // A chosen file that is not there is no first run: the user is told too.
     questions.log.clear();
     ASSERT_TRUE(window().exitSequence());
@@ -170,6 +172,43 @@ TEST_F(MainWindowTest, ExitAsksForDocumentsThenTheDatabaseThenTheDefaults) {
     ProgramDefaults written;
     ASSERT_TRUE(ReadProgramDefaults(dataFolder() / "config.dat", written));
     EXPECT_EQ(written.pH, 8.0);
+}
+
+TEST_F(MainWindowTest, TheHighAndLowPhNoteComesOnceARun) {
+    start();
+    auto& design = dynamic_cast<BufferDocumentModel&>(*documents().front());
+    design.edit([](CSolvaraDoc& document) { return document.setPH(1.5); });
+    questions.yesNo = {false};
+    window().commands().recipe->trigger();
+    window().commands().recipe->trigger();
+    ASSERT_EQ(questions.log.size(), 1u);
+    EXPECT_EQ(questions.log[0].rfind("High & low pH solutions can be buffered with just\n", 0), 0u);
+}
+
+TEST(DocumentWorkspace, AFailedSaveSaysWhyAndKeepsTheDocumentAsItWas) {
+    TemporaryFolder folder;
+    ScriptedQuestions questions;
+    ProgramSession session(questions);
+    QMdiArea area;
+    std::filesystem::path target;
+    DocumentWorkspace workspace(area, session, questions,
+                                [&target](const DocumentModel&) { return fromPath(target); });
+    DocumentModel& calculation = workspace.newDocument(DocumentKind::pHCalculation);
+
+    target = folder.path() / "taken.phc";
+    std::filesystem::create_directories(target);
+    EXPECT_FALSE(workspace.saveAs(calculation));
+    ASSERT_EQ(questions.log.size(), 1u);
+    EXPECT_NE(questions.log[0].find("taken.phc: cannot be saved"), std::string::npos)
+        << questions.log[0];
+    EXPECT_EQ(calculation.title(), "pHcalc1");
+    EXPECT_TRUE(calculation.filePath().empty());
+
+    target = folder.path() / "kept.phc";
+    EXPECT_TRUE(workspace.saveAs(calculation));
+    EXPECT_EQ(calculation.title(), "kept.phc");
+    EXPECT_EQ(calculation.filePath(), target);
+    EXPECT_FALSE(calculation.isModified());
 }
 
 TEST_F(MainWindowTest, SixDigitsRefreshEveryViewAndSurviveARestart) {

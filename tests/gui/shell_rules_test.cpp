@@ -49,10 +49,14 @@ TEST(InstallerSwitch, RecognisesBothSwitchesBareOrAfterOneSlashOrDash) {
         std::optional<InstallerSwitch> expected;
     };
     const Case cases[] = {
-        {"judal", InstallerSwitch::install},   {"/judal", InstallerSwitch::install},
-        {"-judal", InstallerSwitch::install},  {"nusu", InstallerSwitch::uninstall},
-        {"-nusu", InstallerSwitch::uninstall}, {"JUDAL", std::nullopt},
-        {"--judal", std::nullopt},             {"judal.buf", std::nullopt},
+        {"judal", InstallerSwitch::install},
+        {"/judal", InstallerSwitch::install},
+        {"-judal", InstallerSwitch::install},
+        {"nusu", InstallerSwitch::uninstall},
+        {"-nusu", InstallerSwitch::uninstall},
+        {"JUDAL", std::nullopt},
+        {"--judal", std::nullopt},
+        {"judal.buf", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(installerSwitchOf(c.argument), c.expected) << c.argument;
 }

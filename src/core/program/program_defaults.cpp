@@ -59,7 +59,8 @@ bool WriteProgramDefaults(const std::filesystem::path& path, const ProgramDefaul
     ProgramDefaults written = defaults;
     // On a first run nothing has made the per-user folder yet.
     std::error_code folderError;
-    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), folderError);
+    if (path.has_parent_path())
+        std::filesystem::create_directories(path.parent_path(), folderError);
     try {
         replaceFile(path, [&](std::ostream& out) {
             Archive archive(out, path.string());

@@ -9,9 +9,7 @@ const QString databasePathKey = QStringLiteral("Settings/DatabasePath");
 const QString firstRunKey = QStringLiteral("Settings/FirstRun");
 constexpr int recentFileCount = 4;
 
-QString recentFileKey(int number) {
-    return QStringLiteral("Recent File List/File%1").arg(number);
-}
+QString recentFileKey(int number) { return QStringLiteral("Recent File List/File%1").arg(number); }
 
 }  // namespace
 
@@ -19,7 +17,9 @@ int ApplicationSettings::displayDigits() const {
     return store_.value(displayDigitsKey, 4).toInt() == 6 ? 6 : 4;
 }
 
-void ApplicationSettings::setDisplayDigits(int digits) { store_.setValue(displayDigitsKey, digits); }
+void ApplicationSettings::setDisplayDigits(int digits) {
+    store_.setValue(displayDigitsKey, digits);
+}
 
 QString ApplicationSettings::databasePath() const {
     return store_.value(databasePathKey).toString();

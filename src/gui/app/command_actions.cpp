@@ -32,59 +32,66 @@ void setPrompt(QAction& action, const QString& promptAndTooltip) {
 
 CommandActions makeCommandActions(QObject* owner) {
     CommandActions a{};
-    a.newDocument = withKey(action(owner, QStringLiteral("&New..."),
-                                   QStringLiteral("Create a new document\nNew")),
-                            QKeySequence::New);
-    a.newBuffer = action(owner, QStringLiteral("Buffer"),
-                         QStringLiteral("Create new buffer\nNew buffer"), QStringLiteral("new-buffer"));
-    a.newpHCalculator =
-        action(owner, QStringLiteral("pH calculator"),
-               QStringLiteral("Open pH calculator\npH calculator"), QStringLiteral("ph-calculator"));
-    a.pHCalculatorFromBuffer = withKey(
-        action(owner, QStringLiteral("pH calculator from buffer"),
-               QStringLiteral("Open a pH calculation of the mixture this buffer makes\npH "
-                              "calculator from buffer")),
-        QKeySequence(QStringLiteral("Ctrl+H")));
-    a.open = withKey(action(owner, QStringLiteral("&Open..."),
-                            QStringLiteral("Open an existing document\nOpen"), QStringLiteral("open")),
-                     QKeySequence::Open);
-    a.close = action(owner, QStringLiteral("&Close"),
-                     QStringLiteral("Close the active document\nClose"));
-    a.save = withKey(action(owner, QStringLiteral("&Save"),
-                            QStringLiteral("Save the active document\nSave"), QStringLiteral("save")),
-                     QKeySequence::Save);
+    a.newDocument = withKey(
+        action(owner, QStringLiteral("&New..."), QStringLiteral("Create a new document\nNew")),
+        QKeySequence::New);
+    a.newBuffer =
+        action(owner, QStringLiteral("Buffer"), QStringLiteral("Create new buffer\nNew buffer"),
+               QStringLiteral("new-buffer"));
+    a.newpHCalculator = action(owner, QStringLiteral("pH calculator"),
+                               QStringLiteral("Open pH calculator\npH calculator"),
+                               QStringLiteral("ph-calculator"));
+    a.pHCalculatorFromBuffer =
+        withKey(action(owner, QStringLiteral("pH calculator from buffer"),
+                       QStringLiteral("Open a pH calculation of the mixture this buffer makes\npH "
+                                      "calculator from buffer")),
+                QKeySequence(QStringLiteral("Ctrl+H")));
+    a.open =
+        withKey(action(owner, QStringLiteral("&Open..."),
+                       QStringLiteral("Open an existing document\nOpen"), QStringLiteral("open")),
+                QKeySequence::Open);
+    a.close =
+        action(owner, QStringLiteral("&Close"), QStringLiteral("Close the active document\nClose"));
+    a.save =
+        withKey(action(owner, QStringLiteral("&Save"),
+                       QStringLiteral("Save the active document\nSave"), QStringLiteral("save")),
+                QKeySequence::Save);
     a.saveAs = action(owner, QStringLiteral("Save &As..."),
                       QStringLiteral("Save the active document with a new name\nSave As"));
     a.defaults = action(owner, QStringLiteral("&Defaults"),
                         QStringLiteral("Change default values used as a start point\nDefaults"));
-    a.print = withKey(action(owner, QStringLiteral("&Print..."),
-                             QStringLiteral("Print the active document\nPrint"), QStringLiteral("print")),
-                      QKeySequence::Print);
+    a.print =
+        withKey(action(owner, QStringLiteral("&Print..."),
+                       QStringLiteral("Print the active document\nPrint"), QStringLiteral("print")),
+                QKeySequence::Print);
     a.printPreview = action(owner, QStringLiteral("Print Pre&view"),
                             QStringLiteral("Display full pages\nPrint Preview"));
     a.printSetup = action(owner, QStringLiteral("P&rint Setup..."),
                           QStringLiteral("Change the printer and printing options\nPrint Setup"));
-    a.exportPdf = action(owner, QStringLiteral("&Export PDF..."),
-                         QStringLiteral("Write the active document's report as a PDF file\nExport PDF"));
-    a.saveDatabase = withKey(action(owner, QStringLiteral("Save data&base"),
-                                    QStringLiteral("Save modified program database\nSave database")),
-                             QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    a.exportPdf =
+        action(owner, QStringLiteral("&Export PDF..."),
+               QStringLiteral("Write the active document's report as a PDF file\nExport PDF"));
+    a.saveDatabase =
+        withKey(action(owner, QStringLiteral("Save data&base"),
+                       QStringLiteral("Save modified program database\nSave database")),
+                QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     a.databasePath = action(owner, QStringLiteral("Database &path"));
     a.databasePassword = action(owner, QStringLiteral("Database pa&ssword"));
     a.exit = action(owner, QStringLiteral("E&xit"),
                     QStringLiteral("Quit the application; prompts to save documents\nExit"));
-    a.undo = withKeys(action(owner, QStringLiteral("&Undo"),
-                             QStringLiteral("Undo the last action\nUndo")),
-                      {QKeySequence::Undo, QKeySequence(QStringLiteral("Alt+Backspace"))});
+    a.undo = withKeys(
+        action(owner, QStringLiteral("&Undo"), QStringLiteral("Undo the last action\nUndo")),
+        {QKeySequence::Undo, QKeySequence(QStringLiteral("Alt+Backspace"))});
     a.cut = withKeys(action(owner, QStringLiteral("Cu&t"),
                             QStringLiteral("Cut the selection and put it on the Clipboard\nCut")),
                      {QKeySequence::Cut, QKeySequence(QStringLiteral("Shift+Del"))});
-    a.copy = withKeys(action(owner, QStringLiteral("&Copy"),
-                             QStringLiteral("Copy the selection and put it on the Clipboard\nCopy")),
-                      {QKeySequence::Copy, QKeySequence(QStringLiteral("Ctrl+Ins"))});
-    a.paste = withKeys(action(owner, QStringLiteral("&Paste"),
-                              QStringLiteral("Insert Clipboard contents\nPaste")),
-                       {QKeySequence::Paste, QKeySequence(QStringLiteral("Shift+Ins"))});
+    a.copy =
+        withKeys(action(owner, QStringLiteral("&Copy"),
+                        QStringLiteral("Copy the selection and put it on the Clipboard\nCopy")),
+                 {QKeySequence::Copy, QKeySequence(QStringLiteral("Ctrl+Ins"))});
+    a.paste = withKeys(
+        action(owner, QStringLiteral("&Paste"), QStringLiteral("Insert Clipboard contents\nPaste")),
+        {QKeySequence::Paste, QKeySequence(QStringLiteral("Shift+Ins"))});
     a.toolbar = action(owner, QStringLiteral("&Toolbar"),
                        QStringLiteral("Show or hide the toolbar\nToggle ToolBar"));
     a.statusBar = action(owner, QStringLiteral("&Status Bar"),
@@ -102,11 +109,11 @@ CommandActions makeCommandActions(QObject* owner) {
                               QStringLiteral("Shows buffer recipe window\nBuffer recipe"),
                               QStringLiteral("recipe-window")),
                        QKeySequence(QStringLiteral("Ctrl+R")));
-    a.calculationDetails =
-        withKey(action(owner, QStringLiteral("Calculation details"),
-                       QStringLiteral("Shows pH calculation results window\npH calculation results"),
-                       QStringLiteral("ph-results-window")),
-                QKeySequence(QStringLiteral("Ctrl+R")));
+    a.calculationDetails = withKey(
+        action(owner, QStringLiteral("Calculation details"),
+               QStringLiteral("Shows pH calculation results window\npH calculation results"),
+               QStringLiteral("ph-results-window")),
+        QKeySequence(QStringLiteral("Ctrl+R")));
     a.cascade = action(owner, QStringLiteral("&Cascade"),
                        QStringLiteral("Arrange windows so they overlap\nCascade Windows"));
     a.tile = action(owner, QStringLiteral("&Tile"),

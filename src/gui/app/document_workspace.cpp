@@ -39,8 +39,7 @@ DocumentWorkspace::DocumentWorkspace(QMdiArea& area, ProgramSession& session,
       session_(session),
       questions_(questions),
       chooseSaveName_(std::move(chooseSaveName)) {
-    connect(&area_, &QMdiArea::subWindowActivated, this,
-            &DocumentWorkspace::activeDocumentChanged);
+    connect(&area_, &QMdiArea::subWindowActivated, this, &DocumentWorkspace::activeDocumentChanged);
 }
 
 DocumentWorkspace::~DocumentWorkspace() { closeAllWithoutAsking(); }
@@ -131,8 +130,8 @@ void DocumentWorkspace::showReport(DocumentModel& document) {
             return;
         }
     }
-    DocumentFrame& frame = addWindow(document, new ReportWindow(document),
-                                     reportSuffix(document.kind()));
+    DocumentFrame& frame =
+        addWindow(document, new ReportWindow(document), reportSuffix(document.kind()));
     // About an A4 page wide at its real size, and no larger than the room there is once the
     // main window is up.
     QSize size(860, 640);
@@ -142,8 +141,8 @@ void DocumentWorkspace::showReport(DocumentModel& document) {
 
 void DocumentWorkspace::newpHCalculatorFromBuffer(const DocumentModel& buffer) {
     const auto& design = dynamic_cast<const BufferDocumentModel&>(buffer);
-    DocumentModel& calculation = adopt(std::make_unique<PhCalculatorDocumentModel>(
-        MakepHCalculatorFromBuffer(design.core())));
+    DocumentModel& calculation = adopt(
+        std::make_unique<PhCalculatorDocumentModel>(MakepHCalculatorFromBuffer(design.core())));
     showDefinition(calculation);
 }
 
@@ -172,9 +171,8 @@ DocumentModel& DocumentWorkspace::adopt(std::unique_ptr<DocumentModel> document)
 
 DocumentFrame& DocumentWorkspace::addWindow(DocumentModel& document, QWidget* view,
                                             const QString& suffix) {
-    auto* frame = new DocumentFrame(document, view, [this](DocumentFrame& closing) {
-        return mayClose(closing);
-    });
+    auto* frame = new DocumentFrame(document, view,
+                                    [this](DocumentFrame& closing) { return mayClose(closing); });
     auto showTitle = [frame, view, &document, suffix] {
         const QString title = document.title() + suffix + QStringLiteral("[*]");
         frame->setWindowTitle(title);
@@ -226,8 +224,9 @@ std::vector<DocumentFrame*> DocumentWorkspace::framesOf(const DocumentModel& doc
 
 void DocumentWorkspace::windowClosed(DocumentModel& document) {
     if (!framesOf(document).empty()) return;
-    const auto found = std::find_if(documents_.begin(), documents_.end(),
-                                    [&document](const auto& open) { return open.get() == &document; });
+    const auto found =
+        std::find_if(documents_.begin(), documents_.end(),
+                     [&document](const auto& open) { return open.get() == &document; });
     if (found == documents_.end()) return;
     if (document.kind() == DocumentKind::bufferDesign) session_.notes().bufferDocumentClosed();
     documents_.erase(found);

@@ -64,8 +64,9 @@ CMainFrame::CMainFrame(ProgramSession& session, ApplicationSettings& settings,
     buildToolBar();
     connectCommands();
     // Keys without a menu entry work wherever the focus is in the window.
-    addActions({commands_.newDocument, commands_.fourDigits, commands_.sixDigits, commands_.widen, commands_.narrow,
-                commands_.presetSize, commands_.nextWindow, commands_.previousWindow});
+    addActions({commands_.newDocument, commands_.fourDigits, commands_.sixDigits, commands_.widen,
+                commands_.narrow, commands_.presetSize, commands_.nextWindow,
+                commands_.previousWindow});
     rebuildMenus();
     updateCommands();
     resize(1000, 720);
@@ -109,7 +110,8 @@ void CMainFrame::connectCommands() {
     connect(c.newpHCalculator, &QAction::triggered, this,
             [&work] { work.newDocument(DocumentKind::pHCalculation); });
     connect(c.pHCalculatorFromBuffer, &QAction::triggered, this, [&work] {
-        if (DocumentModel* document = work.activeDocument()) work.newpHCalculatorFromBuffer(*document);
+        if (DocumentModel* document = work.activeDocument())
+            work.newpHCalculatorFromBuffer(*document);
     });
     connect(c.open, &QAction::triggered, this, &CMainFrame::openWithDialog);
     connect(c.close, &QAction::triggered, area_, &QMdiArea::closeActiveSubWindow);
@@ -122,7 +124,7 @@ void CMainFrame::connectCommands() {
     connect(c.solution, &QAction::triggered, this, onActive(&DocumentWorkspace::showDefinition));
     connect(c.solutionDefinition, &QAction::triggered, this,
             onActive(&DocumentWorkspace::showDefinition));
-    connect(c.recipe, &QAction::triggered, this, onActive(&DocumentWorkspace::showReport));
+    connect(c.recipe, &QAction::triggered, this, &CMainFrame::showRecipe);
     connect(c.calculationDetails, &QAction::triggered, this,
             onActive(&DocumentWorkspace::showReport));
     auto onReport = [this](void (ReportWindow::*command)()) {
@@ -142,14 +144,12 @@ void CMainFrame::connectCommands() {
     });
     connect(c.defaults, &QAction::triggered, this, &CMainFrame::editDefaults);
     connect(c.saveDatabase, &QAction::triggered, this, [this] {
-        session_.database().SaveDatabaseOnRequest(
-            databasePath());
+        session_.database().SaveDatabaseOnRequest(databasePath());
         updateCommands();
     });
     connect(c.databasePath, &QAction::triggered, this, &CMainFrame::changeDatabasePath);
     connect(c.databasePassword, &QAction::triggered, this, [this] {
-        session_.database().ChangeDatabasePassword(
-            databasePath());
+        session_.database().ChangeDatabasePassword(databasePath());
         updateCommands();
     });
     connect(c.exit, &QAction::triggered, this, &QWidget::close);
@@ -191,6 +191,21 @@ void CMainFrame::connectCommands() {
     connect(&work, &DocumentWorkspace::fileUsed, this, &CMainFrame::rememberFile);
     connect(&work, &DocumentWorkspace::fileUnreadable, this, &CMainFrame::forgetFile);
     connect(&session_, &ProgramSession::viewsNeedRefresh, &work, &DocumentWorkspace::refreshAll);
+}
+
+void CMainFrame::showRecipe() {
+    DocumentModel* active = workspace_->activeDocument();
+    const auto* design = dynamic_cast<const BufferDocumentModel*>(active);
+    if (design == nullptr) return;
+    if (design->core().IsHighOrLowPh() && !highLowPhNoteShown_) {
+        highLowPhNoteShown_ = true;
+        if (questions_.askYesNo("High & low pH solutions can be buffered with just\na strong acid "
+                                "or base.\n\nClick Yes to get more information.",
+                                MessageIcon::none)) {
+            showHelpTopic(QStringLiteral("html\\high_and_low_pH_buffering.htm"));
+        }
+    }
+    workspace_->showReport(*active);
 }
 
 void CMainFrame::rebuildMenus() {
@@ -380,8 +395,7 @@ QString CMainFrame::chooseSaveName(const DocumentModel& document) {
 bool CMainFrame::exitSequence() {
     const bool documentsAnswered = workspace_->offerToSaveAll();
     // The database question comes whatever the documents' answers were.
-    session_.database().SaveDatabaseOnRequest(
-        databasePath());
+    session_.database().SaveDatabaseOnRequest(databasePath());
     if (!documentsAnswered) {
         updateCommands();
         return false;

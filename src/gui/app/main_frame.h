@@ -58,6 +58,8 @@ class CMainFrame : public QMainWindow {
     void setDisplayDigits(int digits);
     void resizeBy(QSize (*resized)(QSize));
     void openWithDialog();
+    // The recipe window, after the note on buffering at a high or low pH the first time.
+    void showRecipe();
     void editDefaults();
     void showAbout();
     void changeDatabasePath();
@@ -77,6 +79,7 @@ class CMainFrame : public QMainWindow {
     MenuBarKind menuBarKind_ = MenuBarKind::noDocument;
     QPrinter printer_;
     HelpWindow* helpWindow_ = nullptr;
+    bool highLowPhNoteShown_ = false;
 };
 
 }  // namespace solvara

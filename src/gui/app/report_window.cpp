@@ -55,8 +55,8 @@ void ReportWindow::printPreview() {
 
 void ReportWindow::exportPdf() {
     const QString suggested = document_.title() + QStringLiteral(".pdf");
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export PDF"), suggested,
-                                                      tr("PDF files (*.pdf)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Export PDF"), suggested, tr("PDF files (*.pdf)"));
     if (path.isEmpty()) return;
     if (!exportReportToPdf(view_->report(), path, windowTitle())) {
         QMessageBox::warning(this, QStringLiteral("Solvara"),

@@ -12,7 +12,8 @@ Report documentReport(const DocumentModel& document) {
     if (const auto* design = dynamic_cast<const BufferDocumentModel*>(&document)) {
         return recipePage(recipeContentOf(design->core(), recipeDateToday()));
     }
-    return calculationDetailsReport(dynamic_cast<const PhCalculatorDocumentModel&>(document).core());
+    return calculationDetailsReport(
+        dynamic_cast<const PhCalculatorDocumentModel&>(document).core());
 }
 
 }  // namespace solvara
