@@ -13,6 +13,7 @@
 #include <QPageSetupDialog>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QWhatsThis>
 
 #include "core/program/data_paths.h"
 #include "core/program/database_file_questions.h"
@@ -264,6 +265,8 @@ void CMainFrame::rebuildMenus() {
 
     QMenu* help = bar.addMenu(tr("&Help"));
     help->addActions({c.helpTopics, c.tutorial, c.tipOfTheDay});
+    // Shift+F1: the pointer becomes a question mark; a click on a control shows its help.
+    help->addAction(QWhatsThis::createAction(help));
     help->addSeparator();
     help->addAction(c.about);
     for (QMenu* menu : bar.findChildren<QMenu*>()) {
