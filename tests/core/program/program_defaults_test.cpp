@@ -172,8 +172,9 @@ TEST_F(ProgramDefaultsFile, WriterThatThrowsLeavesOldFileAndNoTemporary) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
 }
 
-TEST_F(ProgramDefaultsFile, WriteIntoMissingFolderFails) {
-    EXPECT_FALSE(WriteProgramDefaults(folder_ / "absent" / "config.dat", ProgramDefaults{}));
+TEST_F(ProgramDefaultsFile, WriteWhereNoFolderCanBeMadeFails) {
+    std::ofstream(folder_ / "a file");
+    EXPECT_FALSE(WriteProgramDefaults(folder_ / "a file" / "config.dat", ProgramDefaults{}));
 }
 
 }  // namespace
