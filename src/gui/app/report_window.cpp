@@ -1,27 +1,12 @@
 #include "gui/app/report_window.h"
 
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QVBoxLayout>
 
 #include "gui/model/document_report.h"
-#include "gui/widgets/report_pdf.h"
+#include "gui/widgets/report_printing.h"
 #include "gui/widgets/report_view.h"
 
 namespace solvara {
-
-namespace {
-
-void paintOnPrinter(const Report& report, QPrinter& printer) {
-    printer.setFullPage(true);
-    paintReportPages(report, printer);
-}
-
-}  // namespace
 
 ReportWindow::ReportWindow(DocumentModel& document, QWidget* parent)
     : QWidget(parent), document_(document), view_(new CReportView(this)) {
@@ -37,31 +22,13 @@ ReportWindow::ReportWindow(DocumentModel& document, QWidget* parent)
 
 void ReportWindow::redraw() { view_->setReport(documentReport(document_)); }
 
-void ReportWindow::print() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(windowTitle());
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted) paintOnPrinter(view_->report(), printer);
-}
+void ReportWindow::print() { printReport(view_->report(), windowTitle(), this); }
 
-void ReportWindow::printPreview() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(windowTitle());
-    QPrintPreviewDialog preview(&printer, this);
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* target) { paintOnPrinter(view_->report(), *target); });
-    preview.exec();
-}
+void ReportWindow::printPreview() { previewReport(view_->report(), windowTitle(), this); }
 
 void ReportWindow::exportPdf() {
-    const QString suggested = document_.title() + QStringLiteral(".pdf");
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export PDF"), suggested,
-                                                      tr("PDF files (*.pdf)"));
-    if (path.isEmpty()) return;
-    if (!exportReportToPdf(view_->report(), path, windowTitle())) {
-        QMessageBox::warning(this, QStringLiteral("Solvara"),
-                             tr("%1: cannot be saved.").arg(QFileInfo(path).fileName()));
-    }
+    exportReportAsPdf(view_->report(), windowTitle(), document_.title() + QStringLiteral(".pdf"),
+                      this);
 }
 
 }  // namespace solvara

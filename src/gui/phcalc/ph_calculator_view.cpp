@@ -412,7 +412,10 @@ void CpHCalculatorView::showRow() {
     if (typedField_ != formulaField_) formulaField_->setText(fromWindows1252(row.formula));
     formulaFrame_->configure(!row.hasSection, !row.hasSection);
     formulaFrame_->setFormula(row.formula, true);
-    messages_->setPlainText(fromWindows1252(row.analysisLog));
+    QString messages = fromWindows1252(row.analysisLog);
+    while (messages.endsWith(QLatin1Char('\n')) || messages.endsWith(QLatin1Char('\r')))
+        messages.chop(1);
+    messages_->setPlainText(messages);
 }
 
 void CpHCalculatorView::writeFields() {

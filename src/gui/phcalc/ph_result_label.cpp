@@ -31,8 +31,8 @@ void PhResultLabel::setWarning(bool warning) {
 void PhResultLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     if (!warning_) return;
-    const QRect text =
-        fontMetrics().boundingRect(contentsRect(), static_cast<int>(alignment().toInt()), this->text());
+    const QRect text = fontMetrics().boundingRect(
+        contentsRect(), static_cast<int>(alignment().toInt()), this->text());
     QPainter painter(this);
     painter.setPen(QPen(Qt::red, 1));
     painter.drawRect(text.adjusted(-frameGap - 1, -frameGap - 1, frameGap, frameGap));
