@@ -152,14 +152,14 @@ class DistributionPlotter {
         report_.items.push_back(ReportPolyline{
             {{kLeft, bottom}, {kRight, bottom}, {kRight, boxTop}, {kLeft, boxTop}, {kLeft, bottom}},
             kFramePen});
-        text(kLeft - 15, bottom + 30, "0", reportSmallFont, ReportAlignment::right);
-        text(kLeft - 15, half + 30, "0.5", reportSmallFont, ReportAlignment::right);
-        text(kLeft - 15, boxTop + 30, "1", reportSmallFont, ReportAlignment::right);
+        text(kLeft - 15, bottom + 15, "0", reportSmallFont, ReportAlignment::right);
+        text(kLeft - 15, half + 15, "0.5", reportSmallFont, ReportAlignment::right);
+        text(kLeft - 15, boxTop + 15, "1", reportSmallFont, ReportAlignment::right);
         for (int p = 0; p <= 14; ++p) {
             text(xOfPH(p), bottom - 20, std::to_string(p), reportSmallFont,
                  ReportAlignment::centre);
         }
-        text(kRight + 40, bottom + 30, "pH", reportSmallFont);
+        text(kRight + 40, bottom - 20, "pH", reportSmallFont);
     }
 
     void markPH(int boxTop, int bottom) {
