@@ -129,6 +129,9 @@ class PhCalculatorViewTest : public ::testing::Test {
 
 TEST_F(PhCalculatorViewTest, AceticAcidTypedAsAFormulaGivesItsPH) {
     EXPECT_EQ(pHText(), QStringLiteral("pH = 7.00"));
+    EXPECT_EQ(tabs()->count(), 1);
+    EXPECT_EQ(tabs()->tabText(0), QStringLiteral("reagent 1"));
+    EXPECT_EQ(field("temperature")->text(), QStringLiteral("25"));
     EXPECT_EQ(field("formula")->placeholderText(), QStringLiteral("H_3PO_4 or 2Na^+,HPO_4^{2-}"));
     type(field("formula"), QStringLiteral("HAcetate"));
     type(field("concentration"), QStringLiteral("0.1"));

@@ -89,6 +89,7 @@ CpHCalculatorView::CpHCalculatorView(PhCalculatorDocumentModel& document, Progra
     connectSignals();
     // Results are never stored: a document shows them from its first calculation on.
     document_.edit([](CpHCalculatorDoc& calculation) { return calculation.recalculate(); });
+    documentChanged(everyDocumentChange);
 }
 
 void CpHCalculatorView::buildForm() {
