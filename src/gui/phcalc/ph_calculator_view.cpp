@@ -245,7 +245,7 @@ QWidget* CpHCalculatorView::buildSpeciesPane() {
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
     header->setSortIndicator(sortColumn_, Qt::AscendingOrder);
-    header->setStretchLastSection(false);
+    header->setStretchLastSection(true);
     const qreal scale = speciesList_->fontMetrics().averageCharWidth() / designCharWidth;
     const QFontMetrics headerMetrics(header->font());
     int listWidth = 2 * speciesList_->frameWidth();
