@@ -8,6 +8,7 @@
 
 #include "cli/cli_app.h"
 #include "cli/option_values.h"
+#include "cli/ph_distribution_output.h"
 #include "cli/ph_document_output.h"
 #include "cli/program_in_use.h"
 #include "cli/save_file_check.h"
@@ -26,6 +27,7 @@ struct PhArguments {
     std::string ionicStrength = "calculate";
     bool csv = false;
     bool report = false;
+    bool distribution = false;
     std::string save;  // a .phc file to write the document to
 };
 
@@ -148,6 +150,11 @@ int runPh(const PhArguments& arguments, const CommonOptions& options, std::ostre
     const std::optional<PhOutput> output =
         choosePhOutput(options.json, arguments.csv, arguments.report, err);
     if (!output) return exitUsageOrFile;
+    if (arguments.distribution && (*output != PhOutput::text || options.digitsGiven)) {
+        err << "--distribution prints CSV of its own: leave out --json, --csv, --report and "
+               "--digits\n";
+        return exitUsageOrFile;
+    }
     if (!acceptSaveFile(DocumentKind::pHCalculation, arguments.save, err)) {
         return exitUsageOrFile;
     }
@@ -171,7 +178,9 @@ int runPh(const PhArguments& arguments, const CommonOptions& options, std::ostre
     // solution is pure water.
     document.removeReagent(0);
 
-    const int status = printPhResults(document, *output, options.digits, out, err);
+    const int status = arguments.distribution
+                           ? printPhDistribution(document, out, err)
+                           : printPhResults(document, *output, options.digits, out, err);
     if (!arguments.save.empty() && !savePhDocument(document, arguments.save, err)) {
         return exitUsageOrFile;
     }
@@ -198,6 +207,8 @@ void addPhCommand(CLI::App& app, const CommonOptions& options, std::ostream& out
     sub->add_flag("--csv", arguments->csv,
                   "Print the results as the CSV export writes them (Windows-1252, CR LF)");
     sub->add_flag("--report", arguments->report, "Print the calculation details report as text");
+    sub->add_flag("--distribution", arguments->distribution,
+                  "Print the fraction of every form of every acid at pH 0 to 14 as CSV");
     sub->add_option("--save", arguments->save,
                     "Write the solution as a pH calculator document (.phc)")
         ->check(nonEmpty("a file name"));

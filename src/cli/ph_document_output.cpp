@@ -158,6 +158,8 @@ void printText(std::ostream& out, const pHSolution& solution, const PhResult& re
 
 }  // namespace
 
+std::string phCalculationProblem(const pHSolution& solution) { return rowProblem(solution); }
+
 std::optional<PhOutput> choosePhOutput(bool json, bool csv, bool report, std::ostream& err) {
     if (json + csv + report > 1) {
         err << "--json, --csv and --report exclude each other\n";

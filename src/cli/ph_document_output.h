@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <ostream>
+#include <string>
 
 #include "core/phcalc/ph_calculator_doc.h"
 
@@ -20,6 +21,10 @@ std::optional<PhOutput> choosePhOutput(bool json, bool csv, bool report, std::os
 // gives the file. Without results the CSV is not printed and the report shows formulas only.
 int printPhResults(CpHCalculatorDoc& document, PhOutput output, int digits, std::ostream& out,
                    std::ostream& err);
+
+// Why a solution has no results: the fault of its first row that has one, or that the pH could
+// not be calculated. UTF-8.
+std::string phCalculationProblem(const pHSolution& solution);
 
 // Writes the document as a ".phc" file; false, after saying why on `err`, when it cannot.
 bool savePhDocument(CpHCalculatorDoc& document, const std::filesystem::path& path,

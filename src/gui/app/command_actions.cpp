@@ -69,8 +69,18 @@ CommandActions makeCommandActions(QObject* owner) {
     a.printSetup = action(owner, QStringLiteral("P&rint Setup..."),
                           QStringLiteral("Change the printer and printing options\nPrint Setup"));
     a.exportPdf =
-        action(owner, QStringLiteral("&Export PDF..."),
+        action(owner, QStringLiteral("Export PD&F..."),
                QStringLiteral("Write the active document's report as a PDF file\nExport PDF"));
+    a.exportCsv = action(owner, QStringLiteral("&Export results as CSV"),
+                         QStringLiteral("Save the species of the solution for a spreadsheet\n"
+                                        "Export results as CSV"));
+    a.addReagent = withKey(action(owner, QStringLiteral("&Add reagent"),
+                                  QStringLiteral("Add a reagent to the solution\nAdd reagent")),
+                           QKeySequence(QStringLiteral("Ctrl+Q")));
+    a.speciesDistribution = action(
+        owner, QStringLiteral("Species distribution"),
+        QStringLiteral("Shows the forms of every acid of the solution against pH\nSpecies "
+                       "distribution"));
     a.saveDatabase =
         withKey(action(owner, QStringLiteral("Save data&base"),
                        QStringLiteral("Save modified program database\nSave database")),

@@ -21,6 +21,9 @@ struct CommandActions {
     QAction* printPreview;
     QAction* printSetup;
     QAction* exportPdf;
+    QAction* exportCsv;
+    QAction* addReagent;
+    QAction* speciesDistribution;
     QAction* saveDatabase;
     QAction* databasePath;
     QAction* databasePassword;

@@ -4,8 +4,9 @@
 
 namespace solvara {
 
-DocumentFrame::DocumentFrame(DocumentModel& document, QWidget* view, CloseCheck mayClose)
-    : document_(document), mayClose_(std::move(mayClose)) {
+DocumentFrame::DocumentFrame(DocumentModel& document, DocumentWindowRole role, QWidget* view,
+                             CloseCheck mayClose)
+    : document_(document), role_(role), mayClose_(std::move(mayClose)) {
     setWidget(view);
     setAttribute(Qt::WA_DeleteOnClose);
 }

@@ -10,10 +10,12 @@
 #include "core/program/database_file_questions.h"
 #include "gui/app/definition_view.h"
 #include "gui/app/document_frame.h"
-#include "gui/app/report_window.h"
 #include "gui/model/document_files.h"
+#include "gui/model/document_report.h"
 #include "gui/model/program_session.h"
 #include "gui/model/typed_document_model.h"
+#include "gui/phcalc/species_distribution_window.h"
+#include "gui/widgets/report_window.h"
 #include "gui/widgets/qt_text.h"
 
 namespace solvara {
@@ -49,9 +51,11 @@ DocumentModel* DocumentWorkspace::activeDocument() const {
     return frame != nullptr ? &frame->document() : nullptr;
 }
 
-ReportWindow* DocumentWorkspace::activeReportWindow() const {
-    auto* frame = area_.activeSubWindow();
-    return frame != nullptr ? qobject_cast<ReportWindow*>(frame->widget()) : nullptr;
+ReportWindow* DocumentWorkspace::activeReportWindow() const { return activeView<ReportWindow>(); }
+
+QWidget* DocumentWorkspace::activeWidget() const {
+    QMdiSubWindow* frame = area_.activeSubWindow();
+    return frame != nullptr ? frame->widget() : nullptr;
 }
 
 DocumentModel& DocumentWorkspace::newDocument(DocumentKind kind) {
@@ -103,18 +107,13 @@ bool DocumentWorkspace::saveAs(DocumentModel& document) {
 }
 
 void DocumentWorkspace::showDefinition(DocumentModel& document) {
-    for (DocumentFrame* frame : framesOf(document)) {
-        if (qobject_cast<ReportWindow*>(frame->widget()) == nullptr) {
-            area_.setActiveSubWindow(frame);
-            return;
-        }
-    }
+    if (activate(document, DocumentWindowRole::form)) return;
     QWidget* view = makeDefinitionView(document, session_);
     if (view == nullptr) {
         showReport(document);
         return;
     }
-    DocumentFrame& frame = addWindow(document, view, QString());
+    DocumentFrame& frame = addWindow(document, DocumentWindowRole::form, view, QString());
     // A form keeps the size its layout asks for, which follows the font; only the report
     // windows are resized by hand.
     frame.setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -124,14 +123,33 @@ void DocumentWorkspace::showDefinition(DocumentModel& document) {
 }
 
 void DocumentWorkspace::showReport(DocumentModel& document) {
+    if (activate(document, DocumentWindowRole::report)) return;
+    addReportWindow(document, DocumentWindowRole::report, makeDocumentReportWindow(document),
+                    reportSuffix(document.kind()));
+}
+
+void DocumentWorkspace::showSpeciesDistribution(DocumentModel& document) {
+    auto* calculation = dynamic_cast<PhCalculatorDocumentModel*>(&document);
+    if (calculation == nullptr || activate(document, DocumentWindowRole::speciesDistribution))
+        return;
+    addReportWindow(document, DocumentWindowRole::speciesDistribution,
+                    makeSpeciesDistributionWindow(*calculation),
+                    QStringLiteral(" - species distribution"));
+}
+
+bool DocumentWorkspace::activate(const DocumentModel& document, DocumentWindowRole role) {
     for (DocumentFrame* frame : framesOf(document)) {
-        if (qobject_cast<ReportWindow*>(frame->widget()) != nullptr) {
+        if (frame->role() == role) {
             area_.setActiveSubWindow(frame);
-            return;
+            return true;
         }
     }
-    DocumentFrame& frame =
-        addWindow(document, new ReportWindow(document), reportSuffix(document.kind()));
+    return false;
+}
+
+void DocumentWorkspace::addReportWindow(DocumentModel& document, DocumentWindowRole role,
+                                        ReportWindow* window, const QString& suffix) {
+    DocumentFrame& frame = addWindow(document, role, window, suffix);
     // About an A4 page wide at its real size, and no larger than the room there is once the
     // main window is up.
     QSize size(860, 640);
@@ -169,9 +187,9 @@ DocumentModel& DocumentWorkspace::adopt(std::unique_ptr<DocumentModel> document)
     return *documents_.back();
 }
 
-DocumentFrame& DocumentWorkspace::addWindow(DocumentModel& document, QWidget* view,
-                                            const QString& suffix) {
-    auto* frame = new DocumentFrame(document, view,
+DocumentFrame& DocumentWorkspace::addWindow(DocumentModel& document, DocumentWindowRole role,
+                                            QWidget* view, const QString& suffix) {
+    auto* frame = new DocumentFrame(document, role, view,
                                     [this](DocumentFrame& closing) { return mayClose(closing); });
     auto showTitle = [frame, view, &document, suffix] {
         const QString title = document.title() + suffix + QStringLiteral("[*]");

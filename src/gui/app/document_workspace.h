@@ -15,6 +15,8 @@ namespace solvara {
 
 class DatabaseFileQuestions;
 class DocumentFrame;
+class ReportWindow;
+enum class DocumentWindowRole;
 class ProgramSession;
 
 // The open documents and their windows in the main window's area: new, open, save, close, the
@@ -37,7 +39,12 @@ class DocumentWorkspace : public QObject {
     // The document of the active window; null without one.
     DocumentModel* activeDocument() const;
     // The report window that is active; null when another window or none is.
-    class ReportWindow* activeReportWindow() const;
+    ReportWindow* activeReportWindow() const;
+    // The view of the active window when it is a `View`; null otherwise.
+    template <class View>
+    View* activeView() const {
+        return qobject_cast<View*>(activeWidget());
+    }
 
     DocumentModel& newDocument(DocumentKind kind);
     // Opens the document in the file, or shows its window when it is open already. Tells the
@@ -50,6 +57,8 @@ class DocumentWorkspace : public QObject {
     void showDefinition(DocumentModel& document);
     // The recipe or the calculation details window of the document, made when it has none.
     void showReport(DocumentModel& document);
+    // The species distribution window of a pH calculation.
+    void showSpeciesDistribution(DocumentModel& document);
     // A pH calculation of the mixture the buffer design makes, in a new document.
     void newpHCalculatorFromBuffer(const DocumentModel& buffer);
 
@@ -69,8 +78,14 @@ class DocumentWorkspace : public QObject {
     void fileUnreadable(const QString& fileName);
 
   private:
+    QWidget* activeWidget() const;
     DocumentModel& adopt(std::unique_ptr<DocumentModel> document);
-    DocumentFrame& addWindow(DocumentModel& document, QWidget* view, const QString& suffix);
+    DocumentFrame& addWindow(DocumentModel& document, DocumentWindowRole role, QWidget* view,
+                             const QString& suffix);
+    void addReportWindow(DocumentModel& document, DocumentWindowRole role, ReportWindow* window,
+                         const QString& suffix);
+    // Brings the document's window of that role to the front; false when it has none.
+    bool activate(const DocumentModel& document, DocumentWindowRole role);
     bool mayClose(DocumentFrame& frame);
     // "Save changes to ...?": false when the user cancelled.
     bool offerToSave(DocumentModel& document);

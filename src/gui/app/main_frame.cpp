@@ -25,11 +25,13 @@
 #include "gui/app/document_workspace.h"
 #include "gui/app/help_window.h"
 #include "gui/app/new_document_dialog.h"
-#include "gui/app/report_window.h"
 #include "gui/app/tip_of_the_day.h"
 #include "gui/app/window_size_commands.h"
 #include "gui/model/program_session.h"
 #include "gui/model/typed_document_model.h"
+#include "gui/phcalc/ph_calculator_view.h"
+#include "gui/phcalc/results_csv_export.h"
+#include "gui/widgets/report_window.h"
 #include "gui/widgets/qt_text.h"
 
 namespace solvara {
@@ -128,17 +130,38 @@ void CMainFrame::connectCommands() {
     connect(c.recipe, &QAction::triggered, this, &CMainFrame::showRecipe);
     connect(c.calculationDetails, &QAction::triggered, this,
             onActive(&DocumentWorkspace::showReport));
-    auto onReport = [this](void (ReportWindow::*command)()) {
+    // The report window in front, or the active document's report brought to the front.
+    auto onReport = [this](std::function<void(ReportWindow&)> command) {
         return [this, command] {
-            if (DocumentModel* document = workspace_->activeDocument()) {
+            ReportWindow* report = workspace_->activeReportWindow();
+            if (report == nullptr) {
+                DocumentModel* document = workspace_->activeDocument();
+                if (document == nullptr) return;
                 workspace_->showReport(*document);
-                if (ReportWindow* report = workspace_->activeReportWindow()) (report->*command)();
+                report = workspace_->activeReportWindow();
             }
+            if (report != nullptr) command(*report);
         };
     };
-    connect(c.print, &QAction::triggered, this, onReport(&ReportWindow::print));
-    connect(c.printPreview, &QAction::triggered, this, onReport(&ReportWindow::printPreview));
-    connect(c.exportPdf, &QAction::triggered, this, onReport(&ReportWindow::exportPdf));
+    connect(c.print, &QAction::triggered, this,
+            onReport([this](ReportWindow& report) { report.print(printer_); }));
+    connect(c.printPreview, &QAction::triggered, this,
+            onReport([this](ReportWindow& report) { report.printPreview(printer_); }));
+    connect(c.exportPdf, &QAction::triggered, this,
+            onReport([](ReportWindow& report) { report.exportPdf(); }));
+    connect(c.speciesDistribution, &QAction::triggered, this,
+            onActive(&DocumentWorkspace::showSpeciesDistribution));
+    connect(c.exportCsv, &QAction::triggered, this, [this] {
+        if (const auto* calculation =
+                dynamic_cast<const PhCalculatorDocumentModel*>(workspace_->activeDocument()))
+            exportResultsAsCsv(*calculation, this);
+    });
+    connect(c.addReagent, &QAction::triggered, this, [this] {
+        if (DocumentModel* document = workspace_->activeDocument()) {
+            workspace_->showDefinition(*document);
+            if (auto* form = workspace_->activeView<CpHCalculatorView>()) form->addReagent();
+        }
+    });
     connect(c.printSetup, &QAction::triggered, this, [this] {
         QPageSetupDialog dialog(&printer_, this);
         dialog.exec();
@@ -232,6 +255,7 @@ void CMainFrame::rebuildMenus() {
     file->addAction(c.defaults);
     QMenu* database = file->addMenu(tr("Data&base"));
     database->addActions({c.saveDatabase, c.databasePath, c.databasePassword});
+    if (kind == MenuBarKind::pHCalculatorDocument) file->addAction(c.exportCsv);
     if (hasDocument) {
         file->addSeparator();
         file->addActions({c.print, c.printPreview, c.printSetup, c.exportPdf});
@@ -248,6 +272,10 @@ void CMainFrame::rebuildMenus() {
         edit->addActions({c.undo});
         edit->addSeparator();
         edit->addActions({c.cut, c.copy, c.paste});
+        if (kind == MenuBarKind::pHCalculatorDocument) {
+            edit->addSeparator();
+            edit->addAction(c.addReagent);
+        }
     }
 
     QMenu* view = bar.addMenu(tr("&View"));
@@ -257,7 +285,7 @@ void CMainFrame::rebuildMenus() {
         if (kind == MenuBarKind::bufferDocument) {
             view->addActions({c.solution, c.recipe});
         } else {
-            view->addActions({c.solutionDefinition, c.calculationDetails});
+            view->addActions({c.solutionDefinition, c.calculationDetails, c.speciesDistribution});
         }
         QMenu* window = bar.addMenu(tr("&Window"));
         window->addActions({c.cascade, c.tile, c.nextWindow, c.previousWindow});
@@ -297,8 +325,13 @@ void CMainFrame::updateCommands() {
     }
     c.solution->setEnabled(buffer);
     c.recipe->setEnabled(buffer);
-    c.solutionDefinition->setEnabled(calculation);
-    c.calculationDetails->setEnabled(calculation);
+    for (QAction* command : {c.solutionDefinition, c.calculationDetails, c.speciesDistribution,
+                             c.addReagent}) {
+        command->setEnabled(calculation);
+    }
+    c.exportCsv->setEnabled(
+        calculation &&
+        dynamic_cast<const PhCalculatorDocumentModel*>(active)->core().resultsValid());
     c.pHCalculatorFromBuffer->setEnabled(
         buffer && dynamic_cast<const BufferDocumentModel*>(active)->core().CanMakepHCalculator());
     if (buffer) {

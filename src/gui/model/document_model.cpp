@@ -28,10 +28,16 @@ std::optional<QString> DocumentModel::saveAs(const std::filesystem::path& path) 
     return std::nullopt;
 }
 
-void DocumentModel::refreshViews() { Q_EMIT changed(everyDocumentChange); }
+void DocumentModel::refreshViews() { emitChanged(everyDocumentChange); }
 
 void DocumentModel::announce(DocumentChange change) {
-    if (change != DocumentChange::none) Q_EMIT changed(change);
+    if (change != DocumentChange::none) emitChanged(change);
+}
+
+void DocumentModel::emitChanged(DocumentChange change) {
+    Q_EMIT changed(change);
+    if (has(change, DocumentChange::inputs | DocumentChange::rows | DocumentChange::results))
+        Q_EMIT contentChanged();
 }
 
 }  // namespace solvara

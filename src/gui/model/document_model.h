@@ -41,6 +41,8 @@ class DocumentModel : public QObject {
 
   Q_SIGNALS:
     void changed(solvara::DocumentChange what);
+    // What the document holds or found changed (inputs, rows or results): reports redraw.
+    void contentChanged();
 
   protected:
     DocumentModel(DocumentKind kind, std::unique_ptr<COrvaneDocument> document,
@@ -50,6 +52,8 @@ class DocumentModel : public QObject {
     COrvaneDocument& coreDocument() noexcept { return *document_; }
 
   private:
+    void emitChanged(DocumentChange change);
+
     DocumentKind kind_;
     std::unique_ptr<COrvaneDocument> document_;
     std::filesystem::path filePath_;

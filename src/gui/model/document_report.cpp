@@ -5,6 +5,7 @@
 #include "core/bufferdoc/recipe_page.h"
 #include "core/phcalc/calculation_details_report.h"
 #include "gui/model/typed_document_model.h"
+#include "gui/widgets/report_window.h"
 
 namespace solvara {
 
@@ -14,6 +15,13 @@ Report documentReport(const DocumentModel& document) {
     }
     return calculationDetailsReport(
         dynamic_cast<const PhCalculatorDocumentModel&>(document).core());
+}
+
+ReportWindow* makeDocumentReportWindow(DocumentModel& document) {
+    auto* window = new ReportWindow([&document] { return documentReport(document); },
+                                    [&document] { return document.title() + ".pdf"; });
+    QObject::connect(&document, &DocumentModel::contentChanged, window, &ReportWindow::redraw);
+    return window;
 }
 
 }  // namespace solvara

@@ -9,4 +9,8 @@ namespace solvara {
 // today, or the calculation details of a pH calculation.
 Report documentReport(const DocumentModel& document);
 
+class ReportWindow;
+// A window showing that report, redrawn whenever the document's content changes.
+ReportWindow* makeDocumentReportWindow(DocumentModel& document);
+
 }  // namespace solvara
