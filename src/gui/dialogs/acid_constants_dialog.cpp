@@ -89,6 +89,8 @@ void AcidConstantsDialog::build(bool readOnly) {
             }
             column += 2;
         }
+        // Room left over goes to the right, so every group's fields keep one width.
+        grid->setColumnStretch(column, 1);
         layout->addWidget(group);
     }
     for (const Field& field : fields_) {

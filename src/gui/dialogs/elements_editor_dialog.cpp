@@ -70,30 +70,39 @@ ElementsEditorDialog::ElementsEditorDialog(ProgramSession& session, DocumentUsag
     setWindowTitle(QStringLiteral("Element and abbreviation/moiety editor"));
     build();
     fillList();
+    fitColumns();
     updateButtons();
 }
 
 ElementsEditorDialog::~ElementsEditorDialog() = default;
 
+// The columns' widths as the original dialog had them, wider where today's fonts need more.
+void ElementsEditorDialog::fitColumns() {
+    const int widths[] = {30, 90, 70, 103};
+    for (int column = numberColumn; column <= formulaColumn; ++column) {
+        list_->resizeColumnToContents(column);
+        list_->setColumnWidth(column, std::max(widths[column], list_->columnWidth(column) + 8));
+    }
+}
+
 void ElementsEditorDialog::build() {
     auto* fields = new QGridLayout;
-    auto addField = [this, fields](const QString& text, QLineEdit* field, int row, int column) {
+    auto addField = [this, fields](const QString& text, QLineEdit* field, int row, int column,
+                                   int span) {
         auto* label = new QLabel(text, this);
         labelField(*label, *field);
         fields->addWidget(label, row, column);
-        fields->addWidget(field, row, column + 1);
+        fields->addWidget(field, row, column + 1, 1, span);
     };
     symbol_ = new QLineEdit(this);
     massField_ = new CFEdit(this);
     massField_->setDisplayDigits(session_.displayDigits());
     composition_ = new QLineEdit(this);
     comment_ = new QLineEdit(this);
-    addField(QStringLiteral("&symbol"), symbol_, 0, 0);
-    addField(QStringLiteral("molar m&ass"), massField_, 0, 2);
-    addField(QStringLiteral("&composition"), composition_, 1, 0);
-    addField(QStringLiteral("co&mment"), comment_, 2, 0);
-    fields->addWidget(composition_, 1, 1, 1, 3);
-    fields->addWidget(comment_, 2, 1, 1, 3);
+    addField(QStringLiteral("&symbol"), symbol_, 0, 0, 1);
+    addField(QStringLiteral("molar m&ass"), massField_, 0, 2, 1);
+    addField(QStringLiteral("&composition"), composition_, 1, 0, 3);
+    addField(QStringLiteral("co&mment"), comment_, 2, 0, 3);
 
     frame_ = new CStaticFormulaFrame(session_.program().elements, this);
     frame_->configure(false, false);
@@ -110,10 +119,6 @@ void ElementsEditorDialog::build() {
                             QStringLiteral("molar mass"), QStringLiteral("formula")});
     list_->headerItem()->setTextAlignment(numberColumn, Qt::AlignRight | Qt::AlignVCenter);
     list_->headerItem()->setTextAlignment(massColumn, Qt::AlignRight | Qt::AlignVCenter);
-    const int widths[] = {30, 90, 70, 103};
-    for (int column = numberColumn; column <= formulaColumn; ++column) {
-        list_->setColumnWidth(column, widths[column]);
-    }
     list_->header()->setSectionsClickable(true);
     list_->header()->setSortIndicatorShown(true);
     list_->header()->setSortIndicator(numberColumn, Qt::AscendingOrder);

@@ -42,6 +42,7 @@ class ElementsEditorDialog : public QDialog {
   private:
     void build();
     void fillList();
+    void fitColumns();
     void sortBy(int column);
     void rowSelected();
     void compositionEdited(const QString& text);
