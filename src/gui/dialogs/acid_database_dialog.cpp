@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <utility>
+#include <vector>
 
 #include "core/chemistry/acid_edit_check.h"
 #include "core/program/integrity_rules.h"
@@ -88,6 +89,7 @@ void AcidDatabaseDialog::build() {
     layout->addLayout(columns, 1);
     layout->addWidget(status_);
     connectFields();
+    setTabOrderDownTheForm();
 
     const bool selecting = mode_ == Mode::selection;
     add_->setVisible(!selecting);
@@ -195,6 +197,18 @@ QWidget* AcidDatabaseDialog::buildList() {
     buttons->addWidget(exit_);
     layout->addLayout(buttons);
     return box;
+}
+
+// Each step's box comes before its fields, then the list side from the filter to Exit.
+void AcidDatabaseDialog::setTabOrderDownTheForm() {
+    std::vector<QWidget*> chain = {name_, forms_[0]};
+    for (int step = 1; step <= BLAcid::kMaxSteps; ++step) {
+        if (QCheckBox* stepBox = stepBoxes_[at(step - 1)]) chain.push_back(stepBox);
+        chain.insert(chain.end(), {pKa_[at(step - 1)], dpKadT_[at(step - 1)], forms_[at(step)]});
+    }
+    chain.insert(chain.end(),
+                 {otherConstants_, filterType_, filter_, list_, add_, delete_, modify_, use_, exit_});
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void AcidDatabaseDialog::connectFields() {

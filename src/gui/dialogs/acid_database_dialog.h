@@ -61,6 +61,7 @@ class AcidDatabaseDialog : public QDialog {
     QWidget* buildAcidFields();
     QWidget* buildList();
     void connectFields();
+    void setTabOrderDownTheForm();
 
     void fillList();
     QListWidgetItem* selectedItem() const;
