@@ -42,10 +42,9 @@ TEST(AcidConstantsDialogTest, EveryFormFollowsTheTypedOneOnATriproticAcid) {
         const char* label;
         double value;
     };
-    const Expected start[] = {{"pBa1", 2},    {"pBa2", 9},    {"pBa3", 21},
-                              {"log KH1", 12}, {"log KH2", 7}, {"log KH3", 2},
-                              {"log BH1", 12}, {"log BH2", 19}, {"log BH3", 21},
-                              {"pKb1", pKw - 12}, {"Ka1", 0.01}};
+    const Expected start[] = {{"pBa1", 2},     {"pBa2", 9},        {"pBa3", 21},    {"log KH1", 12},
+                              {"log KH2", 7},  {"log KH3", 2},     {"log BH1", 12}, {"log BH2", 19},
+                              {"log BH3", 21}, {"pKb1", pKw - 12}, {"Ka1", 0.01}};
     for (const Expected& e : start) EXPECT_NEAR(shown(dialog, e.label), e.value, 1e-4) << e.label;
     EXPECT_TRUE(dialog.field(QStringLiteral("pKa4"))->text().isEmpty());
     testing::saveEditorSnapshot(dialog, QStringLiteral("acid-constants.png"));

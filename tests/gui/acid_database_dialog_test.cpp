@@ -173,8 +173,8 @@ TEST_F(AcidDatabaseDialogTest, TheListIsFilteredByNameOrByFormula) {
     retype(dialog, "filter", "acid");
     EXPECT_FALSE(list(dialog)->findItems(QStringLiteral("citric acid"), Qt::MatchExactly).empty());
     EXPECT_TRUE(list(dialog)->findItems(QStringLiteral("EDTA"), Qt::MatchExactly).empty());
-    EXPECT_TRUE(dialog.windowTitle().endsWith(
-        QStringLiteral("/%1 listed)").arg(list(dialog)->count())));
+    EXPECT_TRUE(
+        dialog.windowTitle().endsWith(QStringLiteral("/%1 listed)").arg(list(dialog)->count())));
 
     controlNamed<QComboBox>(dialog, QStringLiteral("filter type"))->setCurrentIndex(1);
     EXPECT_EQ(field(dialog, "filter")->text(), QStringLiteral("."));

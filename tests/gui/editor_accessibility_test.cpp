@@ -24,14 +24,13 @@ void expectReachableAndNamed(QDialog& dialog) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     std::set<QWidget*> controls;
     for (QWidget* control : dialog.findChildren<QWidget*>()) {
-        if (control->focusPolicy() & Qt::TabFocus && control->isVisible() &&
-            control->isEnabled() && control->focusProxy() == nullptr) {
+        if (control->focusPolicy() & Qt::TabFocus && control->isVisible() && control->isEnabled() &&
+            control->focusProxy() == nullptr) {
             controls.insert(control);
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
             EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty() &&
                          control->accessibleName().isEmpty())
-                << dialog.windowTitle().toStdString() << ": "
-                << control->metaObject()->className();
+                << dialog.windowTitle().toStdString() << ": " << control->metaObject()->className();
         }
     }
     ASSERT_FALSE(controls.empty());
@@ -56,8 +55,7 @@ TEST(EditorAccessibilityTest, EveryControlIsReachableAndNamed) {
     testing::StarterSession starter;
     AcidDatabaseDialog acids(starter.session);
     expectReachableAndNamed(acids);
-    AcidConstantsDialog constants(*starter.program().acids.FindByName("phosphoric acid"), false,
-                                  4);
+    AcidConstantsDialog constants(*starter.program().acids.FindByName("phosphoric acid"), false, 4);
     expectReachableAndNamed(constants);
     FormulaSortDialog sorter(starter.program().elements);
     expectReachableAndNamed(sorter);

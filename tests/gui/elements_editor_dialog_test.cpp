@@ -73,7 +73,8 @@ TEST_F(ElementsEditorDialogTest, AMoietyIsAddedWithTheMassOfItsCompositionOnExit
     retype("symbol", "Gly");
     retype("molar mass", "74.06");
     click("Add");
-    const QList<QTreeWidgetItem*> rows = list()->findItems(QStringLiteral("Gly"), Qt::MatchExactly, 1);
+    const QList<QTreeWidgetItem*> rows =
+        list()->findItems(QStringLiteral("Gly"), Qt::MatchExactly, 1);
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(rows.front()->text(2), QStringLiteral("74.06"));
     EXPECT_EQ(starter.program().elements.find("Gly"), -1);  // not before the editor closes

@@ -67,14 +67,14 @@ TEST_F(FormulaSortDialogTest, RichCopiesCarryRealSubAndSuperscripts) {
 
     // Forum code and LaTeX replace every earlier format with their plain text.
     copy(QStringLiteral("UBBC"), 0);
-    EXPECT_EQ(clipboard().text(),
-              QStringLiteral("2Na[sup]+[/sup],HPO[sub]4[/sub][sup]2-[/sup]"));
+    EXPECT_EQ(clipboard().text(), QStringLiteral("2Na[sup]+[/sup],HPO[sub]4[/sub][sup]2-[/sup]"));
     EXPECT_FALSE(clipboard().hasHtml());
     EXPECT_FALSE(clipboard().hasFormat(QStringLiteral("text/rtf")));
 
     copy(QStringLiteral("LaTeX"), 1);  // the sorted formula: no charge
     EXPECT_FALSE(clipboard().text().contains(QLatin1Char('^')));
-    EXPECT_TRUE(clipboard().text().contains(QStringLiteral("_{4}"))) << clipboard().text().toStdString();
+    EXPECT_TRUE(clipboard().text().contains(QStringLiteral("_{4}")))
+        << clipboard().text().toStdString();
 }
 
 }  // namespace

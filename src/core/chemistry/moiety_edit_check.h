@@ -6,7 +6,8 @@
 
 namespace solvara {
 
-inline constexpr std::string_view kMoietySymbolTaken = "A moiety with such a symbol already exists.";
+inline constexpr std::string_view kMoietySymbolTaken =
+    "A moiety with such a symbol already exists.";
 
 // What the element and moiety editor may do. A symbol must start with a capital letter A to Z
 // (formulas read an element symbol from its capital) and a moiety must weigh something. The

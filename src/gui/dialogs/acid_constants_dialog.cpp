@@ -94,8 +94,7 @@ void AcidConstantsDialog::build(bool readOnly) {
         layout->addWidget(group);
     }
     for (const Field& field : fields_) {
-        connect(field.edit, &QLineEdit::textEdited, this,
-                [this, &field] { fieldEdited(field); });
+        connect(field.edit, &QLineEdit::textEdited, this, [this, &field] { fieldEdited(field); });
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -127,7 +126,8 @@ void AcidConstantsDialog::showAcid(const CFEdit* typing) {
             field.edit->clear();
             continue;
         }
-        const double value = (acid_.*field.quantity->values)[static_cast<std::size_t>(field.step - 1)];
+        const double value =
+            (acid_.*field.quantity->values)[static_cast<std::size_t>(field.step - 1)];
         field.edit->setText(QString::fromStdString(number.formatSignificant(value, 0)));
         field.edit->setCursorPosition(0);
     }

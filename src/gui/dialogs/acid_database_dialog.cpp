@@ -57,9 +57,8 @@ AcidDatabaseDialog::AcidDatabaseDialog(ProgramSession& session, QWidget* parent)
     build();
 }
 
-AcidDatabaseDialog::AcidDatabaseDialog(ProgramSession& session,
-                                       const BLAcidDatabase& documentAcids, ApplyEdits apply,
-                                       QWidget* parent)
+AcidDatabaseDialog::AcidDatabaseDialog(ProgramSession& session, const BLAcidDatabase& documentAcids,
+                                       ApplyEdits apply, QWidget* parent)
     : AcidDatabaseDialog(session, Mode::document, parent) {
     apply_ = std::move(apply);
     acids_.CopyFrom(documentAcids);
@@ -206,8 +205,8 @@ void AcidDatabaseDialog::setTabOrderDownTheForm() {
         if (QCheckBox* stepBox = stepBoxes_[at(step - 1)]) chain.push_back(stepBox);
         chain.insert(chain.end(), {pKa_[at(step - 1)], dpKadT_[at(step - 1)], forms_[at(step)]});
     }
-    chain.insert(chain.end(),
-                 {otherConstants_, filterType_, filter_, list_, add_, delete_, modify_, use_, exit_});
+    chain.insert(chain.end(), {otherConstants_, filterType_, filter_, list_, add_, delete_, modify_,
+                               use_, exit_});
     for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 

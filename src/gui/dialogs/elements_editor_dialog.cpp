@@ -184,7 +184,8 @@ void ElementsEditorDialog::fillList() {
 void ElementsEditorDialog::sortBy(int column) {
     ascending_ = column == sortColumn_ ? !ascending_ : true;
     sortColumn_ = column;
-    list_->header()->setSortIndicator(column, ascending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
+    list_->header()->setSortIndicator(column,
+                                      ascending_ ? Qt::AscendingOrder : Qt::DescendingOrder);
     fillList();
 }
 
@@ -199,7 +200,8 @@ void ElementsEditorDialog::rowSelected() {
     composition_->setText(fromWindows1252(composition));
     comment_->setText(fromWindows1252(entry.comment));
     mass_ = entry.molarMass;
-    massField_->setText(QString::fromStdString(formatFixedDecimals(entry.molarMass, entry.decimals)));
+    massField_->setText(
+        QString::fromStdString(formatFixedDecimals(entry.molarMass, entry.decimals)));
     frame_->setFormula(composition, true);
     add_->setEnabled(false);
     modify_->setEnabled(false);
@@ -250,7 +252,8 @@ void ElementsEditorDialog::addEntry() {
 
 void ElementsEditorDialog::modifyEntry() {
     if (!modify_->isEnabled()) return;
-    if (const auto note = session_.notes().noteOnProgramAcidChange()) showEditorMessage(this, *note);
+    if (const auto note = session_.notes().noteOnProgramAcidChange())
+        showEditorMessage(this, *note);
     if (table_.modify(selected_, typedEntry()) < 0) {
         showEditorMessage(this, kMoietySymbolTaken);
         return;

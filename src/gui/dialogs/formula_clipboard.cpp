@@ -52,7 +52,8 @@ std::unique_ptr<QMimeData> formulaClipboardData(const ElementTable& table,
 
 void copyFormulaToClipboard(const ElementTable& table, std::string_view formulaText,
                             FormulaCopy kind) {
-    QApplication::clipboard()->setMimeData(formulaClipboardData(table, formulaText, kind).release());
+    QApplication::clipboard()->setMimeData(
+        formulaClipboardData(table, formulaText, kind).release());
 }
 
 }  // namespace solvara
