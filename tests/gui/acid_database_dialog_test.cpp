@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
+#include <memory>
 #include <optional>
 
 #include "core/chemistry/acid_edit_check.h"
@@ -214,6 +215,28 @@ TEST_F(AcidDatabaseDialogTest, ADocumentsAcidsCanOnlyBeModifiedAndOnlyTheDocumen
     EXPECT_DOUBLE_EQ(*appliedPKa, 4.9);
     EXPECT_DOUBLE_EQ(program.FindByName("acetic acid")->pKa[0], 4.757);
     EXPECT_FALSE(starter.program().IsModified());
+}
+
+TEST_F(AcidDatabaseDialogTest, AcidsDetailsChangeTheDocumentThroughOneEdit) {
+    PhCalculatorDocumentModel document(std::make_unique<CpHCalculatorDoc>(starter.program()));
+    document.edit([this](CpHCalculatorDoc& d) {
+        return d.replaceReagent(0, *starter.program().reagents.FindByName("acetic acid"));
+    });
+    ASSERT_NE(document.core().acids().FindByName("acetic acid"), nullptr);
+    const double pHBefore = document.core().pH();
+    QSignalSpy changed(&document, &DocumentModel::changed);
+    ModalAnswers answers;
+    answers.then([this](QWidget& modal) {
+        select(modal, "acetic acid");
+        retype(modal, "pKa1", "5.9");
+        QTest::mouseClick(buttonNamed(modal, QStringLiteral("Modify")), Qt::LeftButton);
+        QTest::mouseClick(buttonNamed(modal, QStringLiteral("Exit")), Qt::LeftButton);
+    });
+    showDocumentAcidsEditor(starter.session, document, nullptr);
+    EXPECT_DOUBLE_EQ(document.core().acids().FindByName("acetic acid")->pKa[0], 5.9);
+    EXPECT_GT(document.core().pH(), pHBefore);  // a weaker acid
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_DOUBLE_EQ(starter.program().acids.FindByName("acetic acid")->pKa[0], 4.757);
 }
 
 TEST_F(AcidDatabaseDialogTest, ThePickerAnswersTheCoresQuestionWithTheAcidChosen) {
