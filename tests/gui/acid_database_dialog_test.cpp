@@ -255,6 +255,7 @@ TEST_F(AcidDatabaseDialogTest, ThePickerAnswersTheCoresQuestionWithTheAcidChosen
         EXPECT_FALSE(field(modal, "name")->isEnabled());
         EXPECT_FALSE(buttonNamed(modal, QStringLiteral("Add"))->isVisible());
         list(modal)->setCurrentRow(1);
+        testing::saveEditorSnapshot(modal, QStringLiteral("acid-picker.png"));
         QTest::mouseClick(buttonNamed(modal, QStringLiteral("Use")), Qt::LeftButton);
     });
     const BLAcid* chosen = acids.FindByFormula("HAcetate", &chooser);
