@@ -116,6 +116,21 @@ class SubstanceDatabase {
 
     void markModified() noexcept { isModified_ = true; }
 
+    // Makes this database an exact copy of `other`: copies of its elements in its order, its
+    // last id given out; then it counts as modified. Editors work on such a copy and copy it
+    // back only when the user accepts, so a cancelled edit leaves nothing behind.
+    void copyContentFrom(const SubstanceDatabase& other) {
+        if (&other == this) return;
+        std::vector<std::unique_ptr<T>> copies;
+        copies.reserve(other.elements_.size());
+        for (const std::unique_ptr<T>& element : other.elements_)
+            copies.push_back(std::make_unique<T>(*element));
+        elements_ = std::move(copies);
+        nextId_ = other.nextId_;
+        rebuildIndexes();
+        isModified_ = true;
+    }
+
     // The element at a position an index gave, none for kNone.
     T* elementAt(int position) const {
         return position == PositionIndex<std::int32_t>::kNone

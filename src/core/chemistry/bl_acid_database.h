@@ -40,6 +40,11 @@ class BLAcidDatabase : public SubstanceDatabase<BLAcid> {
     // Makes this database a copy of `other`: the same acids with the same
     // ids, in reverse order.
     void Assign(const BLAcidDatabase& other);
+    // Makes this database an exact copy of `other`: the same acids, forms
+    // as stored, in the same order, and the same last id given out.
+    void CopyFrom(const BLAcidDatabase& other) { copyContentFrom(other); }
+    // Some acid has a form that is exactly `formula`.
+    bool HasForm(std::string_view formula) const { return formIndex_.contains(formula); }
 
   private:
     void clearKeys() override { formIndex_.clear(); }

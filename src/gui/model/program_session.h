@@ -36,11 +36,16 @@ class ProgramSession : public QObject, private ProgramModelListener {
     // The pH colour strip under the design views' capacity plots, built once.
     const QImage& phScaleBitmap() const noexcept { return phScaleBitmap_; }
 
+    // A database editor changed the program's data in place: windows that list it rebuild
+    // their lists (the buffer lists of the design views); documents keep their own copies.
+    void announceDatabaseEdited() { Q_EMIT databaseEdited(); }
+
   Q_SIGNALS:
     void programAboutToBeReplaced();
     void programReplaced();
     // The display digits or the defaults changed: every view redraws.
     void viewsNeedRefresh();
+    void databaseEdited();
 
   private:
     void programModelAboutToBeReplaced(ProgramModel& old) override;

@@ -124,6 +124,25 @@ TEST_F(BLAcidDatabaseTest, AssignCopiesInReverseOrderWithTheSameIds) {
     EXPECT_EQ(copy.Count(), 3);
 }
 
+TEST_F(BLAcidDatabaseTest, CopyFromKeepsOrderFormsAsStoredAndTheLastId) {
+    addABC();
+    BLAcid replaced = acids.At(1);
+    replaced.forms[0] = "H{B}";  // Replace stores it as given, not in canonical spelling
+    acids.Replace(replaced);
+    acids.Remove(3);
+    BLAcidDatabase copy(table);
+    copy.CopyFrom(acids);
+    EXPECT_EQ(names(copy), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(copy.At(1).forms[0], "H{B}");
+    EXPECT_TRUE(copy.HasForm("H{B}"));
+    EXPECT_FALSE(copy.HasForm("HC"));
+    EXPECT_EQ(copy.nextId(), 3);
+    EXPECT_TRUE(copy.isModified());
+    ASSERT_TRUE(copy.Add(monoproticAcid("D", "HD", "D^-"), true));
+    EXPECT_EQ(copy.At(2).id, 4);  // never an id the original gave out
+    EXPECT_EQ(acids.Count(), 2);  // the copy is independent
+}
+
 TEST_F(BLAcidDatabaseTest, SeveralAcidsSharingAFormAreFoundThroughTheChooser) {
     addABC();
     acids.Add(monoproticAcid("A twin", "HA", "A^-"), true);
