@@ -8,6 +8,7 @@
 
 #include "cli/cli_app.h"
 #include "cli/option_values.h"
+#include "cli/pdf_output.h"
 #include "cli/ph_document_output.h"
 #include "cli/program_in_use.h"
 #include "cli/save_file_check.h"
@@ -27,6 +28,7 @@ struct PhArguments {
     bool csv = false;
     bool report = false;
     std::string save;  // a .phc file to write the document to
+    std::string pdf;   // a PDF file to write the calculation details to
 };
 
 // A --reagent argument: NAME_OR_FORMULA:CONC[:VOLUME].
@@ -148,7 +150,8 @@ int runPh(const PhArguments& arguments, const CommonOptions& options, std::ostre
     const std::optional<PhOutput> output =
         choosePhOutput(options.json, arguments.csv, arguments.report, err);
     if (!output) return exitUsageOrFile;
-    if (!acceptSaveFile(DocumentKind::pHCalculation, arguments.save, err)) {
+    if (!acceptSaveFile(DocumentKind::pHCalculation, arguments.save, err) ||
+        !acceptPdfFile(arguments.pdf, err)) {
         return exitUsageOrFile;
     }
     if (options.digitsGiven && *output != PhOutput::text) {
@@ -172,6 +175,9 @@ int runPh(const PhArguments& arguments, const CommonOptions& options, std::ostre
     document.removeReagent(0);
 
     const int status = printPhResults(document, *output, options.digits, out, err);
+    if (!arguments.pdf.empty() && !writeDetailsPdf(document, arguments.pdf, err)) {
+        return exitUsageOrFile;
+    }
     if (!arguments.save.empty() && !savePhDocument(document, arguments.save, err)) {
         return exitUsageOrFile;
     }
@@ -200,6 +206,8 @@ void addPhCommand(CLI::App& app, const CommonOptions& options, std::ostream& out
     sub->add_flag("--report", arguments->report, "Print the calculation details report as text");
     sub->add_option("--save", arguments->save,
                     "Write the solution as a pH calculator document (.phc)")
+        ->check(nonEmpty("a file name"));
+    sub->add_option("--pdf", arguments->pdf, "Write the calculation details report as a PDF file")
         ->check(nonEmpty("a file name"));
     sub->callback([&options, &out, &err, &command, arguments] {
         command = [&options, &out, &err, arguments] {
