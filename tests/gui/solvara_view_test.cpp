@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -266,6 +267,14 @@ TEST_F(SolvaraViewTest, EveryResultIsReadableWithWhatItIs) {
     if (!snapshots.isEmpty()) {
         view.resize(view.sizeHint());
         view.grab().save(QDir(snapshots).filePath("design-view.png"));
+        const QFont usual = QApplication::font();
+        QFont larger = usual;
+        larger.setPointSizeF(usual.pointSizeF() * 1.5);
+        QApplication::setFont(larger);
+        CSolvaraView large(document, session);
+        large.resize(large.sizeHint());
+        large.grab().save(QDir(snapshots).filePath("design-view-large-font.png"));
+        QApplication::setFont(usual);
     }
 }
 

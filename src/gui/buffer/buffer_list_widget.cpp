@@ -1,6 +1,7 @@
 #include "gui/buffer/buffer_list_widget.h"
 
 #include <QHeaderView>
+#include <algorithm>
 #include <utility>
 
 #include "gui/widgets/qt_text.h"
@@ -32,6 +33,19 @@ BufferListWidget::BufferListWidget(QWidget* parent) : QTreeWidget(parent) {
 }
 
 void BufferListWidget::setRows(std::vector<BufferListRow> rows) {
+    // Most keystrokes change the capacities but not the order: only the numbers are rewritten.
+    const bool sameOrder = std::equal(rows.begin(), rows.end(), rows_.begin(), rows_.end(),
+                                      [](const BufferListRow& a, const BufferListRow& b) {
+                                          return a.entry == b.entry;
+                                      });
+    if (sameOrder) {
+        rows_ = std::move(rows);
+        for (std::size_t row = 0; row < rows_.size(); ++row) {
+            topLevelItem(static_cast<int>(row))
+                ->setText(1, fromWindows1252(rows_[row].capacityText));
+        }
+        return;
+    }
     filling_ = true;
     QTreeWidgetItem* current = currentItem();
     const std::optional<BufferHelper> selected =

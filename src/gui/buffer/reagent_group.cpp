@@ -55,7 +55,6 @@ ReagentGroup::ReagentGroup(const QString& caption, const QString& amountName,
     layout->addWidget(unit_, 3, 2);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(1, 1);
-    stock_->setMaximumWidth(stock_->fontMetrics().horizontalAdvance(QStringLiteral("0.000000W")));
 }
 
 void ReagentGroup::showSubstance(const CSubstance* substance, bool isSolid) {
@@ -74,6 +73,7 @@ void ReagentGroup::showSubstance(const CSubstance* substance, bool isSolid) {
 }
 
 void ReagentGroup::setAmount(const QString& amount) {
+    if (amount_->text() == amount) return;
     amount_->setText(amount);
     amount_->setCursorPosition(0);
 }

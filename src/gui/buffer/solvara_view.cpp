@@ -46,13 +46,6 @@ QLabel* labelFor(QWidget& field, const QString& text) {
     return label;
 }
 
-// A short field for a number: wide enough for six digits with an exponent.
-CFEdit* numberField() {
-    auto* field = new CFEdit;
-    field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0.000000e-00W")));
-    return field;
-}
-
 // A new stock concentration of a reagent, which also becomes what the concentration calculator
 // starts from.
 DocumentChange setReagentStock(CSolvaraDoc& design, int ordinal, double concentration) {
@@ -108,22 +101,21 @@ CSolvaraView::CSolvaraView(BufferDocumentModel& document, ProgramSession& sessio
 QWidget* CSolvaraView::makeParametersGroup() {
     auto* group = new QGroupBox(tr("Buffer parameters"));
     name_ = new QLineEdit;
-    pH_ = numberField();
-    temperature_ = numberField();
-    concentration_ = numberField();
+    pH_ = new CFEdit;
+    temperature_ = new CFEdit;
+    concentration_ = new CFEdit;
     concentrationUnit_ = new QComboBox;
     concentrationUnit_->addItems({tr("M"), tr("mM")});
     concentrationUnit_->setAccessibleName(tr("C unit"));
-    volume_ = numberField();
+    volume_ = new CFEdit;
     volumeUnit_ = new QComboBox;
     volumeUnit_->addItems({tr("L"), tr("mL")});
     volumeUnit_->setAccessibleName(tr("V unit"));
-    ionicStrength_ = numberField();
+    ionicStrength_ = new CFEdit;
     ionicStrengthFrame_ = new WarningFrame(*ionicStrength_);
     force_ = new QCheckBox(tr("&force"));
     capacity_ = new QLineEdit;
     capacity_->setReadOnly(true);
-    capacity_->setMaximumWidth(ionicStrength_->maximumWidth());
 
     auto* grid = new QGridLayout(group);
     grid->addWidget(labelFor(*name_, tr("&name")), 0, 0);
@@ -144,7 +136,6 @@ QWidget* CSolvaraView::makeParametersGroup() {
     grid->addWidget(labelFor(*capacity_, tr("capacity")), 6, 0);
     grid->addWidget(capacity_, 6, 1);
     grid->setRowStretch(7, 1);
-    grid->setColumnStretch(1, 1);
 
     connect(name_, &QLineEdit::textEdited, this, [this](const QString& name) {
         editFrom(name_, [&](CSolvaraDoc& design) {
@@ -201,10 +192,15 @@ QWidget* CSolvaraView::makePreparationGroup() {
     mainComponent_ = new QComboBox;
     mainComponent_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     mainComponent_->setMinimumContentsLength(16);
-    preparationTemperature_ = numberField();
+    preparationTemperature_ = new CFEdit;
     preparationPh_ = new QLabel;
     preparationPh_->setObjectName(QStringLiteral("preparationPh"));
     preparationPh_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Room for the longer of its texts from the start, so that a new pH does not lay the form
+    // out again on every keystroke.
+    preparationPh_->setText(QStringLiteral("deg C pH of this solution is 14.00"));
+    preparationPh_->setMinimumSize(preparationPh_->sizeHint());
+    preparationPh_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     auto* mainComponentRow = new QHBoxLayout;
     mainComponentRow->addWidget(labelFor(*mainComponent_, tr("&main component")));
@@ -316,11 +312,7 @@ void CSolvaraView::showNumbers() {
     const CSolvaraDoc& design = document_.core();
     const BufferPreparationInputs& inputs = design.inputs();
     if (editing_ != name_) {
-        const QString name = fromWindows1252(design.buffer().name);
-        if (name_->text() != name) {
-            name_->setText(name);
-            name_->setCursorPosition(0);
-        }
+        showText(*name_, fromWindows1252(design.buffer().name));
     }
     showNumber(*pH_, inputs.pH);
     showNumber(*temperature_, inputs.temperature);
@@ -349,6 +341,10 @@ void CSolvaraView::showNumber(CFEdit& field, double value) {
     const int digits = field.lastDigits() > 0 ? field.lastDigits() : session_.displayDigits();
     const QString text = QString::fromStdString(
         CFloatNumbersString(session_.displayDigits()).formatSignificant(value, digits));
+    showText(field, text);
+}
+
+void CSolvaraView::showText(QLineEdit& field, const QString& text) {
     if (field.text() == text) return;
     field.setText(text);
     field.setCursorPosition(0);
@@ -361,9 +357,10 @@ void CSolvaraView::showResults() {
     secondReagent_->setAmount(fromWindows1252(amountText(results.secondReagentAmount)));
     salt_->setAmount(fromWindows1252(
         saltAmountText(results.saltAmount, design.inputs().forceIonicStrength)));
-    capacity_->setText(QString::fromStdString(CFloatNumbersString(session_.displayDigits())
-                                                  .formatSignificant(results.capacity.value_or(0), 0)));
-    preparationPh_->setText(fromWindows1252(preparationPhText(results.pHAtPreparation)));
+    showText(*capacity_, QString::fromStdString(CFloatNumbersString(session_.displayDigits())
+                                                    .formatSignificant(results.capacity.value_or(0), 0)));
+    const QString preparationPh = fromWindows1252(preparationPhText(results.pHAtPreparation));
+    if (preparationPh_->text() != preparationPh) preparationPh_->setText(preparationPh);
     const std::vector<double>* curve = design.capacityCurve();
     plot_->setPicture(capacityPicture(curve == nullptr ? std::span<const double>()
                                                        : std::span<const double>(*curve),
@@ -372,21 +369,23 @@ void CSolvaraView::showResults() {
 }
 
 void CSolvaraView::showIonicStrengthWarnings() {
-    const bool tooHigh = document_.core().ionicStrengthTooHigh();
-    const bool belowOwn = document_.core().results().lowForcingWarning;
-    if (!tooHigh && !belowOwn) {
-        ionicStrength_->setPalette(palette());
-        ionicStrengthFrame_->setFrameColour(std::nullopt);
-        return;
-    }
     const QColor red(255, 0, 0);
     const QColor blue(0, 0, 255);
-    QPalette warning = palette();
-    warning.setColor(QPalette::Text, tooHigh && belowOwn ? QColor(255, 0, 255)
-                                     : tooHigh           ? red
-                                                         : blue);
-    ionicStrength_->setPalette(warning);
-    ionicStrengthFrame_->setFrameColour(tooHigh ? red : blue);
+    const bool tooHigh = document_.core().ionicStrengthTooHigh();
+    const bool belowOwn = document_.core().results().lowForcingWarning;
+    std::optional<QColor> warning;
+    std::optional<QColor> frame;
+    if (tooHigh || belowOwn) {
+        warning = tooHigh && belowOwn ? QColor(255, 0, 255) : tooHigh ? red : blue;
+        frame = tooHigh ? red : blue;
+    }
+    if (warning == ionicStrengthWarning_) return;
+    // A new palette restyles the field: only when the warning changes, not on every keystroke.
+    ionicStrengthWarning_ = warning;
+    QPalette colours = palette();
+    if (warning) colours.setColor(QPalette::Text, *warning);
+    ionicStrength_->setPalette(colours);
+    ionicStrengthFrame_->setFrameColour(frame);
 }
 
 void CSolvaraView::rankBuffers(bool always) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -70,6 +71,8 @@ class CSolvaraView : public QWidget {
     void showMainComponents();
     void showNumbers();
     void showNumber(CFEdit& field, double value);
+    // Rewrites `field` only when its text changes, showing the text's beginning.
+    static void showText(QLineEdit& field, const QString& text);
     void showResults();
     void showIonicStrengthWarnings();
     // Re-ranks the buffer list when the parameters it depends on changed, or when `always`.
@@ -79,6 +82,7 @@ class CSolvaraView : public QWidget {
     ProgramSession& session_;
     QWidget* editing_ = nullptr;
     std::optional<RankingKey> rankedFor_;
+    std::optional<QColor> ionicStrengthWarning_;
 
     QLineEdit* name_ = nullptr;
     CFEdit* pH_ = nullptr;
