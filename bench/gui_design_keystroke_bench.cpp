@@ -1,10 +1,10 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPaintEvent>
-#include <QKeyEvent>
 #include <memory>
 
 #include "core/buffer/buffer_database.h"

@@ -73,8 +73,7 @@ bool writeRecipePdf(const CSolvaraDoc& document, const std::string& path, std::o
                           reportTitle(document.title(), "recipe"), err);
 }
 
-bool writeDetailsPdf(const CpHCalculatorDoc& document, const std::string& path,
-                     std::ostream& err) {
+bool writeDetailsPdf(const CpHCalculatorDoc& document, const std::string& path, std::ostream& err) {
     return writeReportPdf(calculationDetailsReport(document), path,
                           reportTitle(document.title(), "calculation details"), err);
 }

@@ -17,7 +17,6 @@ bool acceptPdfFile(const std::string& path, std::ostream& err);
 // beside `path` and renamed over it when complete, so a failure leaves the file that was there.
 // False, after saying why on `err`, when it cannot be written. No display is needed.
 bool writeRecipePdf(const CSolvaraDoc& document, const std::string& path, std::ostream& err);
-bool writeDetailsPdf(const CpHCalculatorDoc& document, const std::string& path,
-                     std::ostream& err);
+bool writeDetailsPdf(const CpHCalculatorDoc& document, const std::string& path, std::ostream& err);
 
 }  // namespace solvara

@@ -24,14 +24,21 @@ class PdfOutput : public ::testing::Test {
 };
 
 const std::vector<std::string> phosphateDesign{
-    "buffer",   "--buffer", "phosphate buffer 7.2", "--variant",
+    "buffer",
+    "--buffer",
+    "phosphate buffer 7.2",
+    "--variant",
     "sodium dihydrogenphosphate/disodium hydrogenphosphate",
-    "--ph",     "7.4",      "--concentration",      "0.1",
-    "--volume", "1"};
+    "--ph",
+    "7.4",
+    "--concentration",
+    "0.1",
+    "--volume",
+    "1"};
 
 const std::vector<std::string> acetateSolution{
-    "ph", "--reagent", "acetic acid:0.1:10", "--reagent", "sodium acetate:0.3:10",
-    "--volume-mode", "sum"};
+    "ph", "--reagent", "acetic acid:0.1:10", "--reagent", "sodium acetate:0.3:10", "--volume-mode",
+    "sum"};
 
 std::vector<std::string> with(std::vector<std::string> arguments,
                               const std::vector<std::string>& more) {
@@ -53,17 +60,15 @@ std::string pdfText(const std::string& file) {
 }
 
 TEST_F(PdfOutput, RecipesAndReportsAreWrittenAsPdfFromCommandsAndDocuments) {
-    const auto design = runCliWith(with(phosphateDesign, {"--pdf", path("recipe.pdf"), "--save",
-                                                          path("design.buf")}));
+    const auto design = runCliWith(
+        with(phosphateDesign, {"--pdf", path("recipe.pdf"), "--save", path("design.buf")}));
     ASSERT_EQ(design.status, 0) << design.err;
-    const auto solution =
-        runCliWith(with(acetateSolution, {"--pdf", path("details.pdf"), "--save",
-                                          path("solution.phc")}));
+    const auto solution = runCliWith(
+        with(acetateSolution, {"--pdf", path("details.pdf"), "--save", path("solution.phc")}));
     ASSERT_EQ(solution.status, 0) << solution.err;
     ASSERT_EQ(runCliWith({"open", path("design.buf"), "--pdf", path("opened.pdf")}).status, 0);
-    ASSERT_EQ(runCliWith({"open", path("solution.phc"), "--pdf", path("opened-details.pdf")})
-                  .status,
-              0);
+    ASSERT_EQ(
+        runCliWith({"open", path("solution.phc"), "--pdf", path("opened-details.pdf")}).status, 0);
 
     for (const char* recipe : {"recipe.pdf", "opened.pdf"}) {
         EXPECT_EQ(readFile(path(recipe)).substr(0, 5), "%PDF-") << recipe;

@@ -21,8 +21,8 @@ BufferListWidget::BufferListWidget(QWidget* parent) : QTreeWidget(parent) {
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(0, QHeaderView::Stretch);
     // Wide enough for a capacity in exponent notation, "2.252e-03".
-    const int capacityColumnWidth =
-        fontMetrics().horizontalAdvance(QStringLiteral("0.000e-00")) + 2 * fontMetrics().averageCharWidth();
+    const int capacityColumnWidth = fontMetrics().horizontalAdvance(QStringLiteral("0.000e-00")) +
+                                    2 * fontMetrics().averageCharWidth();
     header()->resizeSection(1, capacityColumnWidth);
     setRootIsDecorated(false);
     setUniformRowHeights(true);
@@ -34,10 +34,9 @@ BufferListWidget::BufferListWidget(QWidget* parent) : QTreeWidget(parent) {
 
 void BufferListWidget::setRows(std::vector<BufferListRow> rows) {
     // Most keystrokes change the capacities but not the order: only the numbers are rewritten.
-    const bool sameOrder = std::equal(rows.begin(), rows.end(), rows_.begin(), rows_.end(),
-                                      [](const BufferListRow& a, const BufferListRow& b) {
-                                          return a.entry == b.entry;
-                                      });
+    const bool sameOrder = std::equal(
+        rows.begin(), rows.end(), rows_.begin(), rows_.end(),
+        [](const BufferListRow& a, const BufferListRow& b) { return a.entry == b.entry; });
     if (sameOrder) {
         rows_ = std::move(rows);
         for (std::size_t row = 0; row < rows_.size(); ++row) {
@@ -49,10 +48,9 @@ void BufferListWidget::setRows(std::vector<BufferListRow> rows) {
     filling_ = true;
     QTreeWidgetItem* current = currentItem();
     const std::optional<BufferHelper> selected =
-        current == nullptr ? std::nullopt
-                           : std::optional(rows_.at(static_cast<std::size_t>(
-                                                       indexOfTopLevelItem(current)))
-                                               .entry);
+        current == nullptr
+            ? std::nullopt
+            : std::optional(rows_.at(static_cast<std::size_t>(indexOfTopLevelItem(current))).entry);
     rows_ = std::move(rows);
     clear();
     for (const BufferListRow& row : rows_) {
@@ -75,7 +73,8 @@ void BufferListWidget::clearRows() {
 void BufferListWidget::reportSelection() {
     QTreeWidgetItem* current = currentItem();
     if (filling_ || current == nullptr || !current->isSelected()) return;
-    const BufferHelper& entry = rows_.at(static_cast<std::size_t>(indexOfTopLevelItem(current))).entry;
+    const BufferHelper& entry =
+        rows_.at(static_cast<std::size_t>(indexOfTopLevelItem(current))).entry;
     if (picked_ == entry) return;
     picked_ = entry;
     Q_EMIT bufferPicked(entry);

@@ -37,8 +37,9 @@ ReagentGroup::ReagentGroup(const QString& caption, const QString& amountName,
     amount_->setFocusPolicy(Qt::ClickFocus);
     amount_->setAccessibleName(amountName);
     amount_->setAccessibleDescription(unit_->text());
-    amount_->setMinimumWidth(QFontMetrics(amount_->font()).horizontalAdvance(QStringLiteral("0000.00")) +
-                             amount_->fontMetrics().averageCharWidth());
+    amount_->setMinimumWidth(
+        QFontMetrics(amount_->font()).horizontalAdvance(QStringLiteral("0000.00")) +
+        amount_->fontMetrics().averageCharWidth());
     // A line edit asks for room for 17 characters: at this size that is far more than an amount.
     amount_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     formula_->setMinimumHeight(formula_->sizeHint().height());

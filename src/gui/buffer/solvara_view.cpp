@@ -18,6 +18,7 @@
 #include "core/bufferdoc/design_view_texts.h"
 #include "core/program/program_model.h"
 #include "core/text/float_numbers_string.h"
+#include "core/text/parse_number.h"
 #include "gui/buffer/buffer_list_widget.h"
 #include "gui/buffer/capacity_plot_widget.h"
 #include "gui/buffer/reagent_group.h"
@@ -35,8 +36,8 @@ constexpr double unbounded = std::numeric_limits<double>::infinity();
 
 // A reagent of the buffer, or none while the buffer has no such reagent.
 Reagent* reagentOf(const CSolvaraDoc& document, int ordinal) {
-    Reagent* reagent = ordinal == 1 ? document.buffer().FirstReagent()
-                                    : document.buffer().SecondReagent();
+    Reagent* reagent =
+        ordinal == 1 ? document.buffer().FirstReagent() : document.buffer().SecondReagent();
     return reagent != nullptr && !reagent->formula.empty() ? reagent : nullptr;
 }
 
@@ -49,8 +50,8 @@ QLabel* labelFor(QWidget& field, const QString& text) {
 // A new stock concentration of a reagent, which also becomes what the concentration calculator
 // starts from.
 DocumentChange setReagentStock(CSolvaraDoc& design, int ordinal, double concentration) {
-    Reagent reagent = *(ordinal == 1 ? design.buffer().FirstReagent()
-                                     : design.buffer().SecondReagent());
+    Reagent reagent =
+        *(ordinal == 1 ? design.buffer().FirstReagent() : design.buffer().SecondReagent());
     reagent.concentration = concentration;
     reagent.concentrationData.SetConcentration(concentration);
     return ordinal == 1 ? design.setFirstReagent(reagent) : design.setSecondReagent(reagent);
@@ -65,8 +66,7 @@ DocumentChange setSaltStock(CSolvaraDoc& design, double concentration) {
 
 }  // namespace
 
-CSolvaraView::CSolvaraView(BufferDocumentModel& document, ProgramSession& session,
-                           QWidget* parent)
+CSolvaraView::CSolvaraView(BufferDocumentModel& document, ProgramSession& session, QWidget* parent)
     : QWidget(parent), document_(document), session_(session) {
     auto* top = new QHBoxLayout;
     top->addWidget(makeParametersGroup());
@@ -138,9 +138,8 @@ QWidget* CSolvaraView::makeParametersGroup() {
     grid->setRowStretch(7, 1);
 
     connect(name_, &QLineEdit::textEdited, this, [this](const QString& name) {
-        editFrom(name_, [&](CSolvaraDoc& design) {
-            return design.setBufferName(toWindows1252(name));
-        });
+        editFrom(name_,
+                 [&](CSolvaraDoc& design) { return design.setBufferName(toWindows1252(name)); });
     });
     bindNumber(*pH_, Range{0, 14}, &CSolvaraDoc::setPH);
     bindNumber(*temperature_, Range{0, 100}, &CSolvaraDoc::setTemperature);
@@ -155,13 +154,11 @@ QWidget* CSolvaraView::makeParametersGroup() {
     });
     connect(volumeUnit_, &QComboBox::activated, this, [this](int index) {
         editFrom(volumeUnit_, [&](CSolvaraDoc& design) {
-            return design.setVolumeUnit(index == 1 ? VolumeUnit::millilitres
-                                                   : VolumeUnit::litres);
+            return design.setVolumeUnit(index == 1 ? VolumeUnit::millilitres : VolumeUnit::litres);
         });
     });
     connect(force_, &QCheckBox::clicked, this, [this](bool force) {
-        editFrom(force_,
-                 [&](CSolvaraDoc& design) { return design.SetForceIonicStrength(force); });
+        editFrom(force_, [&](CSolvaraDoc& design) { return design.SetForceIonicStrength(force); });
     });
     return group;
 }
@@ -230,8 +227,8 @@ QWidget* CSolvaraView::makePreparationGroup() {
 }
 
 QWidget* CSolvaraView::makeSaltGroup() {
-    salt_ = new ReagentGroup(tr("Inert salt"), tr("salt amount"),
-                             document_.core().program().elements);
+    salt_ =
+        new ReagentGroup(tr("Inert salt"), tr("salt amount"), document_.core().program().elements);
     bindNumber(salt_->stockField(), Range{0, unbounded}, setSaltStock);
     return salt_;
 }
@@ -239,8 +236,7 @@ QWidget* CSolvaraView::makeSaltGroup() {
 void CSolvaraView::bindNumber(CFEdit& field, std::optional<Range> range, NumberEdit edit) {
     connect(&field, &QLineEdit::textEdited, this, [this, &field, range, edit] {
         double value = 0;
-        if (!exchangeNumber(Exchange::fromField, field, value, 0, session_.displayDigits()))
-            return;
+        if (!exchangeNumber(Exchange::fromField, field, value, 0, session_.displayDigits())) return;
         if (!withinRange(field, value, range)) return;
         editFrom(&field, [&](CSolvaraDoc& design) { return edit(design, value); });
     });
@@ -304,16 +300,14 @@ void CSolvaraView::showMainComponents() {
         mainComponent_->addItem(fromWindows1252(acid.name), acid.id);
     }
     const BLAcid* main = buffer.MainComponent();
-    mainComponent_->setCurrentIndex(main == nullptr ? -1
-                                                    : mainComponent_->findText(fromWindows1252(main->name)));
+    mainComponent_->setCurrentIndex(
+        main == nullptr ? -1 : mainComponent_->findText(fromWindows1252(main->name)));
 }
 
 void CSolvaraView::showNumbers() {
     const CSolvaraDoc& design = document_.core();
     const BufferPreparationInputs& inputs = design.inputs();
-    if (editing_ != name_) {
-        showText(*name_, fromWindows1252(design.buffer().name));
-    }
+    if (editing_ != name_) showText(*name_, fromWindows1252(design.buffer().name));
     showNumber(*pH_, inputs.pH);
     showNumber(*temperature_, inputs.temperature);
     showNumber(*concentration_, design.concentrationShown());
@@ -332,12 +326,18 @@ void CSolvaraView::showNumbers() {
                        reagent->concentration);
         }
     }
-    if (salt_->stockField().isEnabled()) showNumber(salt_->stockField(), design.salt().concentration);
+    if (salt_->stockField().isEnabled())
+        showNumber(salt_->stockField(), design.salt().concentration);
 }
 
 void CSolvaraView::showNumber(CFEdit& field, double value) {
     if (&field == editing_) return;
     field.setDisplayDigits(session_.displayDigits());
+    // A field being typed in that already says the value keeps its text and caret, whatever
+    // else redraws the form meanwhile.
+    double typed = 0;
+    if (field.hasFocus() && parseNumber(field.text().toStdString(), typed) && typed == value)
+        return;
     const int digits = field.lastDigits() > 0 ? field.lastDigits() : session_.displayDigits();
     const QString text = QString::fromStdString(
         CFloatNumbersString(session_.displayDigits()).formatSignificant(value, digits));
@@ -355,16 +355,17 @@ void CSolvaraView::showResults() {
     const BufferPreparationResults& results = design.results();
     firstReagent_->setAmount(fromWindows1252(amountText(results.firstReagentAmount)));
     secondReagent_->setAmount(fromWindows1252(amountText(results.secondReagentAmount)));
-    salt_->setAmount(fromWindows1252(
-        saltAmountText(results.saltAmount, design.inputs().forceIonicStrength)));
-    showText(*capacity_, QString::fromStdString(CFloatNumbersString(session_.displayDigits())
-                                                    .formatSignificant(results.capacity.value_or(0), 0)));
+    salt_->setAmount(
+        fromWindows1252(saltAmountText(results.saltAmount, design.inputs().forceIonicStrength)));
+    showText(*capacity_,
+             QString::fromStdString(CFloatNumbersString(session_.displayDigits())
+                                        .formatSignificant(results.capacity.value_or(0), 0)));
     const QString preparationPh = fromWindows1252(preparationPhText(results.pHAtPreparation));
     if (preparationPh_->text() != preparationPh) preparationPh_->setText(preparationPh);
     const std::vector<double>* curve = design.capacityCurve();
-    plot_->setPicture(capacityPicture(curve == nullptr ? std::span<const double>()
-                                                       : std::span<const double>(*curve),
-                                      design.inputs().pH));
+    plot_->setPicture(capacityPicture(
+        curve == nullptr ? std::span<const double>() : std::span<const double>(*curve),
+        design.inputs().pH));
     showIonicStrengthWarnings();
 }
 

@@ -31,8 +31,7 @@ class CSolvaraView : public QWidget {
     Q_OBJECT
 
   public:
-    CSolvaraView(BufferDocumentModel& document, ProgramSession& session,
-                 QWidget* parent = nullptr);
+    CSolvaraView(BufferDocumentModel& document, ProgramSession& session, QWidget* parent = nullptr);
 
     BufferDocumentModel& document() const noexcept { return document_; }
 
