@@ -7,6 +7,7 @@
 #include "cli/buffer_document_output.h"
 #include "cli/cli_app.h"
 #include "cli/option_values.h"
+#include "cli/pdf_output.h"
 #include "cli/program_in_use.h"
 #include "cli/quantity_with_unit.h"
 #include "cli/save_file_check.h"
@@ -30,6 +31,7 @@ struct BufferArguments {
     std::string salt;
     bool recipe = false;
     std::string save;
+    std::string pdf;
 };
 
 // The variant asked for, or the group's default one; none after saying why on `err`.
@@ -114,7 +116,8 @@ int runBuffer(const BufferArguments& arguments, const CommonOptions& options, st
     const std::optional<BufferOutput> output =
         chooseBufferOutput(options.json, arguments.recipe, err);
     if (!output) return exitUsageOrFile;
-    if (!acceptSaveFile(DocumentKind::bufferDesign, arguments.save, err)) {
+    if (!acceptSaveFile(DocumentKind::bufferDesign, arguments.save, err) ||
+        !acceptPdfFile(arguments.pdf, err)) {
         return exitUsageOrFile;
     }
     if (options.digitsGiven && *output != BufferOutput::text) {
@@ -132,6 +135,9 @@ int runBuffer(const BufferArguments& arguments, const CommonOptions& options, st
 
     const BufferOrigin origin{utf8ToWindows1252(arguments.group), variant->name};
     const int status = printBufferResults(document, origin, *output, options.digits, out, err);
+    if (!arguments.pdf.empty() && !writeRecipePdf(document, arguments.pdf, err)) {
+        return exitUsageOrFile;
+    }
     if (!arguments.save.empty() && !saveBufferDocument(document, arguments.save, err)) {
         return exitUsageOrFile;
     }
@@ -169,6 +175,8 @@ void addBufferCommand(CLI::App& app, const CommonOptions& options, std::ostream&
         ->check(nonEmpty("a salt name"));
     sub->add_flag("--recipe", arguments->recipe, "Print the recipe page as text");
     sub->add_option("--save", arguments->save, "Write the design as a buffer document (.buf)")
+        ->check(nonEmpty("a file name"));
+    sub->add_option("--pdf", arguments->pdf, "Write the recipe page as a PDF file")
         ->check(nonEmpty("a file name"));
     sub->callback([&options, &out, &err, &command, arguments] {
         command = [&options, &out, &err, arguments] {

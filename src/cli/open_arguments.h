@@ -8,6 +8,7 @@ namespace solvara {
 struct OpenArguments {
     std::string file;
     std::string save;  // write the document back to this file; empty for no saving
+    std::string pdf;   // write its recipe or calculation details report as PDF; empty for none
     bool csv = false;
     bool report = false;
     bool recipe = false;

@@ -5,6 +5,7 @@
 
 #include "cli/buffer_document_output.h"
 #include "cli/cli_app.h"
+#include "cli/pdf_output.h"
 #include "cli/program_in_use.h"
 #include "core/bufferdoc/solvara_doc_file.h"
 #include "core/document/document_read_error.h"
@@ -33,6 +34,7 @@ int openBufferDocument(const OpenArguments& arguments, const CommonOptions& opti
     const std::optional<BufferOrigin> origin =
         findBufferOrigin(document->buffer(), document->program().buffers);
     const int status = printBufferResults(*document, origin, *output, options.digits, out, err);
+    if (!arguments.pdf.empty() && !writeRecipePdf(*document, arguments.pdf, err)) return exitUsageOrFile;
     if (!arguments.save.empty() && !saveBufferDocument(*document, arguments.save, err)) {
         return exitUsageOrFile;
     }

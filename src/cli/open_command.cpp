@@ -4,8 +4,10 @@
 
 #include "cli/cli_app.h"
 #include "cli/open_arguments.h"
+#include "cli/option_values.h"
 #include "cli/open_buffer_document.h"
 #include "cli/open_ph_document.h"
+#include "cli/pdf_output.h"
 #include "cli/save_file_check.h"
 #include "core/document/document_file.h"
 #include "core/document/document_read_error.h"
@@ -24,7 +26,9 @@ int runOpen(const OpenArguments& arguments, const CommonOptions& options, std::o
         err << error.what() << '\n';
         return exitUsageOrFile;
     }
-    if (!acceptSaveFile(kind, arguments.save, err)) return exitUsageOrFile;
+    if (!acceptSaveFile(kind, arguments.save, err) || !acceptPdfFile(arguments.pdf, err)) {
+        return exitUsageOrFile;
+    }
     switch (kind) {
         case DocumentKind::pHCalculation:
             return openPhDocument(arguments, options, out, err);
@@ -48,6 +52,9 @@ void addOpenCommand(CLI::App& app, const CommonOptions& options, std::ostream& o
                   "Print the recipe page of a buffer document as text");
     sub->add_option("--save", arguments->save,
                     "Write the document to this file (in the current file version)");
+    sub->add_option("--pdf", arguments->pdf,
+                    "Write the recipe page or the calculation details report as a PDF file")
+        ->check(nonEmpty("a file name"));
     sub->callback([&options, &out, &err, &command, arguments] {
         command = [&options, &out, &err, arguments] {
             return runOpen(*arguments, options, out, err);

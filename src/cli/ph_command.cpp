@@ -8,6 +8,7 @@
 
 #include "cli/cli_app.h"
 #include "cli/option_values.h"
+#include "cli/pdf_output.h"
 #include "cli/ph_distribution_output.h"
 #include "cli/ph_document_output.h"
 #include "cli/program_in_use.h"
@@ -29,6 +30,7 @@ struct PhArguments {
     bool report = false;
     bool distribution = false;
     std::string save;  // a .phc file to write the document to
+    std::string pdf;   // a PDF file to write the calculation details to
 };
 
 // A --reagent argument: NAME_OR_FORMULA:CONC[:VOLUME].
@@ -155,7 +157,8 @@ int runPh(const PhArguments& arguments, const CommonOptions& options, std::ostre
                "--digits\n";
         return exitUsageOrFile;
     }
-    if (!acceptSaveFile(DocumentKind::pHCalculation, arguments.save, err)) {
+    if (!acceptSaveFile(DocumentKind::pHCalculation, arguments.save, err) ||
+        !acceptPdfFile(arguments.pdf, err)) {
         return exitUsageOrFile;
     }
     if (options.digitsGiven && *output != PhOutput::text) {
@@ -181,6 +184,9 @@ int runPh(const PhArguments& arguments, const CommonOptions& options, std::ostre
     const int status = arguments.distribution
                            ? printPhDistribution(document, out, err)
                            : printPhResults(document, *output, options.digits, out, err);
+    if (!arguments.pdf.empty() && !writeDetailsPdf(document, arguments.pdf, err)) {
+        return exitUsageOrFile;
+    }
     if (!arguments.save.empty() && !savePhDocument(document, arguments.save, err)) {
         return exitUsageOrFile;
     }
@@ -211,6 +217,8 @@ void addPhCommand(CLI::App& app, const CommonOptions& options, std::ostream& out
                   "Print the fraction of every form of every acid at pH 0 to 14 as CSV");
     sub->add_option("--save", arguments->save,
                     "Write the solution as a pH calculator document (.phc)")
+        ->check(nonEmpty("a file name"));
+    sub->add_option("--pdf", arguments->pdf, "Write the calculation details report as a PDF file")
         ->check(nonEmpty("a file name"));
     sub->callback([&options, &out, &err, &command, arguments] {
         command = [&options, &out, &err, arguments] {

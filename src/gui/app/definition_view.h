@@ -8,7 +8,7 @@ class DocumentModel;
 class ProgramSession;
 
 // The window in which a document is defined and edited: the buffer design form or the pH
-// calculator's solution form. Null while the document's kind has no such form.
+// calculator's solution form.
 QWidget* makeDefinitionView(DocumentModel& document, ProgramSession& session);
 
 }  // namespace solvara

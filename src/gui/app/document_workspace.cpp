@@ -108,12 +108,8 @@ bool DocumentWorkspace::saveAs(DocumentModel& document) {
 
 void DocumentWorkspace::showDefinition(DocumentModel& document) {
     if (activate(document, DocumentWindowRole::form)) return;
-    QWidget* view = makeDefinitionView(document, session_);
-    if (view == nullptr) {
-        showReport(document);
-        return;
-    }
-    DocumentFrame& frame = addWindow(document, DocumentWindowRole::form, view, QString());
+    DocumentFrame& frame = addWindow(document, DocumentWindowRole::form,
+                                     makeDefinitionView(document, session_), QString());
     // A form keeps the size its layout asks for, which follows the font; only the report
     // windows are resized by hand.
     frame.setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -53,7 +53,7 @@ class DocumentWorkspace : public QObject {
     bool save(DocumentModel& document);
     bool saveAs(DocumentModel& document);
     // The document's form (the buffer design or the solution definition window), made when it
-    // has none; the report window while its kind has no form.
+    // has none.
     void showDefinition(DocumentModel& document);
     // The recipe or the calculation details window of the document, made when it has none.
     void showReport(DocumentModel& document);

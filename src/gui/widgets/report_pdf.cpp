@@ -4,6 +4,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 #include "core/report/report_pages.h"
 #include "gui/widgets/report_painter.h"
@@ -30,10 +31,20 @@ bool paintReportPages(const Report& report, QPagedPaintDevice& device) {
 }
 
 bool exportReportToPdf(const Report& report, const QString& path, const QString& title) {
-    QPdfWriter writer(path);
-    writer.setTitle(title);
-    writer.setCreator(QStringLiteral("Solvara"));
-    return paintReportPages(report, writer);
+    // Written beside the file and renamed over it when complete: a failed export leaves the
+    // PDF that was there.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Solvara"));
+        if (!paintReportPages(report, writer)) {
+            file.cancelWriting();
+            return false;
+        }
+    }
+    return file.commit();
 }
 
 }  // namespace solvara

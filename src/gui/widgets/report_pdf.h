@@ -19,7 +19,7 @@ int printedPageCount(const Report& report);
 bool paintReportPages(const Report& report, QPagedPaintDevice& device);
 
 // Writes `report` to a PDF file at `path`, one A4 page per printed page. False when the file
-// cannot be written.
+// cannot be written; a file that was at `path` is then left as it was.
 bool exportReportToPdf(const Report& report, const QString& path, const QString& title);
 
 }  // namespace solvara
