@@ -36,43 +36,6 @@ void amountFromConcentration(CCDataSet& data) {
     data.mass = data.amount * data.molarMass;
 }
 
-// After the amount changed (through the mass or typed): what follows from it.
-void followAmount(CCDataSet& data, CCOption option) {
-    switch (option) {
-        case CCOption::beSmart:
-        case CCOption::volumeConstant: concentrationFromAmount(data); break;
-        case CCOption::concentrationConstant: volumeFromAmount(data); break;
-        case CCOption::amountConstant: break;
-    }
-}
-
-void followVolume(CCDataSet& data, CCOption option) {
-    switch (option) {
-        case CCOption::beSmart:
-            if (data.volumeShown == 0.0) break;
-            // With an amount known the concentration follows; with only a concentration known the
-            // amount does.
-            if (data.amount != 0.0 || data.concentrationShown == 0.0) {
-                concentrationFromAmount(data);
-            } else {
-                amountFromConcentration(data);
-            }
-            break;
-        case CCOption::amountConstant: concentrationFromAmount(data); break;
-        case CCOption::concentrationConstant: amountFromConcentration(data); break;
-        case CCOption::volumeConstant: break;
-    }
-}
-
-void followConcentration(CCDataSet& data, CCOption option) {
-    switch (option) {
-        case CCOption::beSmart:
-        case CCOption::volumeConstant: amountFromConcentration(data); break;
-        case CCOption::amountConstant: volumeFromAmount(data); break;
-        case CCOption::concentrationConstant: break;
-    }
-}
-
 }  // namespace
 
 bool isEditable(CCQuantity quantity, CCOption option) {
@@ -97,46 +60,94 @@ CCRange rangeOf(CCQuantity quantity) {
     return {0.0, 0.0};
 }
 
-void applyEdit(CCDataSet& data, CCQuantity edited, double typed, CCOption option) {
+void CCCalculation::edit(CCQuantity edited, double typed) {
+    const bool typingVolume = edited == CCQuantity::volume;
+    if (!typingVolume) amountFromVolume_ = false;
     switch (edited) {
         case CCQuantity::molarMass:
-            data.molarMass = typed;
-            if (data.molarMass != 0.0) {
-                data.amount = data.mass / data.molarMass;
-                concentrationFromAmount(data);
+            data_.molarMass = typed;
+            if (data_.molarMass != 0.0) {
+                data_.amount = data_.mass / data_.molarMass;
+                concentrationFromAmount(data_);
             }
             break;
         case CCQuantity::mass:
-            data.mass = typed;
-            if (data.molarMass != 0.0) data.amount = data.mass / data.molarMass;
-            followAmount(data, option);
+            data_.mass = typed;
+            if (data_.molarMass != 0.0) data_.amount = data_.mass / data_.molarMass;
+            followAmount();
             break;
         case CCQuantity::amount:
-            data.amount = typed;
-            data.mass = data.molarMass * data.amount;
-            followAmount(data, option);
+            data_.amount = typed;
+            data_.mass = data_.molarMass * data_.amount;
+            followAmount();
             break;
         case CCQuantity::volume:
-            data.volumeShown = typed;
-            data.volumeLitres = typed / factorOf(kCCVolumeUnits, data.volumeUnit);
-            followVolume(data, option);
+            data_.volumeShown = typed;
+            data_.volumeLitres = typed / factorOf(kCCVolumeUnits, data_.volumeUnit);
+            followVolume();
             break;
         case CCQuantity::concentration:
-            data.concentrationShown = typed;
-            data.concentrationMolar = typed / factorOf(kCCConcentrationUnits, data.concentrationUnit);
-            followConcentration(data, option);
+            data_.concentrationShown = typed;
+            data_.concentrationMolar =
+                typed / factorOf(kCCConcentrationUnits, data_.concentrationUnit);
+            followConcentration();
             break;
     }
 }
 
-void changeVolumeUnit(CCDataSet& data, std::int32_t unit) {
-    data.volumeUnit = unit;
-    data.UpdateVolumeShown();
+void CCCalculation::followAmount() {
+    switch (option_) {
+        case CCOption::beSmart:
+        case CCOption::volumeConstant: concentrationFromAmount(data_); break;
+        case CCOption::concentrationConstant: volumeFromAmount(data_); break;
+        case CCOption::amountConstant: break;
+    }
 }
 
-void changeConcentrationUnit(CCDataSet& data, std::int32_t unit) {
-    data.concentrationUnit = unit;
-    data.UpdateConcentrationShown();
+void CCCalculation::followVolume() {
+    switch (option_) {
+        case CCOption::beSmart: {
+            if (data_.volumeShown == 0.0) break;
+            // With an amount known the concentration follows; with only a concentration known
+            // the amount does.
+            const bool amountKnown = data_.amount != 0.0 && !amountFromVolume_;
+            if (amountKnown || data_.concentrationShown == 0.0) {
+                concentrationFromAmount(data_);
+            } else {
+                amountFromConcentration(data_);
+                amountFromVolume_ = true;
+            }
+            break;
+        }
+        case CCOption::amountConstant: concentrationFromAmount(data_); break;
+        case CCOption::concentrationConstant: amountFromConcentration(data_); break;
+        case CCOption::volumeConstant: break;
+    }
+}
+
+void CCCalculation::followConcentration() {
+    switch (option_) {
+        case CCOption::beSmart:
+        case CCOption::volumeConstant: amountFromConcentration(data_); break;
+        case CCOption::amountConstant: volumeFromAmount(data_); break;
+        case CCOption::concentrationConstant: break;
+    }
+}
+
+void CCCalculation::clear() {
+    data_.Clear();
+    option_ = CCOption::beSmart;
+    amountFromVolume_ = false;
+}
+
+void CCCalculation::changeVolumeUnit(std::int32_t unit) {
+    data_.volumeUnit = unit;
+    data_.UpdateVolumeShown();
+}
+
+void CCCalculation::changeConcentrationUnit(std::int32_t unit) {
+    data_.concentrationUnit = unit;
+    data_.UpdateConcentrationShown();
 }
 
 }  // namespace solvara

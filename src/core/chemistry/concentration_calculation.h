@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <utility>
 
 #include "core/chemistry/cc_data_set.h"
 
@@ -23,12 +25,38 @@ struct CCRange {
 };
 CCRange rangeOf(CCQuantity quantity);
 
-// Stores a value typed for `edited` (in its shown unit: volumeShown and concentrationShown for V
-// and C) and works out the others by the option. Nothing but the data set changes.
-void applyEdit(CCDataSet& data, CCQuantity edited, double typed, CCOption option);
+// The calculator's working state: the data set and what its last edits derived.
+class CCCalculation {
+  public:
+    explicit CCCalculation(const CCDataSet& data = {}) : data_(data) {}
 
-// Shows the same base value in another unit.
-void changeVolumeUnit(CCDataSet& data, std::int32_t unit);
-void changeConcentrationUnit(CCDataSet& data, std::int32_t unit);
+    const CCDataSet& data() const { return data_; }
+    CCOption option() const { return option_; }
+    void setOption(CCOption option) { option_ = option; }
+
+    // Stores a value typed for `edited` (in its shown unit: volumeShown and concentrationShown
+    // for V and C) and works out the others by the option.
+    void edit(CCQuantity edited, double typed);
+    // Takes a formula's molar mass and works out what follows from it.
+    void setMolarMass(double molarMass) { edit(CCQuantity::molarMass, molarMass); }
+    void setFormula(std::string formula) { data_.formula = std::move(formula); }
+    // Forgets the numbers (the formula and molar mass stay) and returns to "be smart".
+    void clear();
+    // Shows the same base value in another unit.
+    void changeVolumeUnit(std::int32_t unit);
+    void changeConcentrationUnit(std::int32_t unit);
+
+  private:
+    void followAmount();
+    void followVolume();
+    void followConcentration();
+
+    CCDataSet data_;
+    CCOption option_ = CCOption::beSmart;
+    // A volume is typed one key at a time. When its first key took the amount from the
+    // concentration ("be smart" with no amount), the next keys go on doing so: the amount
+    // the first digit gave is no quantity the user stated.
+    bool amountFromVolume_ = false;
+};
 
 }  // namespace solvara

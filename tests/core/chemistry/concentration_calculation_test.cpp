@@ -9,6 +9,12 @@ namespace {
 
 constexpr double kNaCl = 58.44;  // g/mol
 
+CCDataSet stockOf(double molarMass) {
+    CCDataSet data;
+    data.molarMass = molarMass;
+    return data;
+}
+
 struct Edit {
     CCQuantity quantity;
     double typed;
@@ -34,9 +40,10 @@ class ConcentrationCalculation : public ::testing::TestWithParam<CalculationCase
 
 TEST_P(ConcentrationCalculation, EditsGiveTheOtherQuantities) {
     const CalculationCase& c = GetParam();
-    CCDataSet data;
-    data.molarMass = kNaCl;
-    for (const Edit& edit : c.edits) applyEdit(data, edit.quantity, edit.typed, c.option);
+    CCCalculation calculation(stockOf(kNaCl));
+    calculation.setOption(c.option);
+    for (const Edit& edit : c.edits) calculation.edit(edit.quantity, edit.typed);
+    const CCDataSet& data = calculation.data();
     const Expected& e = c.expected;
     EXPECT_NEAR(data.mass, e.mass, 1e-9);
     EXPECT_NEAR(data.amount, e.amount, 1e-12);
@@ -82,40 +89,63 @@ INSTANTIATE_TEST_SUITE_P(
 // The option cases above start from nothing; these start from a worked-out stock, as the
 // calculator shows it when it reopens.
 TEST(ConcentrationCalculation, ConstantOptionsKeepTheirQuantity) {
-    CCDataSet stock;
-    stock.molarMass = kNaCl;
-    applyEdit(stock, CCQuantity::concentration, 0.5, CCOption::beSmart);
+    CCCalculation stock(stockOf(kNaCl));
+    stock.edit(CCQuantity::concentration, 0.5);
 
-    CCDataSet byAmount = stock;
-    applyEdit(byAmount, CCQuantity::amount, 0.25, CCOption::concentrationConstant);
-    EXPECT_DOUBLE_EQ(byAmount.concentrationMolar, 0.5);
-    EXPECT_DOUBLE_EQ(byAmount.volumeLitres, 0.5);
-    EXPECT_DOUBLE_EQ(byAmount.volumeShown, 500);
+    CCCalculation byAmount = stock;
+    byAmount.setOption(CCOption::concentrationConstant);
+    byAmount.edit(CCQuantity::amount, 0.25);
+    EXPECT_DOUBLE_EQ(byAmount.data().concentrationMolar, 0.5);
+    EXPECT_DOUBLE_EQ(byAmount.data().volumeLitres, 0.5);
+    EXPECT_DOUBLE_EQ(byAmount.data().volumeShown, 500);
 
-    CCDataSet byVolume = stock;
-    applyEdit(byVolume, CCQuantity::amount, 0.1, CCOption::beSmart);
-    applyEdit(byVolume, CCQuantity::volume, 250, CCOption::amountConstant);
-    EXPECT_DOUBLE_EQ(byVolume.amount, 0.1);
-    EXPECT_DOUBLE_EQ(byVolume.concentrationMolar, 0.4);
+    CCCalculation byVolume = stock;
+    byVolume.edit(CCQuantity::amount, 0.1);
+    byVolume.setOption(CCOption::amountConstant);
+    byVolume.edit(CCQuantity::volume, 250);
+    EXPECT_DOUBLE_EQ(byVolume.data().amount, 0.1);
+    EXPECT_DOUBLE_EQ(byVolume.data().concentrationMolar, 0.4);
+}
+
+// "20" mL is typed as "2", then "20": the amount the "2" gave must not turn into a given.
+TEST(ConcentrationCalculation, AVolumeTypedKeyByKeyKeepsTheConcentration) {
+    CCCalculation calculation(stockOf(kNaCl));
+    calculation.edit(CCQuantity::concentration, 0.5);
+    calculation.edit(CCQuantity::volume, 2);
+    calculation.edit(CCQuantity::volume, 20);
+    EXPECT_DOUBLE_EQ(calculation.data().concentrationMolar, 0.5);
+    EXPECT_DOUBLE_EQ(calculation.data().amount, 0.01);
+
+    // Once the user types anything else, the amount is known and the volume sets C.
+    calculation.edit(CCQuantity::mass, 0.5844);
+    calculation.edit(CCQuantity::volume, 200);
+    EXPECT_DOUBLE_EQ(calculation.data().amount, 0.01);
+    EXPECT_DOUBLE_EQ(calculation.data().concentrationMolar, 0.05);
 }
 
 TEST(ConcentrationCalculation, UnitsChangeTheShownValueOnly) {
-    CCDataSet data;
-    data.molarMass = kNaCl;
-    applyEdit(data, CCQuantity::mass, 5.844, CCOption::beSmart);
-    applyEdit(data, CCQuantity::volume, 100, CCOption::beSmart);
+    CCCalculation calculation(stockOf(kNaCl));
+    calculation.edit(CCQuantity::mass, 5.844);
+    calculation.edit(CCQuantity::volume, 100);
+    const CCDataSet& data = calculation.data();
 
-    changeConcentrationUnit(data, 1);
+    calculation.changeConcentrationUnit(1);
     EXPECT_DOUBLE_EQ(data.concentrationShown, 1000);
-    changeVolumeUnit(data, 0);
+    calculation.changeVolumeUnit(0);
     EXPECT_DOUBLE_EQ(data.volumeShown, 0.1);
     EXPECT_DOUBLE_EQ(data.volumeLitres, 0.1);
     EXPECT_DOUBLE_EQ(data.concentrationMolar, 1);
 
     // A value typed in the new unit is read in it.
-    applyEdit(data, CCQuantity::concentration, 500, CCOption::volumeConstant);
+    calculation.setOption(CCOption::volumeConstant);
+    calculation.edit(CCQuantity::concentration, 500);
     EXPECT_DOUBLE_EQ(data.concentrationMolar, 0.5);
     EXPECT_DOUBLE_EQ(data.amount, 0.05);
+
+    calculation.clear();
+    EXPECT_EQ(calculation.option(), CCOption::beSmart);
+    EXPECT_EQ(data.volumeUnit, 1);
+    EXPECT_EQ(data.molarMass, kNaCl);
 }
 
 TEST(ConcentrationCalculation, OptionsDecideWhatCanBeTyped) {
