@@ -5,10 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QShortcut>
 #include <utility>
 
 #include "core/text/list_filter.h"
+#include "gui/dialogs/delete_key.h"
 #include "gui/widgets/f_edit.h"
 #include "gui/widgets/qt_text.h"
 
@@ -69,9 +69,7 @@ FilteredSubstanceList::FilteredSubstanceList(QWidget* parent)
             [this] { Q_EMIT selectedChanged(selectedId()); });
     connect(view_, &QListView::doubleClicked, this,
             [this](const QModelIndex& index) { Q_EMIT activated(model_->rowAt(index.row()).id); });
-    auto* deleteKey = new QShortcut(QKeySequence::Delete, view_, nullptr, nullptr,
-                                    Qt::WidgetShortcut);
-    connect(deleteKey, &QShortcut::activated, this, &FilteredSubstanceList::deletePressed);
+    onDeleteKey(*view_, [this] { Q_EMIT deletePressed(); });
 }
 
 void FilteredSubstanceList::setEntries(std::vector<SubstanceEntry> entries) {
