@@ -83,6 +83,7 @@ TEST_F(BufferDatabaseDialogTest, AGroupIsRenamedWithItsVariantsAndDeletedWithThe
     select(kAcetate, kAceticDefault);
     EXPECT_EQ(field("variant name").text(), QString::fromLatin1(kAceticDefault));
     EXPECT_EQ(dialog->findChild<QComboBox*>()->currentText(), QStringLiteral("acetic acid"));
+    testing::saveSnapshot(*dialog, QStringLiteral("buffer-editor.png"));
 
     select(kAcetate);
     EXPECT_TRUE(field("variant name").text().isEmpty());

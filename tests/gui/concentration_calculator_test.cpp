@@ -92,6 +92,7 @@ TEST_P(ConcentrationCalculatorDialog, RecalculatesOnEveryKeystroke) {
         SCOPED_TRACE(step.target);
         ASSERT_NO_FATAL_FAILURE(perform(dialog, step));
     }
+    testing::saveSnapshot(dialog, QStringLiteral("calculator-%1.png").arg(QString::fromLatin1(c.name)));
     for (const Shown& shown : c.shown) {
         QLineEdit* field = fieldLabelled(dialog, QString::fromLatin1(shown.field));
         ASSERT_NE(field, nullptr) << shown.field;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
@@ -34,6 +35,15 @@ Widget* namedForScreenReaders(const QWidget& window, const QString& name) {
         if (widget->accessibleName() == name) return widget;
     }
     return nullptr;
+}
+
+// Saves what the window shows as a picture into SOLVARA_GUI_SNAPSHOT_DIR, when that is set, for a
+// person to look at.
+inline void saveSnapshot(QWidget& window, const QString& name) {
+    const QString folder = qEnvironmentVariable("SOLVARA_GUI_SNAPSHOT_DIR");
+    if (folder.isEmpty() || !QDir().mkpath(folder)) return;
+    window.adjustSize();
+    window.grab().save(folder + QLatin1Char('/') + name);
 }
 
 }  // namespace solvara::testing

@@ -69,6 +69,7 @@ TEST_F(InertSaltDatabaseDialogTest, ANewSaltShowsItsIonicStrengthAndIsAdded) {
     EXPECT_FALSE(button("Add").isEnabled());
     retype("salt formula", QStringLiteral("2Na^+,SO_4^{2-}"));
     EXPECT_TRUE(shows(QStringLiteral("Ionic strength of 1M solution: 3.0")));
+    testing::saveSnapshot(*dialog, QStringLiteral("salt-editor.png"));
     retype("concentration", QStringLiteral("0.5"));
     button("Add").click();
     const InertSalt* added = program().salts.FindByName("sodium sulfate, 1M");

@@ -69,6 +69,7 @@ TEST_F(ReagentDatabaseDialogTest, ANewReagentIsAnalysedKeyByKeyAndAdded) {
     EXPECT_TRUE(button("Add").isEnabled());
     EXPECT_TRUE(log().contains(QStringLiteral("NaOH, C = ")));
     EXPECT_TRUE(log().contains(QStringLiteral("pH = ")));
+    testing::saveSnapshot(*dialog, QStringLiteral("reagent-editor.png"));
 
     button("Add").click();
     const Reagent* added = program().reagents.FindByName("my phosphate");

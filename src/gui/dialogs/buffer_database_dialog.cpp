@@ -77,6 +77,8 @@ void CBufferDatabaseDlg::buildForm() {
     groupField_ = new QLineEdit(this);
     addField(tr("buffer &group name"), *groupField_);
     variantField_ = new QLineEdit(this);
+    // Variant names such as "sodium dihydrogenphosphate/disodium hydrogenphosphate" are long.
+    variantField_->setMinimumWidth(320);
     addField(tr("&variant name"), *variantField_);
     first_ = new BufferReagentBox(1, program_.elements, this);
     second_ = new BufferReagentBox(2, program_.elements, this);

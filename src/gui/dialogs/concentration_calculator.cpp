@@ -100,7 +100,10 @@ void CConcentrationCalculator::buildForm() {
     };
 
     formula_ = new QLineEdit(this);
-    addField(tr("&formula"), *formula_, nullptr);
+    auto* formulaLabel = new QLabel(tr("&formula"), this);
+    labelField(*formulaLabel, *formula_);
+    grid->addWidget(formulaLabel, row, 0);
+    grid->addWidget(formula_, row++, 1, 1, 3);
     formulaFrame_ = new CStaticFormulaFrame(table_, this);
     formulaFrame_->configure(true, true);
     formulaFrame_->setMinimumHeight(48);

@@ -63,7 +63,7 @@ void CReagentDatabaseDlg::buildForm() {
     const auto addField = [&](const QString& label, QWidget& field) {
         auto* caption = new QLabel(label, this);
         labelField(*caption, field);
-        form->addWidget(caption, row, 0);
+        form->addWidget(caption, row, 0, Qt::AlignLeft | Qt::AlignTop);
         form->addWidget(&field, row++, 1, 1, 4);
     };
     name_ = new QLineEdit(this);
