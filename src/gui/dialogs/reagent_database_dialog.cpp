@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/program/integrity_rules.h"
+#include "core/program/reagent_replacement.h"
 #include "core/text/float_numbers_string.h"
 #include "core/text/parse_number.h"
 #include "gui/dialogs/concentration_calculator.h"
@@ -242,7 +243,7 @@ void CReagentDatabaseDlg::modifyReagent() {
     if (const auto question = ReagentChangeQuestion(program_, working_.id)) {
         if (!askOkCancel(*this, *question)) return;
     }
-    program_.reagents.Replace(working_);
+    ReplaceReagent(program_, working_);
     changed_ = true;
     fillList();
 }

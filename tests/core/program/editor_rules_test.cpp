@@ -5,6 +5,7 @@
 #include "core/program/buffer_variant_edits.h"
 #include "core/program/inert_salt_rules.h"
 #include "core/program/program_model.h"
+#include "core/program/reagent_replacement.h"
 
 namespace solvara {
 namespace {
@@ -89,6 +90,32 @@ TEST_F(BufferVariantEditsTest, ARefusedChangeLeavesTheDefaultMarked) {
     EXPECT_FALSE(ReplaceVariantAsOnlyDefault(program->buffers, kGroup, kOther, clash));
     EXPECT_EQ(program->buffers.DefaultVariant(kGroup)->name, kDefault);
     EXPECT_FALSE(program->buffers.isModified());
+}
+
+}  // namespace
+}  // namespace solvara
+
+namespace solvara {
+namespace {
+
+TEST_F(EditorRulesTest, AReplacedReagentUpdatesTheVariantsUsingIt) {
+    Reagent halved = *program->reagents.FindByName("disodium hydrogenphosphate");
+    halved.formula = "2Na^+,HPO_4^{2-};div=2";
+    ASSERT_TRUE(halved.analyze(true));
+    ReplaceReagent(*program, halved);
+    const Buffer& phosphate = *program->buffers.FindVariant(
+        "phosphate buffer 7.2", "sodium dihydrogenphosphate/disodium hydrogenphosphate");
+    EXPECT_DOUBLE_EQ(phosphate.secondReagentShare, 0.5);
+    EXPECT_DOUBLE_EQ(phosphate.firstReagentShare, 1.0);
+
+    Reagent notCitric = *program->reagents.FindByName("citric acid");
+    notCitric.formula = "HCl";
+    ASSERT_TRUE(notCitric.analyze(true));
+    ReplaceReagent(*program, notCitric);
+    const Buffer& citrate =
+        *program->buffers.FindVariant("citrate buffer", "citric acid/sodium hydroxide");
+    EXPECT_FALSE(citrate.HasMainComponent());
+    EXPECT_EQ(program->reagents.FindByName("citric acid")->formula, "HCl");
 }
 
 }  // namespace
