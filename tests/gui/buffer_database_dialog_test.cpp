@@ -69,9 +69,7 @@ class BufferDatabaseDialogTest : public testing::EditorTest {
             count += buffer->isDefaultVariant ? 1 : 0;
         return count;
     }
-    QString treeCaption() {
-        return qobject_cast<QGroupBox*>(tree().parentWidget())->title();
-    }
+    QString treeCaption() { return qobject_cast<QGroupBox*>(tree().parentWidget())->title(); }
 
     std::unique_ptr<CBufferDatabaseDlg> dialog;
 };
@@ -133,7 +131,8 @@ TEST_F(BufferDatabaseDialogTest, ANewDefaultVariantAsksAndLeavesOneDefault) {
     EXPECT_EQ(defaults(kAcetate), 1);
     EXPECT_EQ(program().buffers.DefaultVariant(kAcetate)->name,
               "acetic acid/sodium hydroxide, strong");
-    EXPECT_EQ(tree().currentItem()->text(0), QStringLiteral("acetic acid/sodium hydroxide, strong"));
+    EXPECT_EQ(tree().currentItem()->text(0),
+              QStringLiteral("acetic acid/sodium hydroxide, strong"));
     EXPECT_EQ(treeCaption(), QStringLiteral("Buffer database (8 types/16 variants)"));
 }
 
@@ -183,10 +182,10 @@ TEST_F(BufferDatabaseDialogTest, ThePickerReturnsTheVariantOnUseAndExitChangesNo
     ModalAnswers answers;
     answers.then([this](QWidget& picker) {
         auto* pickerTree = picker.findChild<QTreeWidget*>();
-        pickerTree->setCurrentItem(
-            pickerTree->findItems(QStringLiteral("HEPES/sodium hydroxide"),
-                                  Qt::MatchExactly | Qt::MatchRecursive)
-                .front());
+        pickerTree->setCurrentItem(pickerTree
+                                       ->findItems(QStringLiteral("HEPES/sodium hydroxide"),
+                                                   Qt::MatchExactly | Qt::MatchRecursive)
+                                       .front());
         buttonNamed(picker, QStringLiteral("Use"))->click();
     });
     answers.then([](QWidget& picker) { qobject_cast<QDialog*>(&picker)->reject(); });

@@ -92,7 +92,8 @@ TEST_P(ConcentrationCalculatorDialog, RecalculatesOnEveryKeystroke) {
         SCOPED_TRACE(step.target);
         ASSERT_NO_FATAL_FAILURE(perform(dialog, step));
     }
-    testing::saveSnapshot(dialog, QStringLiteral("calculator-%1.png").arg(QString::fromLatin1(c.name)));
+    testing::saveSnapshot(dialog,
+                          QStringLiteral("calculator-%1.png").arg(QString::fromLatin1(c.name)));
     for (const Shown& shown : c.shown) {
         QLineEdit* field = fieldLabelled(dialog, QString::fromLatin1(shown.field));
         ASSERT_NE(field, nullptr) << shown.field;
@@ -115,13 +116,12 @@ INSTANTIATE_TEST_SUITE_P(
                         option("C = const"), type("n", "0.25")},
                        {{"V", "500"}, {"C", "0.5"}, {"mass", "14.61"}}},
         CalculatorCase{"AmountConstant",
-                       {type("V", "100"), type("n", "0.1"), option("n = const"),
-                        type("V", "250")},
+                       {type("V", "100"), type("n", "0.1"), option("n = const"), type("V", "250")},
                        {{"C", "0.4"}, {"n", "0.1"}}},
-        CalculatorCase{"BeSmartVolumeFillsTheAmount",
-                       {type("formula", "NaCl"), type("C", "1"), unit("volume unit", "L"),
-                        type("V", "2")},
-                       {{"n", "2"}, {"mass", "116.9"}}}),
+        CalculatorCase{
+            "BeSmartVolumeFillsTheAmount",
+            {type("formula", "NaCl"), type("C", "1"), unit("volume unit", "L"), type("V", "2")},
+            {{"n", "2"}, {"mass", "116.9"}}}),
     [](const ::testing::TestParamInfo<CalculatorCase>& row) { return row.param.name; });
 
 TEST_F(ConcentrationCalculatorDialog, OptionsAndAmountDecideWhatCanBeTyped) {

@@ -39,8 +39,8 @@ class EditorTest : public ::testing::Test {
         for (int row = 0; row < model->rowCount(); ++row) {
             const QModelIndex index = model->index(row, 0);
             if (index.data().toString() == text) {
-                list->view().selectionModel()->setCurrentIndex(
-                    index, QItemSelectionModel::ClearAndSelect);
+                list->view().selectionModel()->setCurrentIndex(index,
+                                                               QItemSelectionModel::ClearAndSelect);
                 return true;
             }
         }

@@ -174,8 +174,9 @@ TEST_F(ReagentDatabaseDialogTest, TheFilterListsMatchingNamesOrFormulas) {
     EXPECT_EQ(field("filter").text(), QStringLiteral("."));
     retype("filter", QStringLiteral("PO_4"));
     EXPECT_EQ(list->listedCount(), 4);
-    EXPECT_EQ(dialog->windowTitle(),
-              QStringLiteral("Reagent database (%1 items/4 listed)").arg(program().reagents.Count()));
+    EXPECT_EQ(
+        dialog->windowTitle(),
+        QStringLiteral("Reagent database (%1 items/4 listed)").arg(program().reagents.Count()));
     retype("filter", QStringLiteral("[abc"));
     EXPECT_EQ(list->listedCount(), 0);
 }

@@ -40,22 +40,31 @@ void amountFromConcentration(CCDataSet& data) {
 
 bool isEditable(CCQuantity quantity, CCOption option) {
     switch (quantity) {
-        case CCQuantity::molarMass: return true;
+        case CCQuantity::molarMass:
+            return true;
         case CCQuantity::mass:
-        case CCQuantity::amount: return option != CCOption::amountConstant;
-        case CCQuantity::volume: return option != CCOption::volumeConstant;
-        case CCQuantity::concentration: return option != CCOption::concentrationConstant;
+        case CCQuantity::amount:
+            return option != CCOption::amountConstant;
+        case CCQuantity::volume:
+            return option != CCOption::volumeConstant;
+        case CCQuantity::concentration:
+            return option != CCOption::concentrationConstant;
     }
     return false;
 }
 
 CCRange rangeOf(CCQuantity quantity) {
     switch (quantity) {
-        case CCQuantity::molarMass: return {0.0, 10000.0};
-        case CCQuantity::mass: return {0.0, 100000.0};
-        case CCQuantity::amount: return {0.0, 100.0};
-        case CCQuantity::volume: return {0.0, 100000.0};
-        case CCQuantity::concentration: return {0.0, 10000.0};
+        case CCQuantity::molarMass:
+            return {0.0, 10000.0};
+        case CCQuantity::mass:
+            return {0.0, 100000.0};
+        case CCQuantity::amount:
+            return {0.0, 100.0};
+        case CCQuantity::volume:
+            return {0.0, 100000.0};
+        case CCQuantity::concentration:
+            return {0.0, 10000.0};
     }
     return {0.0, 0.0};
 }
@@ -98,9 +107,14 @@ void CCCalculation::edit(CCQuantity edited, double typed) {
 void CCCalculation::followAmount() {
     switch (option_) {
         case CCOption::beSmart:
-        case CCOption::volumeConstant: concentrationFromAmount(data_); break;
-        case CCOption::concentrationConstant: volumeFromAmount(data_); break;
-        case CCOption::amountConstant: break;
+        case CCOption::volumeConstant:
+            concentrationFromAmount(data_);
+            break;
+        case CCOption::concentrationConstant:
+            volumeFromAmount(data_);
+            break;
+        case CCOption::amountConstant:
+            break;
     }
 }
 
@@ -119,18 +133,28 @@ void CCCalculation::followVolume() {
             }
             break;
         }
-        case CCOption::amountConstant: concentrationFromAmount(data_); break;
-        case CCOption::concentrationConstant: amountFromConcentration(data_); break;
-        case CCOption::volumeConstant: break;
+        case CCOption::amountConstant:
+            concentrationFromAmount(data_);
+            break;
+        case CCOption::concentrationConstant:
+            amountFromConcentration(data_);
+            break;
+        case CCOption::volumeConstant:
+            break;
     }
 }
 
 void CCCalculation::followConcentration() {
     switch (option_) {
         case CCOption::beSmart:
-        case CCOption::volumeConstant: amountFromConcentration(data_); break;
-        case CCOption::amountConstant: volumeFromAmount(data_); break;
-        case CCOption::concentrationConstant: break;
+        case CCOption::volumeConstant:
+            amountFromConcentration(data_);
+            break;
+        case CCOption::amountConstant:
+            volumeFromAmount(data_);
+            break;
+        case CCOption::concentrationConstant:
+            break;
     }
 }
 

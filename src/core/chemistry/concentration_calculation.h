@@ -12,7 +12,12 @@ namespace solvara {
 enum class CCQuantity { molarMass, mass, amount, volume, concentration };
 
 // Which quantity stays fixed when another changes.
-enum class CCOption { beSmart = 0, amountConstant = 1, volumeConstant = 2, concentrationConstant = 3 };
+enum class CCOption {
+    beSmart = 0,
+    amountConstant = 1,
+    volumeConstant = 2,
+    concentrationConstant = 3
+};
 
 // The quantities a user may type under an option; the molar mass follows the formula instead.
 bool isEditable(CCQuantity quantity, CCOption option);

@@ -28,8 +28,7 @@ Buffer* AddVariantAsOnlyDefault(BufferDatabase& buffers, std::string_view groupN
 bool ReplaceVariantAsOnlyDefault(BufferDatabase& buffers, std::string_view groupName,
                                  std::string_view oldVariantName, const Buffer& buffer) {
     Buffer* displaced = DisplacedDefault(buffers, groupName, buffer, oldVariantName);
-    if (!buffers.Replace(groupName, oldVariantName, std::make_unique<Buffer>(buffer)))
-        return false;
+    if (!buffers.Replace(groupName, oldVariantName, std::make_unique<Buffer>(buffer))) return false;
     if (displaced != nullptr) displaced->isDefaultVariant = false;
     return true;
 }

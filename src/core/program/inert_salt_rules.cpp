@@ -16,7 +16,7 @@ bool isTheDefault(const InertSaltDatabase& salts, std::int32_t saltId) {
 }  // namespace
 
 std::optional<std::string_view> SaltAddRefusal(const InertSaltDatabase& salts,
-                                                const InertSalt& salt) {
+                                               const InertSalt& salt) {
     return when(salt.isDefault && salts.DefaultSalt() != nullptr,
                 inert_salt_messages::kDefaultExists);
 }

@@ -26,7 +26,7 @@ inline constexpr std::string_view kNoDefaultAfterChange =
 
 // Adding `salt`: refused when it is marked default and the database already has a default.
 std::optional<std::string_view> SaltAddRefusal(const InertSaltDatabase& salts,
-                                                const InertSalt& salt);
+                                               const InertSalt& salt);
 // Removing the salt with this id: a question when it is the default.
 std::optional<std::string_view> SaltRemovalQuestion(const InertSaltDatabase& salts,
                                                     std::int32_t saltId);

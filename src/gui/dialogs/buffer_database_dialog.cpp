@@ -36,8 +36,8 @@ constexpr int kDefaultRole = Qt::UserRole;
 
 void showVariantIcon(QTreeWidgetItem& item, const QStyle& style) {
     const bool isDefault = item.data(0, kDefaultRole).toBool();
-    item.setIcon(0, style.standardIcon(isDefault ? QStyle::SP_DialogApplyButton
-                                                 : QStyle::SP_FileIcon));
+    item.setIcon(
+        0, style.standardIcon(isDefault ? QStyle::SP_DialogApplyButton : QStyle::SP_FileIcon));
     item.setData(0, Qt::AccessibleDescriptionRole,
                  isDefault ? QObject::tr("default variant") : QString());
 }
@@ -196,9 +196,8 @@ void CBufferDatabaseDlg::itemSelected(QTreeWidgetItem* item) {
 
 void CBufferDatabaseDlg::pickReagent(int ordinal) {
     Reagent* current = ordinal == 1 ? scratch_.FirstReagent() : scratch_.SecondReagent();
-    const std::optional<Reagent> picked =
-        solvara::pickReagent(session_, chooser_, current != nullptr ? *current : Reagent(program_),
-                             this);
+    const std::optional<Reagent> picked = solvara::pickReagent(
+        session_, chooser_, current != nullptr ? *current : Reagent(program_), this);
     if (!picked) return;
     if (ordinal == 1) {
         scratch_.SetFirstReagent(*picked);
@@ -316,8 +315,8 @@ bool CBufferDatabaseDlg::complete() const {
 
 void CBufferDatabaseDlg::updateButtons() {
     const BufferVariants* group = program_.buffers.FindGroup(groupName_);
-    const bool nameFree = group != nullptr && !scratch_.name.empty() &&
-                          !group->variants.contains(scratch_.name);
+    const bool nameFree =
+        group != nullptr && !scratch_.name.empty() && !group->variants.contains(scratch_.name);
     const bool itemSelected = tree_->currentItem() != nullptr;
     addVariant_->setEnabled(itemSelected && complete() && nameFree);
     delete_->setEnabled(groupSelected_ || variantSelected_);
@@ -327,7 +326,8 @@ void CBufferDatabaseDlg::updateButtons() {
         (newGroupName == groupName_ || program_.buffers.FindGroup(newGroupName) == nullptr);
     // A variant keeps its name or takes one no other variant of the group has.
     const bool variantStorable = complete() && (nameFree || scratch_.name == variantName_);
-    modify_->setEnabled((groupSelected_ && groupRenamable) || (variantSelected_ && variantStorable));
+    modify_->setEnabled((groupSelected_ && groupRenamable) ||
+                        (variantSelected_ && variantStorable));
     use_->setEnabled(mode_ == Mode::choosing && variantSelected_ && complete());
 }
 

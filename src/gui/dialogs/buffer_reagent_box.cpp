@@ -67,10 +67,10 @@ void BufferReagentBox::showReagent(Reagent* reagent) {
     formula_->configure(!reagent->hasSection, true);
     formula_->setFormulaAndMass(reagent->formula, reagent->molarMass);
     concentration_->setText(
-        reagent->isSolid ? QString()
-                         : QString::fromStdString(
-                               CFloatNumbersString(defaultDisplayDigits).formatCompact(
-                                   reagent->concentration)));
+        reagent->isSolid
+            ? QString()
+            : QString::fromStdString(
+                  CFloatNumbersString(defaultDisplayDigits).formatCompact(reagent->concentration)));
     solid_->setChecked(reagent->isSolid);
 }
 

@@ -25,17 +25,22 @@ namespace solvara {
 
 namespace {
 
-constexpr std::array<CCQuantity, 5> kAllQuantities = {
-    CCQuantity::molarMass, CCQuantity::mass, CCQuantity::amount, CCQuantity::volume,
-    CCQuantity::concentration};
+constexpr std::array<CCQuantity, 5> kAllQuantities = {CCQuantity::molarMass, CCQuantity::mass,
+                                                      CCQuantity::amount, CCQuantity::volume,
+                                                      CCQuantity::concentration};
 
 double valueOf(const CCDataSet& data, CCQuantity quantity) {
     switch (quantity) {
-        case CCQuantity::molarMass: return data.molarMass;
-        case CCQuantity::mass: return data.mass;
-        case CCQuantity::amount: return data.amount;
-        case CCQuantity::volume: return data.volumeShown;
-        case CCQuantity::concentration: return data.concentrationShown;
+        case CCQuantity::molarMass:
+            return data.molarMass;
+        case CCQuantity::mass:
+            return data.mass;
+        case CCQuantity::amount:
+            return data.amount;
+        case CCQuantity::volume:
+            return data.volumeShown;
+        case CCQuantity::concentration:
+            return data.concentrationShown;
     }
     return data.mass;
 }
@@ -73,7 +78,11 @@ QString numberText(double value, int displayDigits) {
 CConcentrationCalculator::CConcentrationCalculator(const CCDataSet& data, Mode mode,
                                                    const ElementTable& table, int displayDigits,
                                                    QWidget* parent)
-    : QDialog(parent), calculation_(data), mode_(mode), table_(table), displayDigits_(displayDigits) {
+    : QDialog(parent),
+      calculation_(data),
+      mode_(mode),
+      table_(table),
+      displayDigits_(displayDigits) {
     setWindowTitle(tr("Concentration calculator C=n/V"));
     buildForm();
     if (data.molarMass == 0.0) calculation_.setMolarMass(molarMassOf(table_, data.formula));

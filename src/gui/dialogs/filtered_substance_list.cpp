@@ -32,8 +32,7 @@ int SubstanceListModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant SubstanceListModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
-        return {};
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) return {};
     return rowAt(index.row()).text;
 }
 

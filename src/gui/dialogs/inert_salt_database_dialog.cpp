@@ -72,7 +72,6 @@ void CInertSaltDatabaseDlg::buildForm() {
     auto* concentrationLabel = new QLabel(tr("c&oncentration"), this);
     labelField(*concentrationLabel, *concentration_);
     calculator_ = new QPushButton(tr("&C"), this);
-    calculator_->setAccessibleName(tr("C (concentration calculator)"));
     form->addWidget(concentrationLabel, row, 0);
     form->addWidget(concentration_, row, 1);
     form->addWidget(new QLabel(tr("M"), this), row, 2);
@@ -279,8 +278,7 @@ void showInertSaltDatabaseEditor(ProgramSession& session, QWidget* parent) {
 
 std::optional<InertSalt> pickInertSalt(ProgramSession& session, const InertSalt& current,
                                        QWidget* parent) {
-    CInertSaltDatabaseDlg dialog(session, CInertSaltDatabaseDlg::Mode::choosing, &current,
-                                 parent);
+    CInertSaltDatabaseDlg dialog(session, CInertSaltDatabaseDlg::Mode::choosing, &current, parent);
     const bool used = dialog.exec() == QDialog::Accepted;
     if (dialog.changedDatabase()) Q_EMIT session.databaseEdited();
     if (!used) return std::nullopt;

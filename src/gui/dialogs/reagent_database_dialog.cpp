@@ -85,7 +85,6 @@ void CReagentDatabaseDlg::buildForm() {
     auto* concentrationLabel = new QLabel(tr("c&oncentration"), this);
     labelField(*concentrationLabel, *concentration_);
     calculator_ = new QPushButton(tr("&C"), this);
-    calculator_->setAccessibleName(tr("C (concentration calculator)"));
     form->addWidget(concentrationLabel, row, 0);
     form->addWidget(concentration_, row, 1);
     form->addWidget(new QLabel(tr("M"), this), row, 2);
