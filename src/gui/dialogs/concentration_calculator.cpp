@@ -152,6 +152,18 @@ void CConcentrationCalculator::buildForm() {
         grid->addWidget(option, amountRow + static_cast<int>(i), 3);
     }
     beSmart->setChecked(true);
+    // Each unit list follows its number.
+    const std::array<QWidget*, 9> tabOrder = {formula_,
+                                              &field(CCQuantity::molarMass),
+                                              &field(CCQuantity::mass),
+                                              &field(CCQuantity::amount),
+                                              &field(CCQuantity::volume),
+                                              volumeUnit_,
+                                              &field(CCQuantity::concentration),
+                                              concentrationUnit_,
+                                              beSmart};
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     grid->setColumnStretch(1, 1);
 
     auto* buttons = new QDialogButtonBox(this);
