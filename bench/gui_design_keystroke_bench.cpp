@@ -10,11 +10,11 @@
 #include "core/buffer/buffer_database.h"
 #include "core/program/program_model.h"
 #include "gui/app/message_box_questions.h"
-#include "gui/model/document_report.h"
-#include "gui/widgets/report_window.h"
 #include "gui/buffer/solvara_view.h"
+#include "gui/model/document_report.h"
 #include "gui/model/program_session.h"
 #include "gui/widgets/report_view.h"
+#include "gui/widgets/report_window.h"
 
 namespace solvara {
 namespace {

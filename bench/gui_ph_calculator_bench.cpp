@@ -12,12 +12,12 @@
 #include "core/program/program_model.h"
 #include "core/report/report_pages.h"
 #include "gui/model/document_report.h"
-#include "gui/widgets/report_window.h"
 #include "gui/model/program_session.h"
 #include "gui/model/typed_document_model.h"
 #include "gui/phcalc/ph_calculator_view.h"
 #include "gui/widgets/report_painter.h"
 #include "gui/widgets/report_pdf.h"
+#include "gui/widgets/report_window.h"
 
 namespace solvara {
 namespace {

@@ -34,7 +34,8 @@ int openBufferDocument(const OpenArguments& arguments, const CommonOptions& opti
     const std::optional<BufferOrigin> origin =
         findBufferOrigin(document->buffer(), document->program().buffers);
     const int status = printBufferResults(*document, origin, *output, options.digits, out, err);
-    if (!arguments.pdf.empty() && !writeRecipePdf(*document, arguments.pdf, err)) return exitUsageOrFile;
+    if (!arguments.pdf.empty() && !writeRecipePdf(*document, arguments.pdf, err))
+        return exitUsageOrFile;
     if (!arguments.save.empty() && !saveBufferDocument(*document, arguments.save, err)) {
         return exitUsageOrFile;
     }

@@ -4,9 +4,9 @@
 
 #include "cli/cli_app.h"
 #include "cli/open_arguments.h"
-#include "cli/option_values.h"
 #include "cli/open_buffer_document.h"
 #include "cli/open_ph_document.h"
+#include "cli/option_values.h"
 #include "cli/pdf_output.h"
 #include "cli/save_file_check.h"
 #include "core/document/document_file.h"

@@ -3,8 +3,8 @@
 #include <optional>
 
 #include "cli/cli_app.h"
-#include "cli/ph_document_output.h"
 #include "cli/pdf_output.h"
+#include "cli/ph_document_output.h"
 #include "cli/program_in_use.h"
 #include "core/document/document_read_error.h"
 #include "core/phcalc/ph_calculator_file.h"
@@ -26,7 +26,8 @@ int openPhDocument(const OpenArguments& arguments, const CommonOptions& options,
         return exitUsageOrFile;
     }
     const int status = printPhResults(*document, *output, options.digits, out, err);
-    if (!arguments.pdf.empty() && !writeDetailsPdf(*document, arguments.pdf, err)) return exitUsageOrFile;
+    if (!arguments.pdf.empty() && !writeDetailsPdf(*document, arguments.pdf, err))
+        return exitUsageOrFile;
     if (!arguments.save.empty() && !savePhDocument(*document, arguments.save, err)) {
         return exitUsageOrFile;
     }

@@ -10,7 +10,6 @@
 #include "core/chemistry/moiety_edit_check.h"
 #include "core/program/integrity_rules.h"
 #include "editor_test_support.h"
-#include "gui/dialogs/delete_key_list.h"
 #include "gui/widgets/f_edit.h"
 #include "gui/widgets/qt_text.h"
 #include "modal_answers.h"
@@ -27,7 +26,7 @@ class ElementsEditorDialogTest : public ::testing::Test {
     QLineEdit* field(const char* name) {
         return controlNamed<QLineEdit>(dialog, QString::fromLatin1(name));
     }
-    QTreeWidget* list() { return dialog.findChild<DeleteKeyTreeWidget*>(); }
+    QTreeWidget* list() { return dialog.findChild<QTreeWidget*>(); }
     void select(const char* symbol) {
         const QList<QTreeWidgetItem*> rows =
             list()->findItems(QString::fromLatin1(symbol), Qt::MatchExactly, 1);
@@ -115,7 +114,7 @@ TEST_F(ElementsEditorDialogTest, AMoietyInUseIsKeptAFreeOneGoes) {
     ElementsEditorDialog withDocument(starter.session,
                                       [&documentUsage] { return std::vector{documentUsage}; });
     withDocument.show();
-    QTreeWidget* rows = withDocument.findChild<DeleteKeyTreeWidget*>();
+    QTreeWidget* rows = withDocument.findChild<QTreeWidget*>();
     rows->setCurrentItem(rows->findItems(QStringLiteral("Tris"), Qt::MatchExactly, 1).front());
     answers.pressInMessageBox(QMessageBox::Ok);
     QTest::keyClick(rows, Qt::Key_Delete);
@@ -126,7 +125,7 @@ TEST_F(ElementsEditorDialogTest, AMoietyInUseIsKeptAFreeOneGoes) {
 
     ElementsEditorDialog free(starter.session, {});
     free.show();
-    rows = free.findChild<DeleteKeyTreeWidget*>();
+    rows = free.findChild<QTreeWidget*>();
     rows->setCurrentItem(rows->findItems(QStringLiteral("Tris"), Qt::MatchExactly, 1).front());
     QTest::keyClick(rows, Qt::Key_Delete);
     QTest::mouseClick(buttonNamed(free, QStringLiteral("Exit")), Qt::LeftButton);

@@ -55,6 +55,10 @@ class Reagent : public CSubstance {
     // finds into analysisLog; unless quiet, the log ends with the pH and
     // ionic strength of the stock. Returns `analysed`.
     bool analyze(bool quiet);
+    // The closing lines of a full analysis (each acid with its concentration, the stock's pH and
+    // ionic strength) from the acid entries the reagent holds, without reading its formula
+    // again, so no acid has to be chosen anew.
+    std::string analysisSummary();
 
     // The acids' constants at this temperature (degC) and ionic strength.
     void computeConstants(double solutionTemperature, double ionicStrength,

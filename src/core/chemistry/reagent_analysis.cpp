@@ -54,6 +54,8 @@ class Reagent::Analysis {
     Analysis(Reagent& reagent, ChemistryModel& program) : reagent_(reagent), program_(program) {}
 
     void run(bool quiet);
+    // Only the summary, for the acid entries the reagent already holds.
+    void summarizeHeld();
     std::string log;
 
   private:
@@ -218,6 +220,17 @@ void Reagent::Analysis::forcePH(double pH) {
     }
 }
 
+void Reagent::Analysis::summarizeHeld() {
+    const std::string_view formula = reagent_.formula;
+    const std::size_t semicolon = formula.find(';');
+    // A forced pH is the section's own number, not a result worth a line.
+    if (semicolon != std::string_view::npos &&
+        formula.find("pH=", semicolon) != std::string_view::npos) {
+        forcedPH_ = 0.0;
+    }
+    summarize(false);
+}
+
 void Reagent::Analysis::summarize(bool quiet) {
     for (int i = 0; i < reagent_.acidCount(); ++i) {
         const BLAcid* entry = reagent_.acid(i);
@@ -270,6 +283,13 @@ bool Reagent::analyze(bool quiet) {
     }
     analysisLog = std::move(analysis.log);
     return analysed;
+}
+
+std::string Reagent::analysisSummary() {
+    if (program_ == nullptr) return {};
+    Analysis analysis(*this, *program_);
+    analysis.summarizeHeld();
+    return std::move(analysis.log);
 }
 
 }  // namespace solvara

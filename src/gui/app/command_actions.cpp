@@ -77,10 +77,10 @@ CommandActions makeCommandActions(QObject* owner) {
     a.addReagent = withKey(action(owner, QStringLiteral("&Add reagent"),
                                   QStringLiteral("Add a reagent to the solution\nAdd reagent")),
                            QKeySequence(QStringLiteral("Ctrl+Q")));
-    a.speciesDistribution = action(
-        owner, QStringLiteral("Species distribution"),
-        QStringLiteral("Shows the forms of every acid of the solution against pH\nSpecies "
-                       "distribution"));
+    a.speciesDistribution =
+        action(owner, QStringLiteral("Species distribution"),
+               QStringLiteral("Shows the forms of every acid of the solution against pH\nSpecies "
+                              "distribution"));
     a.saveDatabase =
         withKey(action(owner, QStringLiteral("Save data&base"),
                        QStringLiteral("Save modified program database\nSave database")),

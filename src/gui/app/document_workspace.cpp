@@ -15,8 +15,8 @@
 #include "gui/model/program_session.h"
 #include "gui/model/typed_document_model.h"
 #include "gui/phcalc/species_distribution_window.h"
-#include "gui/widgets/report_window.h"
 #include "gui/widgets/qt_text.h"
+#include "gui/widgets/report_window.h"
 
 namespace solvara {
 

@@ -31,8 +31,8 @@
 #include "gui/model/typed_document_model.h"
 #include "gui/phcalc/ph_calculator_view.h"
 #include "gui/phcalc/results_csv_export.h"
-#include "gui/widgets/report_window.h"
 #include "gui/widgets/qt_text.h"
+#include "gui/widgets/report_window.h"
 
 namespace solvara {
 
@@ -325,8 +325,8 @@ void CMainFrame::updateCommands() {
     }
     c.solution->setEnabled(buffer);
     c.recipe->setEnabled(buffer);
-    for (QAction* command : {c.solutionDefinition, c.calculationDetails, c.speciesDistribution,
-                             c.addReagent}) {
+    for (QAction* command :
+         {c.solutionDefinition, c.calculationDetails, c.speciesDistribution, c.addReagent}) {
         command->setEnabled(calculation);
     }
     c.exportCsv->setEnabled(

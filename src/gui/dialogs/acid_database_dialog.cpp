@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -19,7 +20,7 @@
 #include "core/text/list_filter.h"
 #include "core/text/parse_number.h"
 #include "gui/dialogs/acid_constants_dialog.h"
-#include "gui/dialogs/delete_key_list.h"
+#include "gui/dialogs/delete_key.h"
 #include "gui/dialogs/editor_messages.h"
 #include "gui/model/program_session.h"
 #include "gui/widgets/f_edit.h"
@@ -180,7 +181,7 @@ QWidget* AcidDatabaseDialog::buildList() {
     filterRow->addWidget(filter_, 1);
     layout->addLayout(filterRow);
 
-    list_ = new DeleteKeyListWidget(box);
+    list_ = new QListWidget(box);
     list_->setAccessibleName(QStringLiteral("acids"));
     list_->setMinimumWidth(220);
     layout->addWidget(list_, 1);
@@ -242,7 +243,7 @@ void AcidDatabaseDialog::connectFields() {
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] {
         if (mode_ == Mode::selection) useAcid();
     });
-    connect(list_, &DeleteKeyListWidget::deletePressed, this, &AcidDatabaseDialog::deleteAcid);
+    onDeleteKey(*list_, [this] { deleteAcid(); });
     connect(add_, &QPushButton::clicked, this, &AcidDatabaseDialog::addAcid);
     connect(delete_, &QPushButton::clicked, this, &AcidDatabaseDialog::deleteAcid);
     connect(modify_, &QPushButton::clicked, this, &AcidDatabaseDialog::modifyAcid);
@@ -424,7 +425,7 @@ void AcidDatabaseDialog::addAcid() {
     listChanged_ = true;
     fillList();
     loadSelectedAcid();  // the working acid takes the new acid's id, so Modify changes it
-    if (const auto note = session_.notes().noteOnAcidAdded()) showEditorMessage(this, *note);
+    if (const auto note = session_.notes().noteOnAcidAdded()) tellUser(*this, *note);
 }
 
 void AcidDatabaseDialog::deleteAcid() {
@@ -432,7 +433,7 @@ void AcidDatabaseDialog::deleteAcid() {
     if (!delete_->isEnabled() || item == nullptr) return;
     const std::int32_t id = item->data(kIdRole).toInt();
     if (const auto refusal = AcidRemovalRefusal(session_.program(), id)) {
-        showEditorMessage(this, *refusal);
+        tellUser(*this, *refusal);
         return;
     }
     acids_.Remove(id);
@@ -444,10 +445,10 @@ void AcidDatabaseDialog::modifyAcid() {
     if (!modify_->isEnabled()) return;
     if (mode_ == Mode::program) {
         if (const auto note = session_.notes().noteOnProgramAcidChange()) {
-            showEditorMessage(this, *note);
+            tellUser(*this, *note);
         }
         if (const auto question = AcidChangeQuestion(session_.program(), working_.id)) {
-            if (!confirmEditorChange(this, *question)) return;
+            if (!askOkCancel(*this, *question)) return;
         }
     }
     acids_.Replace(working_);

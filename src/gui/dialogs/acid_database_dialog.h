@@ -16,11 +16,12 @@ class QLineEdit;
 class QListWidgetItem;
 class QPushButton;
 
+class QListWidget;
+
 namespace solvara {
 
 class CFEdit;
 class CStaticFormulaFrame;
-class DeleteKeyListWidget;
 class ProgramSession;
 
 // Edits a list of acids: one working acid on the left (name, up to five forms, pKa and dpKa/dT
@@ -102,7 +103,7 @@ class AcidDatabaseDialog : public QDialog {
     QPushButton* otherConstants_ = nullptr;
     QComboBox* filterType_ = nullptr;
     QLineEdit* filter_ = nullptr;
-    DeleteKeyListWidget* list_ = nullptr;
+    QListWidget* list_ = nullptr;
     QPushButton* add_ = nullptr;
     QPushButton* delete_ = nullptr;
     QPushButton* modify_ = nullptr;

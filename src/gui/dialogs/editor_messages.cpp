@@ -6,24 +6,18 @@
 
 namespace solvara {
 
-namespace {
-
-QMessageBox::StandardButton ask(QWidget* editor, std::string_view text, QMessageBox::Icon icon,
-                                QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, QStringLiteral("Solvara"), fromWindows1252(text), buttons, editor);
-    box.setTextFormat(Qt::PlainText);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+void tellUser(QWidget& editor, std::string_view text) {
+    QMessageBox::information(&editor, editor.windowTitle(), fromWindows1252(text));
 }
 
-}  // namespace
-
-void showEditorMessage(QWidget* editor, std::string_view text) {
-    ask(editor, text, QMessageBox::Information, QMessageBox::Ok);
+bool askYesNo(QWidget& editor, std::string_view text) {
+    return QMessageBox::question(&editor, editor.windowTitle(), fromWindows1252(text),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-bool confirmEditorChange(QWidget* editor, std::string_view question) {
-    return ask(editor, question, QMessageBox::Question, QMessageBox::Ok | QMessageBox::Cancel) ==
-           QMessageBox::Ok;
+bool askOkCancel(QWidget& editor, std::string_view text) {
+    return QMessageBox::warning(&editor, editor.windowTitle(), fromWindows1252(text),
+                                QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 }  // namespace solvara

@@ -6,9 +6,9 @@ class QWidget;
 
 namespace solvara {
 
-// The message boxes of the database editors, on top of the editor: a refusal or a note with
-// OK, and a question with OK and Cancel (true for OK).
-void showEditorMessage(QWidget* editor, std::string_view text);
-bool confirmEditorChange(QWidget* editor, std::string_view question);
+// The database editors' message boxes, titled like the editor, with the core's texts.
+void tellUser(QWidget& editor, std::string_view text);
+bool askYesNo(QWidget& editor, std::string_view text);
+bool askOkCancel(QWidget& editor, std::string_view text);
 
 }  // namespace solvara

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <numeric>
@@ -19,7 +20,7 @@
 #include "core/program/integrity_rules.h"
 #include "core/text/float_numbers_string.h"
 #include "core/text/parse_number.h"
-#include "gui/dialogs/delete_key_list.h"
+#include "gui/dialogs/delete_key.h"
 #include "gui/dialogs/editor_messages.h"
 #include "gui/model/program_session.h"
 #include "gui/widgets/f_edit.h"
@@ -109,7 +110,7 @@ void ElementsEditorDialog::build() {
     frame_->setAccessibleName(QStringLiteral("composition as drawn"));
     frame_->setMinimumHeight(40);
 
-    list_ = new DeleteKeyTreeWidget(this);
+    list_ = new QTreeWidget(this);
     list_->setAccessibleName(QStringLiteral("elements and moieties"));
     list_->setRootIsDecorated(false);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -145,7 +146,7 @@ void ElementsEditorDialog::build() {
     connect(composition_, &QLineEdit::textEdited, this, &ElementsEditorDialog::compositionEdited);
     connect(list_, &QTreeWidget::itemSelectionChanged, this, &ElementsEditorDialog::rowSelected);
     connect(list_->header(), &QHeaderView::sectionClicked, this, &ElementsEditorDialog::sortBy);
-    connect(list_, &DeleteKeyTreeWidget::deletePressed, this, &ElementsEditorDialog::deleteEntry);
+    onDeleteKey(*list_, [this] { deleteEntry(); });
     connect(add_, &QPushButton::clicked, this, &ElementsEditorDialog::addEntry);
     connect(modify_, &QPushButton::clicked, this, &ElementsEditorDialog::modifyEntry);
     connect(delete_, &QPushButton::clicked, this, &ElementsEditorDialog::deleteEntry);
@@ -240,7 +241,7 @@ void ElementsEditorDialog::addEntry() {
     if (!add_->isEnabled()) return;
     const int position = table_.add(typedEntry());
     if (position < 0) {
-        showEditorMessage(this, kMoietySymbolTaken);
+        tellUser(*this, kMoietySymbolTaken);
         return;
     }
     originalPositions_.push_back(-1);
@@ -252,10 +253,9 @@ void ElementsEditorDialog::addEntry() {
 
 void ElementsEditorDialog::modifyEntry() {
     if (!modify_->isEnabled()) return;
-    if (const auto note = session_.notes().noteOnProgramAcidChange())
-        showEditorMessage(this, *note);
+    if (const auto note = session_.notes().noteOnProgramAcidChange()) tellUser(*this, *note);
     if (table_.modify(selected_, typedEntry()) < 0) {
-        showEditorMessage(this, kMoietySymbolTaken);
+        tellUser(*this, kMoietySymbolTaken);
         return;
     }
     changed_ = true;
@@ -271,7 +271,7 @@ void ElementsEditorDialog::deleteEntry() {
             documentUsage_ ? documentUsage_() : std::vector<Composition>();
         const std::vector<std::int64_t> usage = ElementUsage(session_.program(), documents);
         if (const auto refusal = MoietyRemovalRefusal(usage, original)) {
-            showEditorMessage(this, *refusal);
+            tellUser(*this, *refusal);
             return;
         }
     }

@@ -9,13 +9,13 @@
 
 class QLineEdit;
 class QPushButton;
+class QTreeWidget;
 class QTreeWidgetItem;
 
 namespace solvara {
 
 class CFEdit;
 class CStaticFormulaFrame;
-class DeleteKeyTreeWidget;
 class ProgramSession;
 
 // Lists the element table and lets the user add, modify and remove moieties: abbreviations
@@ -71,7 +71,7 @@ class ElementsEditorDialog : public QDialog {
     QLineEdit* composition_ = nullptr;
     QLineEdit* comment_ = nullptr;
     CStaticFormulaFrame* frame_ = nullptr;
-    DeleteKeyTreeWidget* list_ = nullptr;
+    QTreeWidget* list_ = nullptr;
     QPushButton* add_ = nullptr;
     QPushButton* modify_ = nullptr;
     QPushButton* delete_ = nullptr;

@@ -45,6 +45,8 @@ class ProgramSession : public QObject, private ProgramModelListener {
     void programReplaced();
     // The display digits or the defaults changed: every view redraws.
     void viewsNeedRefresh();
+    // A database editor changed the program database (sent by the editor when it closes): the
+    // "Save database" command and every list showing the databases follow.
     void databaseEdited();
 
   private:

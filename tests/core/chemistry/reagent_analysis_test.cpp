@@ -207,6 +207,19 @@ TEST_F(ReagentAnalysisTest, SummaryAddsPHAndIonicStrengthWithTheUsersLimit) {
     EXPECT_NE(forced.analysisLog.find("ionic strength = 0.0702\r\n"), std::string::npos);
 }
 
+// A reagent taken from the database is summarised from the acids it holds: the lines a full
+// analysis ends with, without the spectator lines before them.
+TEST_F(ReagentAnalysisTest, SummaryOfHeldAcidsRepeatsTheAnalysisEnding) {
+    Reagent spectator = analysed("K^+,Cl^-", 0.1, false);
+    const std::string summary = spectator.analysisSummary();
+    EXPECT_EQ(summary.substr(0, 20), "HCl, C = 0.1000\r\npH ");
+    EXPECT_EQ(spectator.analysisLog.substr(spectator.analysisLog.size() - summary.size()), summary);
+
+    Reagent forced = analysed("HAcetate/NaOH;pH=5.00", 0.1, false);
+    EXPECT_EQ(forced.analysisLog.substr(forced.analysisLog.find("HAcetate, C")),
+              forced.analysisSummary());
+}
+
 TEST_F(ReagentAnalysisTest, SolidReagentNamesItsAcidsOnly) {
     Reagent solid = reagentOf(*program, "Na^+,Acetate^-", 1.0);
     solid.isSolid = true;
