@@ -124,6 +124,34 @@ CommandActions makeCommandActions(QObject* owner) {
                QStringLiteral("Shows pH calculation results window\npH calculation results"),
                QStringLiteral("ph-results-window")),
         QKeySequence(QStringLiteral("Ctrl+R")));
+    a.bufferDatabase =
+        action(owner, QStringLiteral("Buffer database"),
+               QStringLiteral("Shows buffer database editor\nBuffer database editor"),
+               QStringLiteral("buffer-database"));
+    a.reagentDatabase =
+        action(owner, QStringLiteral("Reagent database"),
+               QStringLiteral("Shows reagent database editor\nReagent database editor"),
+               QStringLiteral("reagent-database"));
+    a.acidDatabase =
+        action(owner, QStringLiteral("Acid database"),
+               QStringLiteral("Shows Bronsted-Lowry acids database editor\nAcid database editor"),
+               QStringLiteral("acid-database"));
+    a.saltDatabase =
+        action(owner, QStringLiteral("Inert salt database"),
+               QStringLiteral("Shows inert salt database editor\nInert salt database editor"),
+               QStringLiteral("salt-database"));
+    a.moietiesEditor = action(owner, QStringLiteral("Element and functional groups editor"),
+                              QStringLiteral("Shows moieties editor\nMoieties editor"),
+                              QStringLiteral("moieties-editor"));
+    a.concentrationCalculator =
+        withKey(action(owner, QStringLiteral("Concentration calculator"),
+                       QStringLiteral("Start concentration calculator\nn=CV calculator"),
+                       QStringLiteral("concentration-calculator")),
+                QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+    a.formulaSorter =
+        withKey(action(owner, QStringLiteral("Formula sorter"),
+                       QStringLiteral("Shows formula sorter window\nFormula sorter window")),
+                QKeySequence(QStringLiteral("Ctrl+Shift+Alt+F")));
     a.cascade = action(owner, QStringLiteral("&Cascade"),
                        QStringLiteral("Arrange windows so they overlap\nCascade Windows"));
     a.tile = action(owner, QStringLiteral("&Tile"),

@@ -38,6 +38,13 @@ struct CommandActions {
     QAction* solutionDefinition;
     QAction* recipe;
     QAction* calculationDetails;
+    QAction* bufferDatabase;
+    QAction* reagentDatabase;
+    QAction* acidDatabase;
+    QAction* saltDatabase;
+    QAction* moietiesEditor;
+    QAction* concentrationCalculator;
+    QAction* formulaSorter;
     QAction* cascade;
     QAction* tile;
     QAction* nextWindow;

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPageSetupDialog>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QWhatsThis>
@@ -27,6 +28,13 @@
 #include "gui/app/new_document_dialog.h"
 #include "gui/app/tip_of_the_day.h"
 #include "gui/app/window_size_commands.h"
+#include "gui/dialogs/acid_editors.h"
+#include "gui/dialogs/buffer_database_dialog.h"
+#include "gui/dialogs/concentration_calculator.h"
+#include "gui/dialogs/elements_editor_dialog.h"
+#include "gui/dialogs/formula_sort_dialog.h"
+#include "gui/dialogs/inert_salt_database_dialog.h"
+#include "gui/dialogs/reagent_database_dialog.h"
 #include "gui/model/program_session.h"
 #include "gui/model/typed_document_model.h"
 #include "gui/phcalc/ph_calculator_view.h"
@@ -53,7 +61,9 @@ CMainFrame::CMainFrame(ProgramSession& session, ApplicationSettings& settings,
       questions_(questions),
       area_(new QMdiArea(this)),
       commands_(makeCommandActions(this)),
-      recentFiles_(settings.recentFiles()) {
+      recentFiles_(settings.recentFiles()),
+      acidChooser_(std::make_unique<DialogAcidChooser>(session_, this)) {
+    session_.program().acidChooser = acidChooser_.get();
     setWindowTitle(QStringLiteral("Solvara"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/solvara.svg")));
     setAcceptDrops(true);
@@ -67,15 +77,33 @@ CMainFrame::CMainFrame(ProgramSession& session, ApplicationSettings& settings,
     buildToolBar();
     connectCommands();
     // Keys without a menu entry work wherever the focus is in the window.
-    addActions({commands_.newDocument, commands_.fourDigits, commands_.sixDigits, commands_.widen,
-                commands_.narrow, commands_.presetSize, commands_.nextWindow,
-                commands_.previousWindow});
+    addActions({commands_.newDocument, commands_.formulaSorter, commands_.fourDigits,
+                commands_.sixDigits, commands_.widen, commands_.narrow, commands_.presetSize,
+                commands_.nextWindow, commands_.previousWindow});
     rebuildMenus();
     updateCommands();
-    resize(1000, 720);
+    // Room for a form and a report side by side where the screen allows it.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    resize(screen != nullptr ? (screen->availableGeometry().size() * 0.85).boundedTo({1600, 1100})
+                             : QSize(1000, 720));
+}
+
+std::vector<Composition> CMainFrame::elementsInOpenDocuments() const {
+    std::vector<Composition> usage;
+    for (const auto& document : workspace_->documents()) {
+        if (const auto* design = dynamic_cast<const BufferDocumentModel*>(document.get())) {
+            usage.push_back(design->core().ElementUsage());
+        } else {
+            usage.push_back(dynamic_cast<const PhCalculatorDocumentModel&>(*document)
+                                .core()
+                                .speciesComposition());
+        }
+    }
+    return usage;
 }
 
 CMainFrame::~CMainFrame() {
+    session_.program().acidChooser = nullptr;
     // Closing the documents' windows activates others: the menus must not be rebuilt from a
     // window half destroyed.
     disconnect(workspace_.get(), nullptr, this, nullptr);
@@ -92,6 +120,12 @@ void CMainFrame::buildToolBar() {
     toolBar_->addActions({commands_.solution, commands_.recipe});
     toolBar_->addSeparator();
     toolBar_->addActions({commands_.solutionDefinition, commands_.calculationDetails});
+    toolBar_->addSeparator();
+    toolBar_->addAction(commands_.concentrationCalculator);
+    toolBar_->addSeparator();
+    toolBar_->addActions({commands_.bufferDatabase, commands_.reagentDatabase,
+                          commands_.acidDatabase, commands_.saltDatabase,
+                          commands_.moietiesEditor});
     toolBar_->addSeparator();
     toolBar_->addActions({commands_.tutorial, commands_.about});
 }
@@ -197,6 +231,26 @@ void CMainFrame::connectCommands() {
     connect(c.tile, &QAction::triggered, area_, &QMdiArea::tileSubWindows);
     connect(c.nextWindow, &QAction::triggered, area_, &QMdiArea::activateNextSubWindow);
     connect(c.previousWindow, &QAction::triggered, area_, &QMdiArea::activatePreviousSubWindow);
+    connect(c.bufferDatabase, &QAction::triggered, this,
+            [this] { showBufferDatabaseEditor(session_, *acidChooser_, this); });
+    connect(c.reagentDatabase, &QAction::triggered, this,
+            [this] { showReagentDatabaseEditor(session_, *acidChooser_, this); });
+    connect(c.acidDatabase, &QAction::triggered, this,
+            [this] { showAcidDatabaseEditor(session_, this); });
+    connect(c.saltDatabase, &QAction::triggered, this,
+            [this] { showInertSaltDatabaseEditor(session_, this); });
+    connect(c.moietiesEditor, &QAction::triggered, this, [this] {
+        showElementsEditor(
+            session_, [this] { return elementsInOpenDocuments(); }, this);
+    });
+    connect(c.concentrationCalculator, &QAction::triggered, this,
+            [this] { showConcentrationCalculator(session_, this); });
+    connect(c.formulaSorter, &QAction::triggered, this,
+            [this] { showFormulaSorter(session_, this); });
+    connect(&session_, &ProgramSession::databaseEdited, this, &CMainFrame::updateCommands);
+    // Analyses that meet several acids sharing a form ask the user, in every model in use.
+    connect(&session_, &ProgramSession::programReplaced, this,
+            [this] { session_.program().acidChooser = acidChooser_.get(); });
     connect(c.helpTopics, &QAction::triggered, this, [this] { showHelpTopic(QString()); });
     connect(c.tutorial, &QAction::triggered, this,
             [this] { showHelpTopic(QStringLiteral("html\\list_of_examples.htm")); });
@@ -280,6 +334,9 @@ void CMainFrame::rebuildMenus() {
 
     QMenu* view = bar.addMenu(tr("&View"));
     view->addActions({c.toolbar, c.statusBar});
+    view->addSeparator();
+    view->addActions({c.bufferDatabase, c.reagentDatabase, c.acidDatabase, c.saltDatabase,
+                      c.moietiesEditor, c.concentrationCalculator});
     if (hasDocument) {
         view->addSeparator();
         if (kind == MenuBarKind::bufferDocument) {

@@ -4,7 +4,9 @@
 #include <QPrinter>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
+#include "core/chemistry/composition.h"
 #include "gui/app/command_actions.h"
 #include "gui/app/recent_files.h"
 
@@ -15,6 +17,7 @@ namespace solvara {
 
 class ApplicationSettings;
 class DatabaseFileQuestions;
+class DialogAcidChooser;
 class DocumentModel;
 class DocumentWorkspace;
 class HelpWindow;
@@ -67,6 +70,8 @@ class CMainFrame : public QMainWindow {
     void rememberFile(const QString& fileName);
     void forgetFile(const QString& fileName);
     QString chooseSaveName(const DocumentModel& document);
+    // What the open documents use of the element table, which the element editor keeps.
+    std::vector<Composition> elementsInOpenDocuments() const;
 
     ProgramSession& session_;
     ApplicationSettings& settings_;
@@ -80,6 +85,7 @@ class CMainFrame : public QMainWindow {
     QPrinter printer_;
     HelpWindow* helpWindow_ = nullptr;
     bool highLowPhNoteShown_ = false;
+    std::unique_ptr<DialogAcidChooser> acidChooser_;
 };
 
 }  // namespace solvara
