@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -19,6 +20,8 @@
 #include <memory>
 
 #include "core/phcalc/ph_calculator_doc.h"
+#include "dialog_lookup.h"
+#include "editor_fixture.h"
 #include "gui/model/program_session.h"
 #include "gui/widgets/formula_list_ctrl.h"
 #include "modal_answers.h"
@@ -27,6 +30,8 @@
 namespace solvara {
 namespace {
 
+using testing::buttonNamed;
+using testing::fieldLabelled;
 using testing::ModalAnswers;
 
 QString accessibleText(QObject* object, QAccessible::Text kind = QAccessible::Name) {
@@ -316,6 +321,122 @@ TEST_F(PhCalculatorViewTest, TheFilterNarrowsTheListAndTotalsItAndColumnsSort) {
     header->sectionClicked(0);
     EXPECT_EQ(column(0),
               (std::vector<QString>{"Acetate-", "H+", "HAcetate", "Na+", "NaOH", "OH-"}));
+}
+
+void reject(QWidget& modal) { qobject_cast<QDialog*>(&modal)->reject(); }
+
+TEST_F(PhCalculatorViewTest, ADatabaseReagentReplacesTheRowsAndTheRowKeepsItsVolume) {
+    Q_EMIT box("solution volume")->activated(1);
+    type(field("volume"), QStringLiteral("10"));
+    {
+        ModalAnswers answers;
+        answers.then(reject);
+        button(QStringLiteral("database..."))->click();
+    }
+    EXPECT_TRUE(core().reagentAt(0).formula.empty()) << "Exit takes nothing";
+
+    ModalAnswers answers;
+    answers.then([](QWidget& picker) {
+        ASSERT_TRUE(testing::selectSubstanceRow(picker, QStringLiteral("sodium hydroxide")));
+        buttonNamed(picker, QStringLiteral("Use"))->click();
+    });
+    button(QStringLiteral("database..."))->click();
+    EXPECT_EQ(core().reagentAt(0).name, "sodium hydroxide");
+    EXPECT_EQ(core().reagentAt(0).volume, 10.0);
+    EXPECT_EQ(field("volume")->text(), QStringLiteral("10"));
+    EXPECT_EQ(field("formula")->text(), QStringLiteral("NaOH"));
+    EXPECT_EQ(tabs()->tabText(0), QStringLiteral("sodium hydroxide"));
+    EXPECT_EQ(pHText(), QStringLiteral("pH = 13.97"));
+}
+
+TEST_F(PhCalculatorViewTest, TheCalculatorsStockGivesTheConcentrationAndTheVolumeInMillilitres) {
+    type(field("formula"), QStringLiteral("Na^+,Cl^-"));
+    type(field("concentration"), QStringLiteral("0.1"));
+    QSignalSpy changed(&document, &DocumentModel::changed);
+    {
+        ModalAnswers answers;
+        answers.then(reject);
+        button(QStringLiteral("C"))->click();
+    }
+    EXPECT_EQ(changed.count(), 0) << "Cancel changes nothing";
+
+    ModalAnswers answers;
+    answers.then([](QWidget& calculator) {
+        // Opens on the stock as typed.
+        EXPECT_EQ(fieldLabelled(calculator, QStringLiteral("C"))->text(), QStringLiteral("0.1"));
+        QTest::keyClicks(fieldLabelled(calculator, QStringLiteral("C")), QStringLiteral("5"));
+        testing::namedForScreenReaders<QComboBox>(calculator, QStringLiteral("volume unit"))
+            ->setCurrentText(QStringLiteral("L"));
+        QTest::keyClicks(fieldLabelled(calculator, QStringLiteral("V")), QStringLiteral("0.02"));
+        buttonNamed(calculator, QStringLiteral("Use"))->click();
+    });
+    button(QStringLiteral("C"))->click();
+    EXPECT_DOUBLE_EQ(core().reagentAt(0).volume, 20.0);
+    EXPECT_DOUBLE_EQ(core().reagentAt(0).concentration, 0.15);
+    EXPECT_EQ(field("volume")->text(), QStringLiteral("20"));
+    EXPECT_EQ(field("concentration")->text(), QStringLiteral("0.15"));
+}
+
+TEST_F(PhCalculatorViewTest, AcidsDetailsChangeTheDocumentsAcidAndNotTheProgramsDatabase) {
+    type(field("formula"), QStringLiteral("HAcetate"));
+    type(field("concentration"), QStringLiteral("0.1"));
+    ASSERT_EQ(pHText(), QStringLiteral("pH = 2.88"));
+    QSignalSpy changed(&document, &DocumentModel::changed);
+    {
+        ModalAnswers answers;
+        answers.then([](QWidget& editor) { buttonNamed(editor, QStringLiteral("Exit"))->click(); });
+        button(QStringLiteral("Acids details"))->click();
+    }
+    EXPECT_EQ(changed.count(), 0) << "closing without a change changes nothing";
+
+    ModalAnswers answers;
+    answers.then([](QWidget& editor) {
+        auto* acids = editor.findChild<QListWidget*>();
+        const QList<QListWidgetItem*> acetic =
+            acids->findItems(QStringLiteral("acetic acid"), Qt::MatchExactly);
+        ASSERT_EQ(acetic.size(), 1);
+        acids->setCurrentItem(acetic.front());
+        QLineEdit* pKa = testing::namedForScreenReaders<QLineEdit>(editor, QStringLiteral("pKa1"));
+        pKa->selectAll();
+        QTest::keyClicks(pKa, QStringLiteral("5.9"));
+        buttonNamed(editor, QStringLiteral("Modify"))->click();
+        buttonNamed(editor, QStringLiteral("Exit"))->click();
+    });
+    button(QStringLiteral("Acids details"))->click();
+    EXPECT_DOUBLE_EQ(core().acids().FindByName("acetic acid")->pKa[0], 5.9);
+    EXPECT_DOUBLE_EQ(session.program().acids.FindByName("acetic acid")->pKa[0], 4.757);
+    EXPECT_EQ(pHText(), QStringLiteral("pH = 3.45"));
+}
+
+// A form two acids share is asked about through the program's chooser when typed, and not
+// again when the row's stock or reagent is replaced.
+TEST_F(PhCalculatorViewTest, ASharedAcidFormIsAskedAboutOnlyWhenTheFormulaIsTyped) {
+    BLAcid twin = *session.program().acids.FindByName("hydrochloric acid");
+    twin.name = "hydrochloric acid, twin";
+    session.program().acids.Add(twin, true);
+    testing::FirstAcidChooser chooser;
+    session.program().acidChooser = &chooser;
+    type(field("formula"), QStringLiteral("H^+,Cl^-"));
+    ASSERT_EQ(chooser.asked, 1);
+
+    ModalAnswers answers;
+    answers.then([](QWidget& calculator) {
+        QTest::keyClicks(fieldLabelled(calculator, QStringLiteral("C")), QStringLiteral("1"));
+        buttonNamed(calculator, QStringLiteral("Use"))->click();
+    });
+    answers.then([](QWidget& picker) {
+        QTest::keyClicks(
+            testing::namedForScreenReaders<QLineEdit>(picker, QStringLiteral("reagent name")),
+            QStringLiteral("hydrochloric acid, own"));
+        buttonNamed(picker, QStringLiteral("Use"))->click();
+    });
+    button(QStringLiteral("C"))->click();
+    button(QStringLiteral("database..."))->click();
+    EXPECT_EQ(chooser.asked, 1);
+    EXPECT_EQ(core().reagentAt(0).name, "hydrochloric acid, own");
+    EXPECT_EQ(core().reagentAt(0).concentration, 1.0);
+    EXPECT_EQ(session.program().acidChooser, &chooser);
+    session.program().acidChooser = nullptr;
 }
 
 }  // namespace

@@ -100,6 +100,8 @@ DocumentChange CpHCalculatorDoc::setRowFormula(int index, const std::string& for
 DocumentChange CpHCalculatorDoc::setRowConcentration(int index, double concentration) {
     ReagentpHCalculator& edited = row(index);
     edited.concentration = concentration;
+    // The concentration calculator opens on the stock as typed.
+    edited.concentrationData.SetConcentration(concentration);
     // The analysis log ends with the stock's pH, which depends on the concentration.
     edited.analyze(false);
     return recalculated(DocumentChange::rows);
@@ -107,6 +109,15 @@ DocumentChange CpHCalculatorDoc::setRowConcentration(int index, double concentra
 
 DocumentChange CpHCalculatorDoc::setRowVolume(int index, double volume) {
     row(index).volume = volume;
+    return recalculated(DocumentChange::rows);
+}
+
+DocumentChange CpHCalculatorDoc::setRowStock(int index, const CCDataSet& stock) {
+    ReagentpHCalculator& edited = row(index);
+    edited.concentrationData = stock;
+    edited.concentration = stock.concentrationMolar;
+    edited.volume = stock.volumeLitres * 1000.0;
+    edited.analyze(true);
     return recalculated(DocumentChange::rows);
 }
 

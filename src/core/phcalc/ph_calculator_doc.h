@@ -79,6 +79,10 @@ class CpHCalculatorDoc : public COrvaneDocument {
     DocumentChange setRowFormula(int index, const std::string& formula);
     DocumentChange setRowConcentration(int index, double concentration);
     DocumentChange setRowVolume(int index, double volume);
+    // The row's stock as the concentration calculator worked it out: its data set, the
+    // concentration and, from the calculator's volume in litres, the row's volume in mL. The
+    // formula is analysed again without the stock's pH.
+    DocumentChange setRowStock(int index, const CCDataSet& stock);
     // Runs `edit` on the document's acid copies, as the acid editor does on them, then rebuilds
     // the species rows. The rows find their acids by id: an edit keeps the ids of the acids
     // they use.

@@ -16,6 +16,8 @@
 
 #include "core/phcalc/ph_view_texts.h"
 #include "core/program/program_model.h"
+#include "gui/dialogs/concentration_calculator.h"
+#include "gui/dialogs/reagent_database_dialog.h"
 #include "gui/model/program_session.h"
 #include "gui/phcalc/announced_reformat_edit.h"
 #include "gui/phcalc/ph_result_label.h"
@@ -84,7 +86,7 @@ struct Caret {
 
 CpHCalculatorView::CpHCalculatorView(PhCalculatorDocumentModel& document, ProgramSession& session,
                                      QWidget* parent)
-    : QWidget(parent), document_(document), session_(session) {
+    : QWidget(parent), document_(document), session_(session), ownAcidChooser_(session, this) {
     buildForm();
     connectSignals();
     // Results are never stored: a document shows them from its first calculation on.
@@ -129,6 +131,8 @@ QWidget* CpHCalculatorView::buildReagentPane() {
     auto* grid = new QGridLayout(page);
     nameField_ = new QLineEdit;
     nameField_->setCompleter(reagentNameCompleter(core().program().reagents, nameField_));
+    databaseButton_ = new QPushButton(tr("&database..."));
+    databaseButton_->setToolTip(tr("Take the reagent from the reagent database"));
     formulaField_ = new QLineEdit;
     formulaField_->setPlaceholderText(QStringLiteral("H_3PO_4 or 2Na^+,HPO_4^{2-}"));
     formulaFrame_ = new CStaticFormulaFrame(core().program().elements);
@@ -141,6 +145,10 @@ QWidget* CpHCalculatorView::buildReagentPane() {
         numberField([this](CpHCalculatorDoc& calculation,
                            double value) { return calculation.setRowVolume(currentRow_, value); },
                     false);
+    calculatorButton_ = new QPushButton(tr("&C"));
+    calculatorButton_->setToolTip(tr("Concentration calculator"));
+    calculatorButton_->setAccessibleDescription(tr("Concentration calculator"));
+    calculatorButton_->setFixedWidth(calculatorButton_->fontMetrics().height() * 2);
     messages_ = new QPlainTextEdit;
     messages_->setReadOnly(true);
     messages_->setTabChangesFocus(true);
@@ -149,14 +157,18 @@ QWidget* CpHCalculatorView::buildReagentPane() {
                               2 * messages_->frameWidth() + 8);
 
     grid->addWidget(labelFor(*nameField_, tr("&name")), 0, 0);
-    grid->addWidget(nameField_, 0, 1, 1, 4);
+    auto* naming = new QHBoxLayout;
+    naming->addWidget(nameField_, 1);
+    naming->addWidget(databaseButton_);
+    grid->addLayout(naming, 0, 1, 1, 4);
     grid->addWidget(labelFor(*formulaField_, tr("f&ormula")), 1, 0);
     grid->addWidget(formulaField_, 1, 1, 1, 4);
     grid->addWidget(formulaFrame_, 0, 5, 3, 1);
-    grid->addWidget(labelFor(*concentrationField_, tr("&concentration")), 2, 0);
+    grid->addWidget(labelFor(*concentrationField_, tr("conc&entration")), 2, 0);
     auto* amounts = new QHBoxLayout;
     amounts->addWidget(concentrationField_);
     amounts->addWidget(new QLabel(QStringLiteral("M")));
+    amounts->addWidget(calculatorButton_);
     amounts->addSpacing(12);
     amounts->addWidget(labelFor(*volumeField_, tr("&volume")));
     amounts->addWidget(volumeField_);
@@ -216,8 +228,10 @@ QWidget* CpHCalculatorView::buildSolutionPane() {
     auto* buttons = new QHBoxLayout;
     addButton_ = new QPushButton(tr("&Add reagent"));
     removeButton_ = new QPushButton(tr("&Remove reagent"));
+    acidsButton_ = new QPushButton(tr("Acid&s details"));
     buttons->addWidget(addButton_);
     buttons->addWidget(removeButton_);
+    buttons->addWidget(acidsButton_);
     result->addLayout(buttons);
     layout->addLayout(result, 1);
     return pane;
@@ -280,6 +294,11 @@ void CpHCalculatorView::connectSignals() {
             &CpHCalculatorView::ionicStrengthModeChosen);
     connect(addButton_, &QPushButton::clicked, this, &CpHCalculatorView::addReagent);
     connect(removeButton_, &QPushButton::clicked, this, &CpHCalculatorView::removeReagent);
+    connect(databaseButton_, &QPushButton::clicked, this,
+            &CpHCalculatorView::pickReagentFromDatabase);
+    connect(calculatorButton_, &QPushButton::clicked, this,
+            &CpHCalculatorView::openConcentrationCalculator);
+    connect(acidsButton_, &QPushButton::clicked, this, &CpHCalculatorView::editDocumentAcids);
     connect(filterField_, &QLineEdit::textChanged, this, &CpHCalculatorView::refreshSpeciesList);
     connect(speciesList_->header(), &QHeaderView::sectionClicked, this, &CpHCalculatorView::sortBy);
     connect(&session_, &ProgramSession::viewsNeedRefresh, this,
@@ -332,12 +351,39 @@ void CpHCalculatorView::chooseReagent(const QString& name) {
     const Reagent* chosen = core().program().reagents.FindByName(toWindows1252(name));
     if (chosen == nullptr) return;
     const Reagent reagent = *chosen;
+    takeReagent(reagent);
+}
+
+void CpHCalculatorView::takeReagent(const Reagent& reagent) {
     document_.edit([&](CpHCalculatorDoc& calculation) {
-        // The row takes the reagent as the database keeps it and analyses it in full, so its
-        // messages end with the stock's pH.
+        // The row takes the reagent as it comes and analyses it in full, so its messages end
+        // with the stock's pH.
         return calculation.replaceReagent(currentRow_, reagent) |
                calculation.setRowFormula(currentRow_, reagent.formula);
     });
+}
+
+void CpHCalculatorView::pickReagentFromDatabase() {
+    const std::optional<Reagent> chosen =
+        pickReagent(session_, acidChooser(), core().reagentAt(currentRow_), this);
+    if (chosen) takeReagent(*chosen);
+}
+
+void CpHCalculatorView::openConcentrationCalculator() {
+    const ReagentpHCalculator& row = core().reagentAt(currentRow_);
+    const std::optional<CCDataSet> stock = runConcentrationCalculator(
+        row.concentrationData, core().program().elements, session_.displayDigits(), this);
+    if (!stock) return;
+    document_.edit([&](CpHCalculatorDoc& calculation) {
+        return calculation.setRowStock(currentRow_, *stock);
+    });
+}
+
+void CpHCalculatorView::editDocumentAcids() { showDocumentAcidsEditor(session_, document_, this); }
+
+AcidChooser& CpHCalculatorView::acidChooser() {
+    AcidChooser* programs = core().program().acidChooser;
+    return programs != nullptr ? *programs : ownAcidChooser_;
 }
 
 void CpHCalculatorView::volumeModeChosen(int mode) {

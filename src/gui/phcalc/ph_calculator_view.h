@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "core/document/document_change.h"
+#include "gui/dialogs/acid_editors.h"
 #include "gui/model/typed_document_model.h"
 
 class QComboBox;
@@ -40,6 +41,13 @@ class CpHCalculatorView : public QWidget {
     void addReagent();
     // Removes the row shown; the last row stays.
     void removeReagent();
+    // Replaces the reagent of the row shown by one the user takes from the reagent database;
+    // the row keeps its volume.
+    void pickReagentFromDatabase();
+    // Lets the user work out the stock of the row shown: its concentration and volume.
+    void openConcentrationCalculator();
+    // Edits the document's own copies of its acids; the program's database stays as it is.
+    void editDocumentAcids();
 
   private:
     // A number field and the edit its typed value makes.
@@ -56,6 +64,7 @@ class CpHCalculatorView : public QWidget {
     void nameTyped();
     void formulaTyped();
     void chooseReagent(const QString& name);
+    void takeReagent(const Reagent& reagent);
     void volumeModeChosen(int mode);
     void ionicStrengthModeChosen(int mode);
     void tabSelected(int index);
@@ -72,9 +81,13 @@ class CpHCalculatorView : public QWidget {
     void refreshSpeciesList();
 
     const CpHCalculatorDoc& core() const { return document_.core(); }
+    // Who is asked which acid a form shared by several acids means.
+    AcidChooser& acidChooser();
 
     PhCalculatorDocumentModel& document_;
     ProgramSession& session_;
+    // Asks when the program has no chooser of its own.
+    DialogAcidChooser ownAcidChooser_;
     int currentRow_ = 0;
     int sortColumn_ = 0;
     bool sortAscending_ = true;
@@ -86,10 +99,12 @@ class CpHCalculatorView : public QWidget {
     QWidget* typedField_ = nullptr;
 
     QTabBar* tabs_ = nullptr;
+    QPushButton* databaseButton_ = nullptr;
     QLineEdit* nameField_ = nullptr;
     QLineEdit* formulaField_ = nullptr;
     CStaticFormulaFrame* formulaFrame_ = nullptr;
     AnnouncedReformatEdit* concentrationField_ = nullptr;
+    QPushButton* calculatorButton_ = nullptr;
     AnnouncedReformatEdit* volumeField_ = nullptr;
     QPlainTextEdit* messages_ = nullptr;
     QComboBox* volumeModeBox_ = nullptr;
@@ -99,6 +114,7 @@ class CpHCalculatorView : public QWidget {
     AnnouncedReformatEdit* temperatureField_ = nullptr;
     QPushButton* addButton_ = nullptr;
     QPushButton* removeButton_ = nullptr;
+    QPushButton* acidsButton_ = nullptr;
     PhResultLabel* pHLabel_ = nullptr;
     QLineEdit* filterField_ = nullptr;
     QLabel* totalLabel_ = nullptr;

@@ -86,6 +86,26 @@ TEST_F(pHCalculatorDocTest, EveryEditRecalculatesMarksTheDocumentAndSaysWhatChan
     EXPECT_THROW(document.setRowVolume(5, 1.0), std::out_of_range);
 }
 
+TEST_F(pHCalculatorDocTest, TheCalculatorsStockSetsConcentrationAndVolumeInMillilitres) {
+    CpHCalculatorDoc document(*program_);
+    document.replaceReagent(0, row("HAcetate", 0.1, 0.0));
+    document.setRowVolume(0, 5.0);
+    CCDataSet stock = document.reagentAt(0).concentrationData;
+    stock.SetConcentration(0.25);
+    stock.volumeLitres = 0.02;
+    document.SetModifiedFlag(false);
+
+    EXPECT_TRUE(has(document.setRowStock(0, stock), DocumentChange::rows));
+    const ReagentpHCalculator& edited = document.reagentAt(0);
+    EXPECT_DOUBLE_EQ(edited.volume, 20.0);
+    EXPECT_EQ(edited.concentration, 0.25);
+    EXPECT_EQ(edited.concentrationData.concentrationMolar, 0.25);
+    EXPECT_TRUE(edited.analysed);
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_TRUE(document.resultsValid());
+    EXPECT_THROW(document.setRowStock(1, stock), std::out_of_range);
+}
+
 TEST_F(pHCalculatorDocTest, EachRowSaysWhatKeepsItFromTheCalculation) {
     CpHCalculatorDoc document(*program_);
     document.addReagent(row("HAcetate", 0.0, 0.0));
