@@ -25,6 +25,21 @@ class FirstAcidChooser : public AcidChooser {
     int asked = 0;
 };
 
+// Selects the row of an editor's substance list showing `text`, as a click would.
+inline bool selectListRow(const QWidget& editor, const QString& text) {
+    auto* list = editor.findChild<FilteredSubstanceList*>();
+    QAbstractItemModel* model = list->view().model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QModelIndex index = model->index(row, 0);
+        if (index.data().toString() == text) {
+            list->view().selectionModel()->setCurrentIndex(index,
+                                                           QItemSelectionModel::ClearAndSelect);
+            return true;
+        }
+    }
+    return false;
+}
+
 // A program session on the starter database, as the database editors get it.
 class EditorTest : public ::testing::Test {
   protected:
@@ -32,19 +47,8 @@ class EditorTest : public ::testing::Test {
 
     ProgramModel& program() { return session.program(); }
 
-    // Selects the list row showing `text`, as a click would.
     static bool selectRow(const QWidget& editor, const QString& text) {
-        auto* list = editor.findChild<FilteredSubstanceList*>();
-        QAbstractItemModel* model = list->view().model();
-        for (int row = 0; row < model->rowCount(); ++row) {
-            const QModelIndex index = model->index(row, 0);
-            if (index.data().toString() == text) {
-                list->view().selectionModel()->setCurrentIndex(index,
-                                                               QItemSelectionModel::ClearAndSelect);
-                return true;
-            }
-        }
-        return false;
+        return selectListRow(editor, text);
     }
 
     ScriptedQuestions questions;
