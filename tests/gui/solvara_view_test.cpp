@@ -8,12 +8,18 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QListWidget>
 #include <QLocale>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTreeWidget>
 #include <memory>
 
+#include "core/buffer/buffer_database.h"
 #include "core/program/program_model.h"
+#include "dialog_lookup.h"
+#include "editor_fixture.h"
 #include "gui/buffer/buffer_list_widget.h"
 #include "gui/buffer/capacity_plot_widget.h"
 #include "gui/buffer/reagent_group.h"
@@ -71,6 +77,17 @@ class SolvaraViewTest : public ::testing::Test {
     QString amount(const QString& name) {
         return QAccessible::queryAccessibleInterface(&named<QLineEdit>(name))
             ->text(QAccessible::Value);
+    }
+
+    // The button called `name` in the group whose title begins with `group`.
+    QPushButton& button(const QString& group, const QString& name) {
+        for (QGroupBox* box : view.findChildren<QGroupBox*>()) {
+            if (!box->title().startsWith(group)) continue;
+            for (QPushButton* candidate : box->findChildren<QPushButton*>()) {
+                if (candidate->accessibleName() == name) return *candidate;
+            }
+        }
+        throw std::runtime_error("no button " + name.toStdString() + " in " + group.toStdString());
     }
 
     void designPhosphate() {
@@ -248,6 +265,162 @@ TEST_F(SolvaraViewTest, ThePlotMarksTheWantedPhAndDrawsTheCurveSharplyAtAnyPixel
         EXPECT_TRUE(dark(peak)) << "the curve's top, ratio " << ratio;
         EXPECT_FALSE(dark({peak.x, peak.y - 4})) << "above the curve";
     }
+}
+
+// What a person does in a dialog before closing it.
+using DialogAnswer = testing::ModalAnswers::Answer;
+
+void press(QWidget& dialog, const char* button) {
+    QAbstractButton* found = testing::buttonNamed(dialog, QString::fromLatin1(button));
+    ASSERT_NE(found, nullptr) << button;
+    found->click();
+}
+
+DialogAnswer pickListRow(const char* row) {
+    return [row](QWidget& picker) {
+        ASSERT_TRUE(testing::selectSubstanceRow(picker, QString::fromLatin1(row))) << row;
+        press(picker, "Use");
+    };
+}
+
+DialogAnswer typeConcentration(const char* molar) {
+    return [molar](QWidget& calculator) {
+        QLineEdit* concentration = testing::fieldLabelled(calculator, QStringLiteral("C"));
+        ASSERT_NE(concentration, nullptr);
+        concentration->selectAll();
+        QTest::keyClicks(concentration, QString::fromLatin1(molar));
+        press(calculator, "Use");
+    };
+}
+
+TEST_F(SolvaraViewTest, TheBufferFromTheDatabaseIsAChangeAndTheListPickIsForgotten) {
+    designPhosphate();
+    auto& list = *view.findChild<BufferListWidget*>();
+    testing::ModalAnswers answers;
+    answers.then([](QWidget& picker) {
+        auto* tree = picker.findChild<QTreeWidget*>();
+        tree->setCurrentItem(tree->findItems(QStringLiteral("HEPES/sodium hydroxide"),
+                                             Qt::MatchExactly | Qt::MatchRecursive)
+                                 .front());
+        press(picker, "Use");
+    });
+    button("Buffer selection", "database...").click();
+    EXPECT_EQ(document.title(), QStringLiteral("HEPES/sodium hydroxide"));
+    EXPECT_EQ(named<QLineEdit>("name").text(), QStringLiteral("HEPES/sodium hydroxide"));
+    EXPECT_TRUE(document.isModified());
+    EXPECT_TRUE(list.selectedItems().isEmpty());
+    EXPECT_NE(amount("1st reagent amount"), "31.85");
+
+    pick(phosphate);  // the entry picked before loads again
+    EXPECT_EQ(document.core().buffer().name, phosphate);
+    EXPECT_EQ(amount("1st reagent amount"), "31.85");
+}
+
+TEST_F(SolvaraViewTest, AReagentFromTheDatabaseRenamesTheBufferAndKeepsTheDesign) {
+    designPhosphate();
+    testing::ModalAnswers answers;
+    answers.then(pickListRow("sodium hydroxide"));
+    button("2nd reagent", "database...").click();
+    const StandaloneBuffer& buffer = document.core().buffer();
+    EXPECT_EQ(buffer.SecondReagent()->name, "sodium hydroxide");
+    EXPECT_EQ(buffer.name, "sodium dihydrogenphosphate+sodium hydroxide");
+    EXPECT_EQ(buffer.id, -1);
+    EXPECT_EQ(document.title(), fromWindows1252(buffer.name));
+    EXPECT_EQ(named<QLineEdit>("name").text(), document.title());
+    EXPECT_EQ(document.core().inputs().volume, 1.0);
+    EXPECT_EQ(document.core().inputs().pH, 7.4);
+    EXPECT_TRUE(view.findChildren<ReagentGroup*>()[1]->title().startsWith("2nd reagent (pH="));
+    // All the phosphate now comes from the 1st reagent, 0.1 mol of its 0.5 M stock.
+    EXPECT_EQ(amount("1st reagent amount"), "200.00");
+    EXPECT_TRUE(view.findChild<BufferListWidget*>()->selectedItems().isEmpty());
+}
+
+TEST_F(SolvaraViewTest, TheCalculatorDefinesTheReagentStock) {
+    designPhosphate();
+    testing::ModalAnswers answers;
+    answers.then(typeConcentration("0.25"));
+    button("1st reagent", "C").click();
+    const Reagent& reagent = *document.core().buffer().FirstReagent();
+    EXPECT_EQ(reagent.concentration, 0.25);
+    EXPECT_EQ(reagent.concentrationData.concentrationMolar, 0.25);
+    EXPECT_EQ(view.findChildren<ReagentGroup*>().front()->stockField().text(), "0.2500");
+    EXPECT_EQ(amount("1st reagent amount"), "63.70");  // half as strong: twice as much
+}
+
+TEST_F(SolvaraViewTest, TheSaltComesFromTheDatabaseAndItsStockFromTheCalculator) {
+    designPhosphate();
+    ReagentGroup& salt = *view.findChildren<ReagentGroup*>()[2];
+    EXPECT_FALSE(button("Inert salt", "C").isEnabled()) << "no salt, no stock";
+    testing::ModalAnswers answers;
+    answers.then(pickListRow("potassium chloride, 1M"));
+    answers.then(typeConcentration("2"));
+    button("Inert salt", "database...").click();
+    EXPECT_EQ(document.core().salt().name, "potassium chloride, 1M");
+    EXPECT_TRUE(salt.stockField().isEnabled());
+    ASSERT_TRUE(button("Inert salt", "C").isEnabled());
+    button("Inert salt", "C").click();
+    EXPECT_EQ(document.core().salt().concentration, 2.0);
+    EXPECT_EQ(salt.stockField().text(), "2.000");
+}
+
+TEST_F(SolvaraViewTest, AcidsDetailsChangeOnlyTheDesignsOwnAcids) {
+    designPhosphate();
+    const QString firstAmount = amount("1st reagent amount");
+    testing::ModalAnswers answers;
+    answers.then([](QWidget& editor) {
+        auto* acids = editor.findChild<QListWidget*>();
+        acids->setCurrentItem(
+            acids->findItems(QStringLiteral("phosphoric acid"), Qt::MatchExactly).front());
+        QLineEdit* pKa2 = testing::namedForScreenReaders<QLineEdit>(editor, QStringLiteral("pKa2"));
+        ASSERT_NE(pKa2, nullptr);
+        pKa2->selectAll();
+        QTest::keyClicks(pKa2, QStringLiteral("7.5"));
+        press(editor, "Modify");
+        press(editor, "Exit");
+    });
+    button("Buffer preparation", "acids details").click();
+    EXPECT_EQ(document.core().buffer().acidDatabase().FindByName("phosphoric acid")->pKa[1], 7.5);
+    EXPECT_NE(session.program().acids.FindByName("phosphoric acid")->pKa[1], 7.5);
+    EXPECT_NE(amount("1st reagent amount"), firstAmount);
+}
+
+TEST_F(SolvaraViewTest, ClosingAnyButtonsDialogWithoutTakingChangesNothing) {
+    designPhosphate();
+    QTest::mouseClick(view.findChild<QCheckBox*>(), Qt::LeftButton);  // brings in a salt stock
+    ASSERT_FALSE(document.core().salt().name.empty());
+    QSignalSpy changes(&document, &DocumentModel::changed);
+    const std::pair<const char*, const char*> buttons[] = {{"Buffer selection", "database..."},
+                                                           {"1st reagent", "database..."},
+                                                           {"2nd reagent", "database..."},
+                                                           {"Inert salt", "database..."},
+                                                           {"1st reagent", "C"},
+                                                           {"2nd reagent", "C"},
+                                                           {"Inert salt", "C"},
+                                                           {"Buffer preparation", "acids details"}};
+    for (const auto& [group, name] : buttons) {
+        testing::ModalAnswers answers;
+        answers.then([](QWidget& dialog) { qobject_cast<QDialog*>(&dialog)->reject(); });
+        button(group, name).click();
+    }
+    EXPECT_EQ(changes.count(), 0);
+    EXPECT_EQ(document.core().buffer().name, phosphate);
+}
+
+TEST_F(SolvaraViewTest, TheBufferListFollowsTheEditedDatabase) {
+    designPhosphate();
+    BufferDatabase& buffers = session.program().buffers;
+    auto added = std::make_unique<Buffer>(*buffers.FindVariant("phosphate buffer 7.2", phosphate));
+    added->name = "my phosphate";
+    added->isDefaultVariant = true;
+    buffers.AddGroup("my buffers");
+    buffers.AddVariant("my buffers", std::move(added));
+    session.announceDatabaseEdited();
+
+    auto& list = *view.findChild<BufferListWidget*>();
+    const auto mine = list.findItems(QStringLiteral("my phosphate"), Qt::MatchExactly);
+    ASSERT_EQ(mine.size(), 1);
+    EXPECT_FALSE(mine.front()->text(1).isEmpty()) << "ranked with the others";
+    EXPECT_EQ(list.currentItem()->text(0), fromWindows1252(phosphate)) << "the pick stays";
 }
 
 TEST_F(SolvaraViewTest, EveryResultIsReadableWithWhatItIs) {

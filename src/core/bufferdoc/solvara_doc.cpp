@@ -136,6 +136,11 @@ DocumentChange CSolvaraDoc::PickBuffer(const Buffer& variant) {
     return wasModified ? changes | DocumentChange::modified : changes;
 }
 
+DocumentChange CSolvaraDoc::setBuffer(const Buffer& buffer) {
+    buffer_ = buffer;
+    return recalculated(DocumentChange::rows | setTitle(buffer_.name));
+}
+
 DocumentChange CSolvaraDoc::setFirstReagent(const Reagent& reagent) {
     buffer_.SetFirstReagent(reagent);
     return recalculated(DocumentChange::rows);
@@ -144,6 +149,17 @@ DocumentChange CSolvaraDoc::setFirstReagent(const Reagent& reagent) {
 DocumentChange CSolvaraDoc::setSecondReagent(const Reagent& reagent) {
     buffer_.SetSecondReagent(reagent);
     return recalculated(DocumentChange::rows);
+}
+
+DocumentChange CSolvaraDoc::takeReagentFromDatabase(int ordinal, const Reagent& reagent) {
+    if (ordinal == 1) {
+        buffer_.SetFirstReagent(reagent);
+    } else {
+        buffer_.SetSecondReagent(reagent);
+    }
+    buffer_.MakeNameFromReagents();
+    buffer_.id = -1;
+    return recalculated(DocumentChange::rows | setTitle(buffer_.name));
 }
 
 DocumentChange CSolvaraDoc::setMainComponent(std::int32_t acidId) {

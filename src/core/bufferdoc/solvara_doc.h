@@ -76,8 +76,14 @@ class CSolvaraDoc : public COrvaneDocument {
     // reagents and acids, recalculates, and takes the buffer's name as the title; a fresh pick
     // is not a change.
     DocumentChange PickBuffer(const Buffer& variant);
+    // A buffer chosen in the buffer database editor replaces the design's buffer like a pick
+    // does, but is a change of the document.
+    DocumentChange setBuffer(const Buffer& buffer);
     DocumentChange setFirstReagent(const Reagent& reagent);
     DocumentChange setSecondReagent(const Reagent& reagent);
+    // A reagent (1st or 2nd) taken from the reagent database: the buffer is no longer one of the
+    // buffer database's and is named, and titled, after its two reagents.
+    DocumentChange takeReagentFromDatabase(int ordinal, const Reagent& reagent);
     DocumentChange setMainComponent(std::int32_t acidId);
     // Runs `edit` on the buffer's own copies of its acids, as the acid editor does on them. The
     // reagents find their acids by id: an edit keeps the ids of the acids they use.

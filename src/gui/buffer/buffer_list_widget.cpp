@@ -70,6 +70,14 @@ void BufferListWidget::clearRows() {
     filling_ = false;
 }
 
+void BufferListWidget::forgetPick() {
+    filling_ = true;
+    clearSelection();
+    setCurrentItem(nullptr);
+    picked_.reset();
+    filling_ = false;
+}
+
 void BufferListWidget::reportSelection() {
     QTreeWidgetItem* current = currentItem();
     if (filling_ || current == nullptr || !current->isSelected()) return;

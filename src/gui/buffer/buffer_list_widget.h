@@ -23,6 +23,9 @@ class BufferListWidget : public QTreeWidget {
     const std::vector<BufferListRow>& rows() const noexcept { return rows_; }
     // Forgets the rows and the buffer picked last, as when the database they came from goes.
     void clearRows();
+    // Deselects the entry and forgets the buffer picked last, as when the design's buffer came
+    // from elsewhere: picking the same entry again loads it again.
+    void forgetPick();
 
   Q_SIGNALS:
     void bufferPicked(const solvara::BufferHelper& entry);

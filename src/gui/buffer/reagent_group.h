@@ -5,6 +5,7 @@
 
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace solvara {
 
@@ -15,7 +16,9 @@ class ElementTable;
 
 // One substance of a buffer preparation as the design form shows it: a reagent or the inert
 // salt, with its name, its drawn formula, the concentration of its stock solution (empty and
-// disabled for a solid, which is weighed) and the amount to take, in mL or g.
+// disabled for a solid, which is weighed) and the amount to take, in mL or g. Its "C" button
+// works out the stock with the concentration calculator, its "database..." button takes the
+// substance from the database.
 class ReagentGroup : public QGroupBox {
     Q_OBJECT
 
@@ -26,7 +29,8 @@ class ReagentGroup : public QGroupBox {
                  QWidget* parent = nullptr);
 
     // Shows `substance`, or an empty group for none. The stock field is left to the caller,
-    // except that a solid's is emptied; it is enabled for a substance taken from a stock.
+    // except that a solid's is emptied; it and the "C" button are enabled for a substance taken
+    // from a stock.
     void showSubstance(const CSubstance* substance, bool isSolid);
     CFEdit& stockField() const noexcept { return *stock_; }
     // The amount as it is to be read, empty for none.
@@ -34,10 +38,16 @@ class ReagentGroup : public QGroupBox {
     QString amount() const;
     QString unit() const;
 
+  Q_SIGNALS:
+    void calculatorRequested();
+    void databaseRequested();
+
   private:
     QLabel* name_;
     CStaticFormulaFrame* formula_;
+    QPushButton* database_;
     CFEdit* stock_;
+    QPushButton* calculator_;
     QLineEdit* amount_;
     QLabel* unit_;
 };

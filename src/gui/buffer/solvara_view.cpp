@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
 #include <limits>
@@ -23,6 +24,11 @@
 #include "gui/buffer/capacity_plot_widget.h"
 #include "gui/buffer/reagent_group.h"
 #include "gui/buffer/warning_frame.h"
+#include "gui/dialogs/acid_editors.h"
+#include "gui/dialogs/buffer_database_dialog.h"
+#include "gui/dialogs/concentration_calculator.h"
+#include "gui/dialogs/inert_salt_database_dialog.h"
+#include "gui/dialogs/reagent_database_dialog.h"
 #include "gui/model/program_session.h"
 #include "gui/widgets/f_edit.h"
 #include "gui/widgets/number_exchange.h"
@@ -47,21 +53,34 @@ QLabel* labelFor(QWidget& field, const QString& text) {
     return label;
 }
 
-// A new stock concentration of a reagent, which also becomes what the concentration calculator
-// starts from.
-DocumentChange setReagentStock(CSolvaraDoc& design, int ordinal, double concentration) {
+// Changes a copy of a reagent of the buffer and puts it in the reagent's place.
+DocumentChange changeReagent(CSolvaraDoc& design, int ordinal,
+                             const std::function<void(Reagent&)>& change) {
     Reagent reagent =
         *(ordinal == 1 ? design.buffer().FirstReagent() : design.buffer().SecondReagent());
-    reagent.concentration = concentration;
-    reagent.concentrationData.SetConcentration(concentration);
+    change(reagent);
     return ordinal == 1 ? design.setFirstReagent(reagent) : design.setSecondReagent(reagent);
 }
 
-DocumentChange setSaltStock(CSolvaraDoc& design, double concentration) {
+DocumentChange changeSalt(CSolvaraDoc& design, const std::function<void(InertSalt&)>& change) {
     InertSalt salt = design.salt();
-    salt.concentration = concentration;
-    salt.concentrationData.SetConcentration(concentration);
+    change(salt);
     return design.setSalt(salt);
+}
+
+// A typed stock concentration (of a reagent or a salt) also becomes what the concentration
+// calculator starts from.
+template <class Stock>
+void setStock(Stock& stock, double concentration) {
+    stock.concentration = concentration;
+    stock.concentrationData.SetConcentration(concentration);
+}
+
+// The calculator's data set, worked out to a concentration, defines the stock.
+template <class Stock>
+void setStock(Stock& stock, const CCDataSet& calculated) {
+    stock.concentrationData = calculated;
+    stock.concentration = calculated.concentrationMolar;
 }
 
 }  // namespace
@@ -87,6 +106,7 @@ CSolvaraView::CSolvaraView(BufferDocumentModel& document, ProgramSession& sessio
     connect(&session_, &ProgramSession::programAboutToBeReplaced, bufferList_,
             &BufferListWidget::clearRows);
     connect(&session_, &ProgramSession::programReplaced, this, [this] { rankBuffers(true); });
+    connect(&session_, &ProgramSession::databaseEdited, this, &CSolvaraView::listBuffers);
 
     // A document opened from a file has no results yet. Showing it is no change of it: the
     // modified flag stays as it was, so unsaved changes are not forgotten.
@@ -97,6 +117,8 @@ CSolvaraView::CSolvaraView(BufferDocumentModel& document, ProgramSession& sessio
         return everyDocumentChange;
     });
 }
+
+CSolvaraView::~CSolvaraView() = default;
 
 QWidget* CSolvaraView::makeParametersGroup() {
     auto* group = new QGroupBox(tr("Buffer parameters"));
@@ -167,9 +189,14 @@ QWidget* CSolvaraView::makeSelectionGroup() {
     auto* group = new QGroupBox(tr("Buffer selection"));
     bufferList_ = new BufferListWidget;
     bufferList_->setAccessibleName(tr("default buffers"));
+    auto* database = new QPushButton(tr("data&base..."));
+    database->setAccessibleName(tr("database..."));
+    database->setAccessibleDescription(tr("take the buffer from the buffer database"));
     auto* layout = new QVBoxLayout(group);
     layout->addWidget(bufferList_);
+    layout->addWidget(database, 0, Qt::AlignRight);
     connect(bufferList_, &BufferListWidget::bufferPicked, this, &CSolvaraView::pickBuffer);
+    connect(database, &QPushButton::clicked, this, &CSolvaraView::chooseBuffer);
     return group;
 }
 
@@ -199,9 +226,13 @@ QWidget* CSolvaraView::makePreparationGroup() {
     preparationPh_->setMinimumSize(preparationPh_->sizeHint());
     preparationPh_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
+    auto* acidsDetails = new QPushButton(tr("acids &details"));
+    acidsDetails->setAccessibleName(tr("acids details"));
+
     auto* mainComponentRow = new QHBoxLayout;
     mainComponentRow->addWidget(labelFor(*mainComponent_, tr("&main component")));
     mainComponentRow->addWidget(mainComponent_, 1);
+    mainComponentRow->addWidget(acidsDetails);
     auto* preparationRow = new QHBoxLayout;
     preparationRow->addWidget(labelFor(*preparationTemperature_, tr("&At temperature")));
     preparationRow->addWidget(preparationTemperature_);
@@ -213,11 +244,21 @@ QWidget* CSolvaraView::makePreparationGroup() {
     grid->addLayout(mainComponentRow, 1, 0, 1, 2);
     grid->addLayout(preparationRow, 2, 0, 1, 2);
 
-    bindNumber(firstReagent_->stockField(), Range{0, unbounded},
-               [](CSolvaraDoc& design, double stock) { return setReagentStock(design, 1, stock); });
-    bindNumber(secondReagent_->stockField(), Range{0, unbounded},
-               [](CSolvaraDoc& design, double stock) { return setReagentStock(design, 2, stock); });
+    for (const int ordinal : {1, 2}) {
+        ReagentGroup& reagent = ordinal == 1 ? *firstReagent_ : *secondReagent_;
+        bindNumber(reagent.stockField(), Range{0, unbounded},
+                   [ordinal](CSolvaraDoc& design, double stock) {
+                       return changeReagent(design, ordinal, [stock](Reagent& changed) {
+                           setStock(changed, stock);
+                       });
+                   });
+        connect(&reagent, &ReagentGroup::calculatorRequested, this,
+                [this, ordinal] { calculateReagentStock(ordinal); });
+        connect(&reagent, &ReagentGroup::databaseRequested, this,
+                [this, ordinal] { chooseReagent(ordinal); });
+    }
     bindNumber(*preparationTemperature_, Range{0, 100}, &CSolvaraDoc::setPreparationTemperature);
+    connect(acidsDetails, &QPushButton::clicked, this, &CSolvaraView::showAcidsDetails);
     connect(mainComponent_, &QComboBox::activated, this, [this](int index) {
         const auto acidId = static_cast<std::int32_t>(mainComponent_->itemData(index).toInt());
         editFrom(mainComponent_,
@@ -229,7 +270,11 @@ QWidget* CSolvaraView::makePreparationGroup() {
 QWidget* CSolvaraView::makeSaltGroup() {
     salt_ =
         new ReagentGroup(tr("Inert salt"), tr("salt amount"), document_.core().program().elements);
-    bindNumber(salt_->stockField(), Range{0, unbounded}, setSaltStock);
+    bindNumber(salt_->stockField(), Range{0, unbounded}, [](CSolvaraDoc& design, double stock) {
+        return changeSalt(design, [stock](InertSalt& salt) { setStock(salt, stock); });
+    });
+    connect(salt_, &ReagentGroup::calculatorRequested, this, &CSolvaraView::calculateSaltStock);
+    connect(salt_, &ReagentGroup::databaseRequested, this, &CSolvaraView::chooseSalt);
     return salt_;
 }
 
@@ -267,6 +312,62 @@ void CSolvaraView::pickBuffer(const BufferHelper& entry) {
         session_.program().buffers.FindVariant(entry.groupName, entry.variantName);
     if (variant == nullptr) return;
     editFrom(bufferList_, [&](CSolvaraDoc& design) { return design.PickBuffer(*variant); });
+}
+
+void CSolvaraView::chooseBuffer() {
+    const std::optional<Buffer> chosen =
+        solvara::pickBuffer(session_, acidChooser(), document_.core().buffer(), this);
+    if (!chosen) return;
+    document_.edit([&](CSolvaraDoc& design) { return design.setBuffer(*chosen); });
+    bufferList_->forgetPick();
+}
+
+void CSolvaraView::chooseReagent(int ordinal) {
+    const Reagent* current = reagentOf(document_.core(), ordinal);
+    const std::optional<Reagent> chosen =
+        pickReagent(session_, acidChooser(),
+                    current != nullptr ? *current : Reagent(document_.core().program()), this);
+    if (!chosen) return;
+    document_.edit(
+        [&](CSolvaraDoc& design) { return design.takeReagentFromDatabase(ordinal, *chosen); });
+    bufferList_->forgetPick();
+}
+
+void CSolvaraView::chooseSalt() {
+    const std::optional<InertSalt> chosen = pickInertSalt(session_, document_.core().salt(), this);
+    if (!chosen) return;
+    document_.edit([&](CSolvaraDoc& design) { return design.setSalt(*chosen); });
+}
+
+void CSolvaraView::calculateReagentStock(int ordinal) {
+    const Reagent* reagent = reagentOf(document_.core(), ordinal);
+    if (reagent == nullptr) return;
+    const std::optional<CCDataSet> calculated =
+        runConcentrationCalculator(reagent->concentrationData, document_.core().program().elements,
+                                   session_.displayDigits(), this);
+    if (!calculated) return;
+    document_.edit([&](CSolvaraDoc& design) {
+        return changeReagent(design, ordinal,
+                             [&](Reagent& changed) { setStock(changed, *calculated); });
+    });
+}
+
+void CSolvaraView::calculateSaltStock() {
+    const std::optional<CCDataSet> calculated = runConcentrationCalculator(
+        document_.core().salt().concentrationData, document_.core().program().elements,
+        session_.displayDigits(), this);
+    if (!calculated) return;
+    document_.edit([&](CSolvaraDoc& design) {
+        return changeSalt(design, [&](InertSalt& salt) { setStock(salt, *calculated); });
+    });
+}
+
+void CSolvaraView::showAcidsDetails() { showDocumentAcidsEditor(session_, document_, this); }
+
+AcidChooser& CSolvaraView::acidChooser() {
+    if (AcidChooser* shared = session_.program().acidChooser) return *shared;
+    if (!ownAcidChooser_) ownAcidChooser_ = std::make_unique<DialogAcidChooser>(session_, this);
+    return *ownAcidChooser_;
 }
 
 void CSolvaraView::refresh(DocumentChange what) {
@@ -389,16 +490,22 @@ void CSolvaraView::showIonicStrengthWarnings() {
     ionicStrengthFrame_->setFrameColour(frame);
 }
 
-void CSolvaraView::rankBuffers(bool always) {
+CSolvaraView::RankingKey CSolvaraView::rankingKey() const {
     const BufferPreparationInputs& inputs = document_.core().inputs();
-    const RankingKey key{inputs.pH, inputs.concentration, inputs.temperature,
-                         inputs.forceIonicStrength,
-                         inputs.forceIonicStrength ? inputs.ionicStrength : 0.0};
-    if (!always && rankedFor_ == key) return;
+    return {inputs.pH, inputs.concentration, inputs.temperature, inputs.forceIonicStrength,
+            inputs.forceIonicStrength ? inputs.ionicStrength : 0.0};
+}
+
+void CSolvaraView::rankBuffers(bool always) {
+    if (!always && rankedFor_ == rankingKey()) return;
     // Without a concentration no buffer has a capacity: the list keeps its last ranking.
-    if (inputs.concentration == 0 && !bufferList_->rows().empty()) return;
-    rankedFor_ = key;
-    bufferList_->setRows(ListCapacities(session_.program(), inputs));
+    if (document_.core().inputs().concentration == 0 && !bufferList_->rows().empty()) return;
+    listBuffers();
+}
+
+void CSolvaraView::listBuffers() {
+    rankedFor_ = rankingKey();
+    bufferList_->setRows(ListCapacities(session_.program(), document_.core().inputs()));
 }
 
 }  // namespace solvara

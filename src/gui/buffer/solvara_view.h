@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "core/document/document_change.h"
@@ -15,6 +16,7 @@ class QLineEdit;
 
 namespace solvara {
 
+class AcidChooser;
 class BufferListWidget;
 class CapacityPlotWidget;
 class CFEdit;
@@ -26,12 +28,15 @@ struct BufferHelper;
 // The form in which a buffer is designed. Every field writes into the document as it is typed
 // and the document recalculates; the form then shows the document's values again, except in the
 // field being typed in, so typing is never disturbed. The buffer list ranks the program
-// database's default buffers by the capacity they would reach for the same design.
+// database's default buffers by the capacity they would reach for the same design. Buttons take
+// the buffer, a reagent or the salt from the databases, work out stocks with the concentration
+// calculator and open the buffer's own acids.
 class CSolvaraView : public QWidget {
     Q_OBJECT
 
   public:
     CSolvaraView(BufferDocumentModel& document, ProgramSession& session, QWidget* parent = nullptr);
+    ~CSolvaraView() override;
 
     BufferDocumentModel& document() const noexcept { return document_; }
 
@@ -65,6 +70,16 @@ class CSolvaraView : public QWidget {
     void editFrom(QWidget* field, const std::function<DocumentChange(CSolvaraDoc&)>& edit);
     void pickBuffer(const BufferHelper& entry);
 
+    // The buttons' dialogs; what the user takes becomes one edit of the document.
+    void chooseBuffer();
+    void chooseReagent(int ordinal);
+    void chooseSalt();
+    void calculateReagentStock(int ordinal);
+    void calculateSaltStock();
+    void showAcidsDetails();
+    // The program's chooser of acids sharing a form, or the form's own while none is set.
+    AcidChooser& acidChooser();
+
     void refresh(DocumentChange what);
     void showSubstances();
     void showMainComponents();
@@ -76,12 +91,16 @@ class CSolvaraView : public QWidget {
     void showIonicStrengthWarnings();
     // Re-ranks the buffer list when the parameters it depends on changed, or when `always`.
     void rankBuffers(bool always);
+    // Lists the database's default buffers afresh, ranked for the design.
+    void listBuffers();
+    RankingKey rankingKey() const;
 
     BufferDocumentModel& document_;
     ProgramSession& session_;
     QWidget* editing_ = nullptr;
     std::optional<RankingKey> rankedFor_;
     std::optional<QColor> ionicStrengthWarning_;
+    std::unique_ptr<AcidChooser> ownAcidChooser_;
 
     QLineEdit* name_ = nullptr;
     CFEdit* pH_ = nullptr;

@@ -145,6 +145,26 @@ TEST_F(SolvaraDocTest, ThePickedBufferIsFoundInTheDatabaseUntilItIsRenamed) {
     EXPECT_FALSE(findBufferOrigin(document.buffer(), program_->buffers));
 }
 
+TEST_F(SolvaraDocTest, BuffersAndReagentsFromTheDatabaseEditorsAreChanges) {
+    CSolvaraDoc document(*program_);
+    document.setConcentrationShown(0.1);
+    document.setVolumeShown(1.0);
+    const char* variant = "sodium dihydrogenphosphate/disodium hydrogenphosphate";
+    document.setBuffer(*program_->buffers.FindVariant("phosphate buffer 7.2", variant));
+    EXPECT_EQ(document.title(), variant);
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_TRUE(document.results().prepared);
+    ASSERT_TRUE(findBufferOrigin(document.buffer(), program_->buffers));
+
+    document.takeReagentFromDatabase(2, *program_->reagents.FindByName("sodium hydroxide"));
+    EXPECT_EQ(document.buffer().SecondReagent()->name, "sodium hydroxide");
+    EXPECT_EQ(document.buffer().name, "sodium dihydrogenphosphate+sodium hydroxide");
+    EXPECT_EQ(document.title(), document.buffer().name);
+    EXPECT_EQ(document.buffer().id, -1);
+    EXPECT_EQ(document.inputs().volume, 1.0);
+    EXPECT_FALSE(findBufferOrigin(document.buffer(), program_->buffers));
+}
+
 TEST_F(SolvaraDocTest, RecalculationNeedsAConcentrationAndBothReagents) {
     CSolvaraDoc picked(*program_);
     picked.PickBuffer(
