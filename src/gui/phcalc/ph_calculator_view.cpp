@@ -94,6 +94,13 @@ CpHCalculatorView::CpHCalculatorView(PhCalculatorDocumentModel& document, Progra
     documentChanged(everyDocumentChange);
 }
 
+CpHCalculatorView::~CpHCalculatorView() {
+    // A field that loses the focus while the form is torn down still reformats itself and
+    // announces it; by then there is no form left to hear it.
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
+}
+
 void CpHCalculatorView::buildForm() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildReagentPane());

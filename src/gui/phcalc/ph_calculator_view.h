@@ -33,6 +33,7 @@ class CpHCalculatorView : public QWidget {
   public:
     CpHCalculatorView(PhCalculatorDocumentModel& document, ProgramSession& session,
                       QWidget* parent = nullptr);
+    ~CpHCalculatorView() override;
 
     int currentRow() const noexcept { return currentRow_; }
 
