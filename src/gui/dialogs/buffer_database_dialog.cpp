@@ -2,15 +2,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 #include <set>
 
 #include "core/chemistry/bl_acid.h"
@@ -18,6 +17,7 @@
 #include "core/text/message_format.h"
 #include "gui/dialogs/buffer_reagent_box.h"
 #include "gui/dialogs/delete_key.h"
+#include "gui/dialogs/editor_layout.h"
 #include "gui/dialogs/editor_messages.h"
 #include "gui/dialogs/new_group_dialog.h"
 #include "gui/dialogs/reagent_database_dialog.h"
@@ -99,25 +99,13 @@ void CBufferDatabaseDlg::buildForm() {
     auto* treeLayout = new QVBoxLayout(treeBox_);
     treeLayout->addWidget(tree_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    addGroup_ = buttons->addButton(tr("Add &group"), QDialogButtonBox::ActionRole);
-    addVariant_ = buttons->addButton(tr("Add v&ariant"), QDialogButtonBox::ActionRole);
-    delete_ = buttons->addButton(tr("D&elete"), QDialogButtonBox::ActionRole);
-    modify_ = buttons->addButton(tr("&Modify"), QDialogButtonBox::ActionRole);
-    auto* exit = buttons->addButton(tr("E&xit"), QDialogButtonBox::RejectRole);
-    use_ = buttons->addButton(tr("&Use"), QDialogButtonBox::AcceptRole);
-    use_->setVisible(mode_ == Mode::choosing);
-    for (QPushButton* button : {addGroup_, addVariant_, delete_, modify_, exit, use_})
-        button->setAutoDefault(false);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(form, 3);
-    columns->addWidget(treeBox_, 2);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addWidget(buttons);
+    EditorButtons buttons(*this, mode_ == Mode::choosing);
+    addGroup_ = buttons.addAction(tr("Add &group"));
+    addVariant_ = buttons.addAction(tr("Add v&ariant"));
+    delete_ = buttons.addAction(tr("D&elete"));
+    modify_ = buttons.addAction(tr("&Modify"));
+    use_ = buttons.use();
+    layOutEditor(*this, form, treeBox_, buttons);
 }
 
 void CBufferDatabaseDlg::connectControls() {

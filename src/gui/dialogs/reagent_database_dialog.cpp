@@ -1,9 +1,7 @@
 #include "gui/dialogs/reagent_database_dialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -18,6 +16,7 @@
 #include "core/text/parse_number.h"
 #include "gui/dialogs/concentration_calculator.h"
 #include "gui/dialogs/database_title.h"
+#include "gui/dialogs/editor_layout.h"
 #include "gui/dialogs/editor_messages.h"
 #include "gui/dialogs/filtered_substance_list.h"
 #include "gui/model/program_session.h"
@@ -102,23 +101,12 @@ void CReagentDatabaseDlg::buildForm() {
     list_ = new FilteredSubstanceList(this);
     list_->view().setMinimumWidth(220);
 
-    auto* buttons = new QDialogButtonBox(this);
-    add_ = buttons->addButton(tr("A&dd"), QDialogButtonBox::ActionRole);
-    delete_ = buttons->addButton(tr("D&elete"), QDialogButtonBox::ActionRole);
-    modify_ = buttons->addButton(tr("&Modify"), QDialogButtonBox::ActionRole);
-    auto* exit = buttons->addButton(tr("E&xit"), QDialogButtonBox::RejectRole);
-    use_ = buttons->addButton(tr("&Use"), QDialogButtonBox::AcceptRole);
-    use_->setVisible(mode_ == Mode::selection);
-    for (QPushButton* button : {add_, delete_, modify_, exit, use_}) button->setAutoDefault(false);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(form, 3);
-    columns->addWidget(list_, 2);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addWidget(buttons);
+    EditorButtons buttons(*this, mode_ == Mode::selection);
+    add_ = buttons.addAction(tr("A&dd"));
+    delete_ = buttons.addAction(tr("D&elete"));
+    modify_ = buttons.addAction(tr("&Modify"));
+    use_ = buttons.use();
+    layOutEditor(*this, form, list_, buttons);
 }
 
 // textEdited and clicked come only from the user, so showing the fields edits nothing.

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class QDialog;
+class QDialogButtonBox;
+class QLayout;
+class QPushButton;
+class QWidget;
+
+namespace solvara {
+
+// The buttons under a database editor: its own actions, "Exit", which closes it, and "Use",
+// which closes it taking the entry shown and is there only while the editor picks one. None of
+// them is pressed by Enter in a field.
+class EditorButtons {
+  public:
+    EditorButtons(QDialog& editor, bool picking);
+
+    QPushButton* addAction(const QString& text);
+    QPushButton* use() const noexcept { return use_; }
+    QDialogButtonBox* box() const noexcept { return box_; }
+
+  private:
+    QDialogButtonBox* box_;
+    QPushButton* use_;
+};
+
+// An editor's form on the left, its list on the right, the buttons below.
+void layOutEditor(QDialog& editor, QLayout* form, QWidget* list, const EditorButtons& buttons);
+
+}  // namespace solvara
