@@ -8,8 +8,7 @@
 
 namespace solvara {
 
-EditorButtons::EditorButtons(QDialog& editor, bool picking)
-    : box_(new QDialogButtonBox(&editor)) {
+EditorButtons::EditorButtons(QDialog& editor, bool picking) : box_(new QDialogButtonBox(&editor)) {
     QPushButton* exit = box_->addButton(QObject::tr("E&xit"), QDialogButtonBox::RejectRole);
     use_ = box_->addButton(QObject::tr("&Use"), QDialogButtonBox::AcceptRole);
     use_->setVisible(picking);
