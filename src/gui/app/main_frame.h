@@ -40,7 +40,7 @@ class CMainFrame : public QMainWindow {
     const CommandActions& commands() const noexcept { return commands_; }
     MenuBarKind menuBarKind() const noexcept { return menuBarKind_; }
 
-    // Help pages: a spec topic such as "html\list_of_examples.htm", or the contents.
+    // A help page by its topic name, such as "html\list_of_examples.htm"; empty for the contents.
     void showHelpTopic(const QString& topic);
     void showTipOfTheDay();
     // The exit sequence: documents, the database, then the defaults. False when the user

@@ -1,10 +1,15 @@
 #include "gui/dialogs/editor_layout.h"
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "gui/widgets/f_edit.h"
 
 namespace solvara {
 
@@ -21,6 +26,21 @@ QPushButton* EditorButtons::addAction(const QString& text) {
     QPushButton* button = box_->addButton(text, QDialogButtonBox::ActionRole);
     button->setAutoDefault(false);
     return button;
+}
+
+StockRow addStockRow(QWidget& editor, QGridLayout& form, int row, int displayDigits) {
+    auto* concentration = new CFEdit(&editor);
+    concentration->setDisplayDigits(displayDigits);
+    auto* caption = new QLabel(QObject::tr("c&oncentration"), &editor);
+    labelField(*caption, *concentration);
+    auto* calculator = new QPushButton(QObject::tr("&C"), &editor);
+    auto* solid = new QCheckBox(QObject::tr("so&lid"), &editor);
+    form.addWidget(caption, row, 0);
+    form.addWidget(concentration, row, 1);
+    form.addWidget(new QLabel(QObject::tr("M"), &editor), row, 2);
+    form.addWidget(calculator, row, 3);
+    form.addWidget(solid, row, 4);
+    return {concentration, calculator, solid};
 }
 
 void layOutEditor(QDialog& editor, QLayout* form, QWidget* list, const EditorButtons& buttons) {

@@ -65,18 +65,10 @@ void CInertSaltDatabaseDlg::buildForm() {
     outcome_ = new QLabel(this);
     form->addWidget(outcome_, row++, 1, 1, 4);
 
-    concentration_ = new CFEdit(this);
-    concentration_->setDisplayDigits(session_.displayDigits());
-    auto* concentrationLabel = new QLabel(tr("c&oncentration"), this);
-    labelField(*concentrationLabel, *concentration_);
-    calculator_ = new QPushButton(tr("&C"), this);
-    // Created in the order they stand, which is the order Tab visits them.
-    solid_ = new QCheckBox(tr("so&lid"), this);
-    form->addWidget(concentrationLabel, row, 0);
-    form->addWidget(concentration_, row, 1);
-    form->addWidget(new QLabel(tr("M"), this), row, 2);
-    form->addWidget(calculator_, row, 3);
-    form->addWidget(solid_, row++, 4);
+    const StockRow stock = addStockRow(*this, *form, row++, session_.displayDigits());
+    concentration_ = stock.concentration;
+    calculator_ = stock.calculator;
+    solid_ = stock.solid;
     default_ = new QCheckBox(tr("de&fault"), this);
     form->addWidget(default_, row++, 1, 1, 4);
     defaultSalt_ = new QLabel(this);

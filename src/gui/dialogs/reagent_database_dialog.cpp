@@ -78,18 +78,10 @@ void CReagentDatabaseDlg::buildForm() {
     formulaFrame_->setMinimumHeight(48);
     form->addWidget(formulaFrame_, row++, 1, 1, 4);
 
-    concentration_ = new CFEdit(this);
-    concentration_->setDisplayDigits(session_.displayDigits());
-    auto* concentrationLabel = new QLabel(tr("c&oncentration"), this);
-    labelField(*concentrationLabel, *concentration_);
-    calculator_ = new QPushButton(tr("&C"), this);
-    // Created in the order they stand, which is the order Tab visits them.
-    solid_ = new QCheckBox(tr("so&lid"), this);
-    form->addWidget(concentrationLabel, row, 0);
-    form->addWidget(concentration_, row, 1);
-    form->addWidget(new QLabel(tr("M"), this), row, 2);
-    form->addWidget(calculator_, row, 3);
-    form->addWidget(solid_, row++, 4);
+    const StockRow stock = addStockRow(*this, *form, row++, session_.displayDigits());
+    concentration_ = stock.concentration;
+    calculator_ = stock.calculator;
+    solid_ = stock.solid;
 
     log_ = new QPlainTextEdit(this);
     log_->setReadOnly(true);
